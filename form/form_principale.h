@@ -1,0 +1,78 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "controls.h"
+#include "quantity.h"
+
+namespace tubaro {
+
+// The controls of the one window that the logic reads and writes. The
+// controls hold the whole state: the logic keeps no copy of any value and no
+// remembered mode.
+struct FormControls {
+    TextBox& text_d;
+    TextBox& text_p;
+    TextBox& text_y;
+    TextBox& text_l;
+    TextBox& text_pollici;
+    TextBox& text1;
+    OptionButton& option_diametro;
+    OptionButton& option_potenza;
+    OptionButton& option_perdita;
+    OptionButton& option_lunghezza;
+    SpinControl& updown_d;
+    SpinControl& updown_p;
+    SpinControl& updown_y;
+    SpinControl& updown_l;
+    CheckBox& check1;
+    Window& window;
+
+    TextBox& field(Quantity quantity) const;
+    SpinControl& spin(Quantity quantity) const;
+};
+
+// The handlers of the main window, one per row of its event wiring. None of
+// them catches an error: a CalcError ends the handler at the failing step,
+// keeps what was written before it, and travels to the edge of the event that
+// started it (see EventEdge).
+class FormPrincipale {
+public:
+    // The author's address shown by the information field.
+    static constexpr std::string_view kWebAddress = "https://www.tubaro.example/gas";
+    static constexpr std::string_view kVersionLine = "Versione Beta - 2004 11 19";
+
+    FormPrincipale(const FormControls& controls, std::string decimal_separator);
+
+    // Called after every recalculation that wrote its result, so a front end
+    // can clear an error report.
+    void set_recalculated_listener(std::function<void()> listener) { m_recalculated = std::move(listener); }
+
+    // Before the window is first shown: keep it above all others.
+    void load();
+    // An option button was set by the user: show the spin controls of the
+    // three inputs and hide the output's. Changes no text.
+    void option_click(Quantity mode);
+    // A key was released in a value field: recalculate when its text lies
+    // strictly inside the field's typed window.
+    void key_release(Quantity field);
+    // A spin control stepped (its field already holds the new value).
+    void spin_notification(Quantity field);
+    // The diameter's text changed: bring the inch designation up to date.
+    void text_d_change();
+    void check1_click();
+    void text1_click();
+
+    // Computes the set mode's quantity from the three other field texts and
+    // writes it into its field. The output field's text is never read.
+    void Ricalcola();
+
+private:
+    const FormControls& m_controls;
+    std::string m_separator;
+    std::function<void()> m_recalculated;
+};
+
+}  // namespace tubaro

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Tubaro GAS.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh" "$root/build"
+cmake --build "$root/build" --target TubaroGAS
+exec "$root/build/app/TubaroGAS"
