@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "error_kind.h"
+#include "windowless_form.h"
+
+namespace tubaro {
+namespace {
+
+constexpr auto D = Quantity::Diametro;
+constexpr auto P = Quantity::Potenza;
+constexpr auto Y = Quantity::Perdita;
+constexpr auto L = Quantity::Lunghezza;
+
+// State: start values, a mode. Action: the field's text is replaced and a key
+// released in it. Expected: a recalculation or none, and the error reported.
+struct TypedRow {
+    const char* name;
+    Quantity mode;
+    Quantity field;
+    std::string text;
+    bool recalculates;
+    std::optional<ErrorKind> error = std::nullopt;
+};
+
+class TypedWindow : public testing::TestWithParam<TypedRow> {};
+
+TEST_P(TypedWindow, RecalculatesOnlyInsideTheWindow)
+{
+    const TypedRow& row = GetParam();
+    WindowlessForm form;
+    form.click_option(row.mode);
+    form.paste(row.field, row.text);
+    form.clear_errors();
+    form.press_key(row.field, 'x');
+    form.release_key(row.field, 'x');
+    EXPECT_EQ(form.recalculations(), row.recalculates ? 1 : 0);
+    EXPECT_EQ(form.last_error(), row.error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, TypedWindow,
+    testing::Values(
+        TypedRow{"DiameterZero", Quantity::Potenza, D, "0", false},
+        TypedRow{"DiameterNegative", Quantity::Potenza, D, "-5", false},
+        TypedRow{"DiameterLimit", Quantity::Potenza, D, "5000", false},
+        TypedRow{"DiameterLimitMinusOne", Quantity::Potenza, D, "4999", true},
+        TypedRow{"DiameterJustUnderLimit", Quantity::Potenza, D, "4999,999999", true},
+        TypedRow{"DiameterJustAboveZero", Quantity::Potenza, D, "0,0001", true},
+        TypedRow{"PowerZero", D, P, "0", false},
+        TypedRow{"PowerLimit", D, P, "9000", false},
+        TypedRow{"PowerLimitMinusOne", D, P, "8999", true},
+        TypedRow{"LengthZero", D, L, "0", false},
+        TypedRow{"LengthLimit", D, L, "10000", false},
+        TypedRow{"LengthLimitMinusOne", D, L, "9999", true},
+        TypedRow{"LossZero", D, Y, "0", false},
+        TypedRow{"LossLimit", D, Y, "100000", false},
+        TypedRow{"LossLimitMinusOne", D, Y, "99999", true},
+        TypedRow{"LossNegative", D, Y, "-5", false},
+        // The empty text is skipped; spaces go on and fail to convert.
+        TypedRow{"Empty", D, P, "", false},
+        TypedRow{"Spaces", D, P, "  ", false, ErrorKind::TypeMismatch},
+        TypedRow{"LoneSign", D, P, "-", false, ErrorKind::TypeMismatch},
+        TypedRow{"Letter", D, P, "1a", false, ErrorKind::TypeMismatch},
+        TypedRow{"BeyondDouble", D, P, "1" + std::string(400, '0'), false, ErrorKind::Overflow},
+        // A trailing separator is a number being typed.
+        TypedRow{"TrailingSeparator", D, P, "116,", true}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
+TEST(TypedWindow, HalfJustUnderTheLimitReachesTheFormulasRounded)
+{
+    WindowlessForm form;
+    form.click_option(P);
+    form.paste(Y, "100");
+    form.paste(L, "30");
+    form.paste(D, "4999,5");  // inside the window, read as 5000
+    form.press_key(D, '5');
+    form.release_key(D, '5');
+    WindowlessForm reference;
+    reference.click_option(P);
+    reference.paste(D, "5000");
+    reference.press_key(Y, '0');
+    reference.release_key(Y, '0');
+    EXPECT_EQ(form.recalculations(), 1);
+    EXPECT_EQ(form.text(P), reference.text(P));
+    EXPECT_NE(form.text(P), "116");
+}
+
+TEST(TypedWindow, HalfAboveZeroReachesTheFormulasAsZero)
+{
+    WindowlessForm form;  // diameter mode
+    form.paste(P, "0,5");
+    form.press_key(P, '5');
+    form.release_key(P, '5');
+    EXPECT_EQ(form.text(D), "0");
+    EXPECT_TRUE(form.errors().empty());
+}
+
+TEST(TypedWindow, TypingIntoTheOutputIsOverwrittenAtOnce)
+{
+    WindowlessForm form;  // diameter mode: Text_D is the output
+    form.paste(D, "");
+    form.type(D, "12");
+    EXPECT_EQ(form.text(D), "37");
+    EXPECT_EQ(form.recalculations(), 2);
+}
+
+TEST(TypedWindow, TypedZeroInTheOutputStays)
+{
+    WindowlessForm form;
+    form.paste(D, "");
+    form.type(D, "0");
+    EXPECT_EQ(form.text(D), "0");
+    EXPECT_EQ(form.recalculations(), 0);
+}
+
+TEST(TypedWindow, KeyThatChangesNothingRecalculatesAgain)
+{
+    WindowlessForm form;
+    constexpr int kShift = 0x01000020;
+    form.press_key(P, kShift);
+    form.release_key(P, kShift);
+    form.press_key(P, kShift);
+    form.release_key(P, kShift);
+    EXPECT_EQ(form.recalculations(), 2);
+}
+
+TEST(TypedWindow, ReleaseOfTheKeyThatBroughtTheFocusDoesNotCount)
+{
+    WindowlessForm form;
+    constexpr int kTab = 0x01000001;
+    form.press_key(Y, kTab);    // Tab goes down in Text_Y ...
+    form.release_key(P, kTab);  // ... and comes up in Text_P
+    EXPECT_EQ(form.recalculations(), 0);
+}
+
+TEST(TypedWindow, EmptiedFieldIsNoErrorUntilItIsRead)
+{
+    WindowlessForm form;
+    form.paste(L, "3");
+    form.backspace(L);
+    EXPECT_EQ(form.text(L), "");
+    EXPECT_TRUE(form.errors().empty());
+    form.type(P, "0");  // 1160 kW: recalculates, and reads the empty length
+    EXPECT_EQ(form.last_error(), ErrorKind::TypeMismatch);
+    EXPECT_EQ(form.text(D), "37");
+}
+
+TEST(TypedWindow, TypedNegativeNumberIsPossible)
+{
+    WindowlessForm form;
+    form.paste(P, "");
+    form.type(P, "-5");
+    EXPECT_EQ(form.text(P), "-5");
+    EXPECT_EQ(form.last_error(), ErrorKind::TypeMismatch);  // the lone "-" on its way
+    EXPECT_EQ(form.errors().size(), 1u);
+    EXPECT_EQ(form.recalculations(), 0);
+}
+
+// An error in the middle of a handler keeps what was written before it and
+// nothing after.
+TEST(ErrorsInHandlers, BadLengthInDiameterModeLeavesDiameterAndDesignation)
+{
+    WindowlessForm form;
+    form.paste(L, "abc");
+    form.type(P, "0");
+    EXPECT_EQ(form.last_error(), ErrorKind::TypeMismatch);
+    EXPECT_EQ(form.text(P), "1160");  // the typed key stays
+    EXPECT_EQ(form.text(D), "37");
+    EXPECT_EQ(form.pollici(), "1\"1/2");
+}
+
+TEST(ErrorsInHandlers, FormulaErrorAfterAStepKeepsTheStep)
+{
+    WindowlessForm form;
+    form.paste(L, "1");
+    form.step(L, -1);  // the length becomes 0: division by zero
+    EXPECT_EQ(form.text(L), "0");
+    EXPECT_EQ(form.last_error(), ErrorKind::DivisionByZero);
+    EXPECT_EQ(form.text(D), "37");
+}
+
+TEST(ErrorsInHandlers, TheFormGoesOnAfterAnError)
+{
+    WindowlessForm form;
+    form.paste(L, "");
+    form.type(L, "x");
+    EXPECT_EQ(form.errors(), std::vector<ErrorKind>{ErrorKind::TypeMismatch});
+    form.backspace(L);
+    form.type(L, "30");
+    EXPECT_EQ(form.errors().size(), 1u);
+    EXPECT_EQ(form.recalculations(), 2);
+    EXPECT_EQ(form.text(D), "37");
+}
+
+}  // namespace
+}  // namespace tubaro

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "spin_step.h"
+#include "windowless_form.h"
+
+namespace tubaro {
+namespace {
+
+constexpr auto D = Quantity::Diametro;
+constexpr auto P = Quantity::Potenza;
+constexpr auto Y = Quantity::Perdita;
+constexpr auto L = Quantity::Lunghezza;
+
+struct StepRow {
+    const char* name;
+    std::string text;
+    int last_value;
+    int upper;
+    int direction;
+    std::optional<int> expected;
+};
+
+class SpinStep : public testing::TestWithParam<StepRow> {};
+
+TEST_P(SpinStep, LandsWithinTheRange)
+{
+    const StepRow& row = GetParam();
+    EXPECT_EQ(spin_step(row.text, row.last_value, row.upper, row.direction, ","), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SpinStep,
+    testing::Values(StepRow{"UpFromText", "116", 0, 5000, +1, 117}, StepRow{"DownFromText", "116", 0, 5000, -1, 115},
+                    StepRow{"FromRoundedText", "116,5", 0, 5000, +1, 117},
+                    StepRow{"FromRoundedTextOdd", "117,5", 0, 5000, +1, 119},
+                    StepRow{"TopEndStays", "5000", 0, 5000, +1, std::nullopt},
+                    StepRow{"BottomEndStays", "0", 7, 5000, -1, std::nullopt},
+                    StepRow{"AboveRangeClampsDown", "7000", 0, 5000, -1, 4999},
+                    StepRow{"AboveRangeAtTop", "7000", 0, 5000, +1, std::nullopt},
+                    StepRow{"NegativeClampsToZero", "-5", 0, 5000, +1, 1},
+                    StepRow{"HugeNumberIsAboveRange", std::string(30, '9'), 0, 1000, -1, 999},
+                    StepRow{"HugeNegativeIsBelowRange", "-" + std::string(30, '9'), 0, 1000, +1, 1},
+                    StepRow{"NotANumberUsesLastValue", "abc", 42, 5000, +1, 43},
+                    StepRow{"EmptyUsesLastValue", "", 42, 5000, -1, 41},
+                    StepRow{"ZeroIsReachable", "1", 0, 5000, -1, 0}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
+// A step in every mode writes its field before the recalculation reads it.
+struct ModeStepRow {
+    const char* name;
+    Quantity mode;
+    Quantity stepped;
+    const char* stepped_text;
+};
+
+class StepInMode : public testing::TestWithParam<ModeStepRow> {};
+
+TEST_P(StepInMode, FieldWrittenBeforeRecalculation)
+{
+    const ModeStepRow& row = GetParam();
+    WindowlessForm form;
+    form.click_option(row.mode);
+    std::string seen_at_recalculation;
+    const auto output = row.mode;
+    form.logic().set_recalculated_listener([&] { seen_at_recalculation = form.text(row.stepped); });
+    form.step(row.stepped, +1);
+    EXPECT_EQ(form.text(row.stepped), row.stepped_text);
+    EXPECT_EQ(seen_at_recalculation, row.stepped_text);
+
+    // The result is what a recalculation of the stepped texts gives.
+    WindowlessForm reference;
+    reference.click_option(row.mode);
+    reference.paste(row.stepped, row.stepped_text);
+    reference.logic().Ricalcola();
+    EXPECT_EQ(form.text(output), reference.text(output));
+    EXPECT_TRUE(form.errors().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, StepInMode,
+    testing::Values(ModeStepRow{"DiametroStepsPower", D, P, "117"}, ModeStepRow{"PotenzaStepsDiameter", P, D, "38"},
+                    ModeStepRow{"PerditaStepsLength", Y, L, "31"}, ModeStepRow{"LunghezzaStepsLoss", L, Y, "101"}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
+TEST(StepInMode, PowerModeDiameterStepChangesPower)
+{
+    WindowlessForm form;
+    form.click_option(P);
+    form.step(D, +1);
+    EXPECT_EQ(form.text(D), "38");
+    EXPECT_EQ(form.pollici(), "1''1/2");
+    EXPECT_NE(form.text(P), "116");
+}
+
+TEST(StepInMode, HiddenSpinControlDoesNotStep)
+{
+    WindowlessForm form;  // UpDown_D hidden at start
+    form.step(D, +1);
+    EXPECT_EQ(form.text(D), "37");
+    EXPECT_EQ(form.recalculations(), 0);
+}
+
+TEST(StepInMode, StepAtTheEndDoesNothing)
+{
+    WindowlessForm form;
+    form.paste(P, "5000");
+    form.step(P, +1);
+    EXPECT_EQ(form.text(P), "5000");
+    EXPECT_EQ(form.recalculations(), 0);
+}
+
+TEST(StepInMode, SteppingBeyondTheTypedWindow)
+{
+    // Stepping is bound by the spin range, not the typed window: a length
+    // steps past 10000 up to 20000.
+    WindowlessForm form;
+    form.paste(L, "19999");
+    form.step(L, +1);
+    EXPECT_EQ(form.text(L), "20000");
+    EXPECT_EQ(form.recalculations(), 1);
+    form.step(L, +1);
+    EXPECT_EQ(form.text(L), "20000");
+}
+
+TEST(StepInMode, StepToZeroRecalculates)
+{
+    WindowlessForm form;
+    form.paste(P, "1");
+    form.step(P, -1);
+    EXPECT_EQ(form.text(P), "0");
+    EXPECT_EQ(form.text(D), "0");
+}
+
+}  // namespace
+}  // namespace tubaro
