@@ -9,7 +9,7 @@ packages=(
   libgtest-dev googletest
   qt6-base-dev qt6-qpa-plugins libgl-dev
   fonts-dejavu-core
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox xclip wmctrl
 )
 
 missing=()

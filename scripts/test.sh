@@ -11,6 +11,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   "$root/scripts/setup.sh" "$build_dir" -DTUBARO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 else
   build_dir="$root/build"
   "$root/scripts/setup.sh" "$build_dir"

@@ -1,0 +1,69 @@
+#include "qt_text_box.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+QtTextBox::QtTextBox(QLineEdit* edit) : m_edit(edit)
+{
+    edit->installEventFilter(this);
+    connect(edit, &QLineEdit::textChanged, this, [this] { changed(); });
+}
+
+std::string QtTextBox::text() const
+{
+    return m_edit->text().toStdString();
+}
+
+void QtTextBox::set_text(std::string_view text)
+{
+    ++m_assignments;
+    m_edit->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    --m_assignments;
+    if (m_pending)
+        std::rethrow_exception(std::exchange(m_pending, nullptr));
+}
+
+void QtTextBox::changed()
+{
+    if (!on_change)
+        return;
+    try {
+        on_change();
+    } catch (...) {
+        // Only a change nested in set_text can get here; the others run at
+        // an event edge, which stops every error itself.
+        if (m_assignments > 0)
+            m_pending = std::current_exception();
+    }
+}
+
+bool QtTextBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_edit)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        m_keys.pressed(static_cast<QKeyEvent*>(event)->key());
+        break;
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // A held key repeats its press, but is released once.
+        if (!key->isAutoRepeat() && m_keys.released(key->key()) && on_key_release)
+            on_key_release();
+        break;
+    }
+    case QEvent::FocusOut:
+        m_keys.focus_lost();
+        break;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && m_edit->rect().contains(mouse->position().toPoint()) && on_click)
+            on_click();
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}

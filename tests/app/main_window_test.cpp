@@ -1,0 +1,259 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QWindow>
+
+#include "main_window.h"
+#include "window_layout.h"
+
+// The real window, driven through its widgets with an Italian decimal
+// separator.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindow> m_window;
+
+    template <typename T = QWidget>
+    T* widget(ControlId id) const
+    {
+        return static_cast<T*>(m_window->control(id));
+    }
+    QLineEdit* edit(ControlId id) const { return widget<QLineEdit>(id); }
+    UpDown* up_down(ControlId id) const { return widget<UpDown>(id); }
+
+    // Types at the end of a field, as a user does.
+    void type(ControlId id, const QString& keys)
+    {
+        QLineEdit* field = edit(id);
+        field->setFocus();
+        field->end(false);
+        QTest::keyClicks(field, keys);
+    }
+
+    void replace(ControlId id, const QString& text)
+    {
+        QLineEdit* field = edit(id);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
+    }
+
+    bool balloon_shown() const { return m_window->error_balloon()->isVisible(); }
+
+private slots:
+    void init()
+    {
+        m_window = std::make_unique<MainWindow>(",");
+        m_window->winId();
+        m_window->load();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void start_state()
+    {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Tubaro GAS"));
+        QCOMPARE(m_window->size(), QSize(207, 161));
+        QCOMPARE(m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size() - 1, 19);  // and the balloon
+        for (const ControlSpec& spec : window_layout()) {
+            QWidget* control = m_window->findChild<QWidget*>(QString::fromLatin1(spec.name));
+            QVERIFY2(control, spec.name);
+            QCOMPARE(control->geometry(), to_pixels(spec));
+            QVERIFY2(!control->accessibleName().isEmpty(), spec.name);
+        }
+        QCOMPARE(to_pixels(window_layout()[static_cast<int>(ControlId::Text_D)]), QRect(96, 16, 54, 19));
+        // Text_L ends exactly where its spin control begins.
+        QCOMPARE(edit(ControlId::Text_L)->geometry().right() + 1, up_down(ControlId::UpDown_L)->geometry().left());
+
+        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("37"));
+        QCOMPARE(edit(ControlId::Text_P)->text(), QStringLiteral("116"));
+        QCOMPARE(edit(ControlId::Text_Y)->text(), QStringLiteral("100"));
+        QCOMPARE(edit(ControlId::Text_L)->text(), QStringLiteral("30"));
+        QCOMPARE(edit(ControlId::Text_Pollici)->text(), QStringLiteral("1\"1/2"));
+        QCOMPARE(edit(ControlId::Text1)->text(), QStringLiteral("cliccare qui per informazioni"));
+        QVERIFY(edit(ControlId::Text1)->isReadOnly());
+        QVERIFY(widget<QRadioButton>(ControlId::Option_Diametro)->isChecked());
+        QVERIFY(!up_down(ControlId::UpDown_D)->isVisible());
+        QVERIFY(up_down(ControlId::UpDown_P)->isVisible());
+        QVERIFY(widget<QCheckBox>(ControlId::Check1)->isChecked());
+        QVERIFY(m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(QApplication::focusWidget(), edit(ControlId::Text_Y));
+    }
+
+    void tab_order()
+    {
+        const ControlId expected[] = {ControlId::Text_P,          ControlId::UpDown_P, ControlId::Text_L,
+                                      ControlId::Option_Diametro, ControlId::UpDown_Y, ControlId::Check1,
+                                      ControlId::Text1,           ControlId::Text_D,   ControlId::UpDown_L,
+                                      ControlId::Text_Pollici,    ControlId::Text_Y};
+        for (ControlId id : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), widget(id)->objectName());
+        }
+    }
+
+    void typing_recalculates_and_updates_the_designation()
+    {
+        type(ControlId::Text_Y, "0");
+        QCOMPARE(edit(ControlId::Text_Y)->text(), QStringLiteral("1000"));
+        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("23"));
+        QCOMPARE(edit(ControlId::Text_Pollici)->text(), QStringLiteral("1\""));
+        QVERIFY(!balloon_shown());
+    }
+
+    void decimal_comma_is_read()
+    {
+        m_window->findChild<QRadioButton*>("Option_Lunghezza")->click();
+        replace(ControlId::Text_P, "116,5");
+        QCOMPARE(edit(ControlId::Text_L)->text(), QStringLiteral("30"));
+        replace(ControlId::Text_P, "10");
+        QCOMPARE(edit(ControlId::Text_L)->text(), QStringLiteral("2786"));
+    }
+
+    void spin_step_writes_then_recalculates()
+    {
+        QTest::mouseClick(up_down(ControlId::UpDown_P)->up_button(), Qt::LeftButton);
+        QCOMPARE(edit(ControlId::Text_P)->text(), QStringLiteral("117"));
+        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("37"));
+        for (int i = 0; i < 100; ++i)
+            QTest::mouseClick(up_down(ControlId::UpDown_L)->down_button(), Qt::LeftButton);
+        QCOMPARE(edit(ControlId::Text_L)->text(), QStringLiteral("0"));
+        QVERIFY(balloon_shown());  // a length of 0 divides by zero
+        QCOMPARE(m_window->last_error(), tubaro::ErrorKind::DivisionByZero);
+    }
+
+    void spin_control_steps_with_arrow_keys()
+    {
+        up_down(ControlId::UpDown_Y)->setFocus();
+        QTest::keyClick(up_down(ControlId::UpDown_Y), Qt::Key_Down);
+        QCOMPARE(edit(ControlId::Text_Y)->text(), QStringLiteral("99"));
+    }
+
+    void option_click_switches_spin_controls()
+    {
+        QTest::mouseClick(widget(ControlId::Option_Potenza), Qt::LeftButton);
+        QVERIFY(up_down(ControlId::UpDown_D)->isVisible());
+        QVERIFY(!up_down(ControlId::UpDown_P)->isVisible());
+        QVERIFY(!widget<QRadioButton>(ControlId::Option_Diametro)->isChecked());
+        QCOMPARE(edit(ControlId::Text_P)->text(), QStringLiteral("116"));
+        QTest::mouseClick(up_down(ControlId::UpDown_D)->up_button(), Qt::LeftButton);
+        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("38"));
+        QVERIFY(edit(ControlId::Text_P)->text() != QStringLiteral("116"));
+    }
+
+    void arrow_keys_in_the_group_count_as_a_click()
+    {
+        auto* diametro = widget<QRadioButton>(ControlId::Option_Diametro);
+        diametro->setFocus();
+        QTest::keyClick(diametro, Qt::Key_Down);
+        QVERIFY(widget<QRadioButton>(ControlId::Option_Potenza)->isChecked());
+        QVERIFY(!up_down(ControlId::UpDown_P)->isVisible());
+        QVERIFY(up_down(ControlId::UpDown_D)->isVisible());
+    }
+
+    void text1_toggles()
+    {
+        QLineEdit* info = edit(ControlId::Text1);
+        const QString address = QString::fromUtf8(tubaro::FormPrincipale::kWebAddress.data());
+        QTest::mouseClick(info, Qt::LeftButton);
+        QCOMPARE(info->text(), address);
+        QTest::mouseClick(info, Qt::LeftButton);
+        QCOMPARE(info->text(), QStringLiteral("Versione Beta - 2004 11 19"));
+        QTest::mouseClick(info, Qt::LeftButton);
+        QCOMPARE(info->text(), address);
+        QTest::keyClicks(info, "abc");
+        QCOMPARE(info->text(), address);
+    }
+
+    void check1_switches_stay_on_top_without_hiding()
+    {
+        auto* check = widget<QCheckBox>(ControlId::Check1);
+        const QRect place = m_window->geometry();
+        const WId native = m_window->winId();
+        QTest::mouseClick(check, Qt::LeftButton);
+        QVERIFY(!check->isChecked());
+        QVERIFY(!m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_window->winId(), native);
+        QCOMPARE(m_window->geometry(), place);
+        QTest::keyClick(check, Qt::Key_Space);
+        QVERIFY(check->isChecked());
+        QVERIFY(m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+
+    void error_is_reported_without_taking_the_focus()
+    {
+        replace(ControlId::Text_P, "-");
+        QVERIFY(balloon_shown());
+        QCOMPARE(m_window->error_balloon()->text(), QStringLiteral("Tipo non corrispondente"));
+        QCOMPARE(QApplication::focusWidget(), edit(ControlId::Text_P));
+        QVERIFY(m_window->isActiveWindow());
+        QTest::keyClicks(edit(ControlId::Text_P), "5");
+        QCOMPARE(edit(ControlId::Text_P)->text(), QStringLiteral("-5"));  // typing goes on
+        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("37"));
+        replace(ControlId::Text_P, "10");
+        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("15"));
+        QVERIFY(!balloon_shown());  // gone at the next successful recalculation
+    }
+
+    void bad_input_in_the_middle_keeps_what_was_written()
+    {
+        replace(ControlId::Text_L, "abc");
+        QCOMPARE(m_window->last_error(), tubaro::ErrorKind::TypeMismatch);
+        type(ControlId::Text_P, "0");
+        QCOMPARE(edit(ControlId::Text_P)->text(), QStringLiteral("1160"));
+        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("37"));
+        QCOMPARE(edit(ControlId::Text_Pollici)->text(), QStringLiteral("1\"1/2"));
+    }
+
+    void tab_release_in_the_next_field_does_not_recalculate()
+    {
+        edit(ControlId::Text_L)->setText("");  // any recalculation would now fail
+        QLineEdit* from = edit(ControlId::Text_Y);
+        from->setFocus();
+        QTest::keyPress(from, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), edit(ControlId::Text_P));
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(!balloon_shown());
+    }
+
+    void paste_updates_only_the_designation()
+    {
+        QTest::mouseClick(widget(ControlId::Option_Potenza), Qt::LeftButton);
+        edit(ControlId::Text_D)->setFocus();
+        edit(ControlId::Text_D)->selectAll();
+        edit(ControlId::Text_D)->insert("60");  // what a paste does: no key
+        QCOMPARE(edit(ControlId::Text_Pollici)->text(), QStringLiteral("2''1/2"));
+        QCOMPARE(edit(ControlId::Text_P)->text(), QStringLiteral("116"));
+    }
+
+    void every_text_fits_its_control()
+    {
+        const QFontMetrics metrics(m_window->font());
+        for (const ControlSpec& spec : window_layout()) {
+            QWidget* control = m_window->control(spec.id);
+            if (auto* label = qobject_cast<QLabel*>(control)) {
+                QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(), spec.name);
+            } else if (auto* field = qobject_cast<QLineEdit*>(control)) {
+                // Room for the text: the width less the frame and margins.
+                const int room = field->width() - 2 * 2 - 4;
+                QVERIFY2(metrics.horizontalAdvance(field->text()) <= room, spec.name);
+                QVERIFY2(metrics.height() <= field->height(), spec.name);
+            }
+        }
+        const int info_room = edit(ControlId::Text1)->width() - 8;
+        QVERIFY(metrics.horizontalAdvance(QString::fromUtf8(tubaro::FormPrincipale::kWebAddress.data())) <= info_room);
+        QVERIFY(metrics.horizontalAdvance(QStringLiteral("Versione Beta - 2004 11 19")) <= info_room);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
