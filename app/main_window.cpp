@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <limits>
 #include <vector>
 
 #include "font_fit.h"
@@ -54,6 +55,7 @@ std::size_t text_box_slot(ControlId id)
 QLineEdit* make_line_edit(const ControlSpec& spec, QWidget* parent)
 {
     auto* edit = new QLineEdit(QString::fromUtf8(spec.text), parent);
+    edit->setMaxLength(std::numeric_limits<int>::max());  // no limit but memory
     if (spec.id == ControlId::Text1) {
         edit->setAlignment(Qt::AlignCenter);
         edit->setReadOnly(true);
@@ -193,8 +195,10 @@ void MainWindow::at_edge(QWidget* source, Handler&& handler)
     } catch (const std::exception&) {
         // Not one of the four kinds (out of memory, say): still never let it
         // cross Qt's event loop.
-        if (!outer_source)
+        if (!outer_source) {
+            ++m_reports;
             m_balloon->show_at(source, QStringLiteral("Errore interno"));
+        }
     }
     m_error_source = outer_source;
 }
@@ -202,6 +206,7 @@ void MainWindow::at_edge(QWidget* source, Handler&& handler)
 void MainWindow::report(tubaro::ErrorKind kind)
 {
     m_last_error = kind;
+    ++m_reports;
     const std::string_view name = tubaro::error_name(kind);
     m_balloon->show_at(m_error_source, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }

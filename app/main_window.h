@@ -32,6 +32,7 @@ public:
     QWidget* control(ControlId id) const { return m_widgets[static_cast<std::size_t>(id)]; }
     ErrorBalloon* error_balloon() const { return m_balloon; }
     std::optional<tubaro::ErrorKind> last_error() const { return m_last_error; }
+    int reports() const { return m_reports; }
 
 private:
     void build_controls(const std::string& decimal_separator);
@@ -55,4 +56,5 @@ private:
     ErrorBalloon* m_balloon;
     QWidget* m_error_source = nullptr;
     std::optional<tubaro::ErrorKind> m_last_error;
+    int m_reports = 0;
 };

@@ -1,0 +1,125 @@
+// Arbitrary field texts and modes through the four procedures and the
+// window-less form: never a crash or undefined behaviour, and the form
+// writes exactly what the procedure returns for the converted texts, or
+// nothing when a step fails.
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "error_kind.h"
+#include "module_calcoli.h"
+#include "number_text.h"
+#include "windowless_form.h"
+
+namespace {
+
+using tubaro::CalcError;
+using tubaro::Quantity;
+
+// The procedure's result for the texts, converted in the mode's order, or
+// nullopt when a step fails.
+std::optional<std::string> expected_result(Quantity mode, const std::array<std::string, 4>& t,
+                                           const std::string& sep)
+{
+    const auto as_long = [&](Quantity q) { return tubaro::text_to_long(t[static_cast<std::size_t>(q)], sep); };
+    try {
+        switch (mode) {
+        case Quantity::Diametro: {
+            const auto L = as_long(Quantity::Lunghezza), Y = as_long(Quantity::Perdita), P = as_long(Quantity::Potenza);
+            return tubaro::long_to_text(tubaro::Calcola_Diametro(P, Y, L));
+        }
+        case Quantity::Potenza: {
+            const auto L = as_long(Quantity::Lunghezza), Y = as_long(Quantity::Perdita), D = as_long(Quantity::Diametro);
+            return tubaro::long_to_text(tubaro::Calcola_Potenza(D, Y, L));
+        }
+        case Quantity::Perdita: {
+            const auto L = as_long(Quantity::Lunghezza), P = as_long(Quantity::Potenza), D = as_long(Quantity::Diametro);
+            return tubaro::long_to_text(tubaro::Calcola_Perdita(D, P, L));
+        }
+        case Quantity::Lunghezza: {
+            const auto Y = as_long(Quantity::Perdita);
+            const auto P = tubaro::text_to_currency(t[static_cast<std::size_t>(Quantity::Potenza)], sep);
+            const auto D = as_long(Quantity::Diametro);
+            return tubaro::long_to_text(tubaro::Calcola_Lunghezza(D, P, Y));
+        }
+        }
+    } catch (const CalcError&) {
+    }
+    return std::nullopt;
+}
+
+template <typename T>
+T take(const std::uint8_t*& data, std::size_t& size)
+{
+    T value{};
+    const std::size_t n = std::min(sizeof value, size);
+    std::memcpy(&value, data, n);
+    data += n;
+    size -= n;
+    return value;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size > 4096)
+        return 0;
+
+    // The procedures on raw whole numbers and a raw Currency count.
+    {
+        const std::uint8_t* raw = data;
+        std::size_t left = size;
+        const auto a = take<std::int32_t>(raw, left), b = take<std::int32_t>(raw, left),
+                   c = take<std::int32_t>(raw, left);
+        const auto count = take<std::int64_t>(raw, left);
+        try { (void)tubaro::Calcola_Diametro(a, b, c); } catch (const CalcError&) {}
+        try { (void)tubaro::Calcola_Potenza(a, b, c); } catch (const CalcError&) {}
+        try { (void)tubaro::Calcola_Perdita(a, b, c); } catch (const CalcError&) {}
+        try { (void)tubaro::Calcola_Lunghezza(a, tubaro::Currency::from_count(count), c); } catch (const CalcError&) {}
+    }
+
+    // The form: first byte the mode and separator, then four texts split on tabs.
+    if (size == 0)
+        return 0;
+    const Quantity mode = tubaro::kQuantities[data[0] % 4];
+    const std::string sep = data[0] & 4 ? "." : ",";
+    std::array<std::string, 4> texts;
+    std::size_t field = 0;
+    for (std::size_t i = 1; i < size; ++i) {
+        if (data[i] == '\t') {
+            if (++field == texts.size())
+                break;
+        } else {
+            texts[field] += static_cast<char>(data[i]);
+        }
+    }
+
+    tubaro::WindowlessForm form(sep);
+    for (Quantity q : tubaro::kQuantities)
+        form.paste(q, texts[static_cast<std::size_t>(q)]);
+    form.click_option(mode);
+    const std::string before = form.text(mode);
+    const auto expected = expected_result(mode, texts, sep);
+    try {
+        form.logic().Ricalcola();
+        if (!expected || form.text(mode) != *expected)
+            std::abort();
+    } catch (const CalcError&) {
+        if (expected || form.text(mode) != before)
+            std::abort();
+    }
+    for (Quantity q : tubaro::kQuantities)
+        if (q != mode && form.text(q) != texts[static_cast<std::size_t>(q)])
+            std::abort();
+
+    // A key release in every field, as typing would end.
+    for (Quantity q : tubaro::kQuantities) {
+        form.press_key(q, 'x');
+        form.release_key(q, 'x');
+    }
+    return 0;
+}

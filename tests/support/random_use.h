@@ -1,0 +1,275 @@
+#pragma once
+
+// Random use of the main window: typed keys, Backspace, spin steps, option,
+// check box and information clicks, with the invariants checked after every
+// event against an oracle that works the expected state out on its own.
+// Shared by the window-less test and the Qt window's test.
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "error_kind.h"
+#include "form_principale.h"
+#include "module_calcoli.h"
+#include "number_text.h"
+#include "pipe_size.h"
+#include "quantity.h"
+#include "spin_step.h"
+#include "start_state.h"
+
+namespace random_use {
+
+using tubaro::Quantity;
+
+// What the test can do to a window and read from it.
+class Driver {
+public:
+    virtual ~Driver() = default;
+    virtual void type(Quantity field, char key) = 0;
+    virtual void backspace(Quantity field) = 0;
+    virtual void step(Quantity field, int direction) = 0;
+    virtual void click_option(Quantity mode) = 0;
+    virtual void click_check1() = 0;
+    virtual void click_text1() = 0;
+
+    virtual std::string text(Quantity field) const = 0;
+    virtual std::string pollici() const = 0;
+    virtual std::string text1() const = 0;
+    virtual int options_set() const = 0;
+    virtual std::optional<Quantity> mode() const = 0;
+    virtual bool spin_visible(Quantity field) const = 0;
+    virtual bool check1_checked() const = 0;
+    virtual bool topmost() const = 0;
+    virtual int errors_reported() const = 0;
+};
+
+inline std::size_t at(Quantity q)
+{
+    return static_cast<std::size_t>(q);
+}
+
+// The expected state, worked out from the rules of the window rather than
+// from its code.
+class Oracle {
+public:
+    explicit Oracle(std::string separator) : m_sep(std::move(separator))
+    {
+        for (Quantity q : tubaro::kQuantities)
+            m_text[at(q)] = std::string(tubaro::start_state::text_of(q));
+    }
+
+    void type(Quantity field, char key) { edit(field, m_text[at(field)] + key); }
+
+    void backspace(Quantity field)
+    {
+        std::string text = m_text[at(field)];
+        if (!text.empty())
+            text.pop_back();
+        edit(field, text);
+    }
+
+    void step(Quantity field, int direction)
+    {
+        m_last_recalculation_ok = false;
+        if (field == m_mode)
+            return;  // hidden
+        const auto next = tubaro::spin_step(m_text[at(field)], m_spin_last[at(field)],
+                                            tubaro::limits_of(field).spin_upper, direction, m_sep);
+        if (!next)
+            return;
+        m_spin_last[at(field)] = *next;
+        set(field, tubaro::long_to_text(*next));
+        recalculate();
+    }
+
+    void click_option(Quantity mode)
+    {
+        m_mode = mode;
+        m_last_recalculation_ok = false;
+    }
+    void click_check1()
+    {
+        m_checked = !m_checked;
+        m_last_recalculation_ok = false;
+    }
+    void click_text1()
+    {
+        m_text1 = m_text1 == tubaro::FormPrincipale::kWebAddress ? tubaro::FormPrincipale::kVersionLine
+                                                                 : tubaro::FormPrincipale::kWebAddress;
+        m_last_recalculation_ok = false;
+    }
+
+    // The first difference from the driver's window, or empty.
+    std::string compare(const Driver& window) const
+    {
+        std::ostringstream problem;
+        if (window.options_set() != 1)
+            problem << window.options_set() << " options set";
+        else if (window.mode() != m_mode)
+            problem << "mode differs";
+        for (Quantity q : tubaro::kQuantities) {
+            if (window.text(q) != m_text[at(q)])
+                problem << "field " << at(q) << " is '" << window.text(q) << "', expected '" << m_text[at(q)] << "'";
+            if (window.spin_visible(q) != (q != m_mode))
+                problem << "spin control " << at(q) << " visibility";
+        }
+        if (window.pollici() != m_pollici)
+            problem << "designation '" << window.pollici() << "', expected '" << m_pollici << "'";
+        if (window.text1() != m_text1)
+            problem << "information line";
+        if (window.check1_checked() != m_checked || window.topmost() != m_checked)
+            problem << "stay on top";
+        if (window.errors_reported() != m_errors)
+            problem << window.errors_reported() << " errors reported, " << m_errors << " raised";
+        return problem.str();
+    }
+
+    bool last_recalculation_ok() const { return m_last_recalculation_ok; }
+
+private:
+    // A key went down in a field, changed it to text, and came up.
+    void edit(Quantity field, const std::string& text)
+    {
+        m_last_recalculation_ok = false;
+        set(field, text);
+        // The key release check.
+        if (text.empty())
+            return;
+        double value = 0;
+        try {
+            value = tubaro::text_to_double(text, m_sep);
+        } catch (const tubaro::CalcError&) {
+            ++m_errors;
+            return;
+        }
+        if (value > 0 && value < tubaro::limits_of(field).typed_limit)
+            recalculate();
+    }
+
+    void set(Quantity field, const std::string& text)
+    {
+        if (text == m_text[at(field)])
+            return;  // no change event
+        m_text[at(field)] = text;
+        if (field == Quantity::Diametro && !text.empty()) {
+            try {
+                m_pollici = std::string(tubaro::nominal_pipe_size(tubaro::text_to_double(text, m_sep)));
+            } catch (const tubaro::CalcError&) {
+                ++m_errors;
+            }
+        }
+    }
+
+    void recalculate()
+    {
+        const auto as_long = [&](Quantity q) { return tubaro::text_to_long(m_text[at(q)], m_sep); };
+        std::string result;
+        try {
+            using Q = Quantity;
+            switch (m_mode) {
+            case Q::Diametro: {
+                const auto L = as_long(Q::Lunghezza), Y = as_long(Q::Perdita), P = as_long(Q::Potenza);
+                result = tubaro::long_to_text(tubaro::Calcola_Diametro(P, Y, L));
+                break;
+            }
+            case Q::Potenza: {
+                const auto L = as_long(Q::Lunghezza), Y = as_long(Q::Perdita), D = as_long(Q::Diametro);
+                result = tubaro::long_to_text(tubaro::Calcola_Potenza(D, Y, L));
+                break;
+            }
+            case Q::Perdita: {
+                const auto L = as_long(Q::Lunghezza), P = as_long(Q::Potenza), D = as_long(Q::Diametro);
+                result = tubaro::long_to_text(tubaro::Calcola_Perdita(D, P, L));
+                break;
+            }
+            case Q::Lunghezza: {
+                const auto Y = as_long(Q::Perdita);
+                const auto P = tubaro::text_to_currency(m_text[at(Q::Potenza)], m_sep);
+                const auto D = as_long(Q::Diametro);
+                result = tubaro::long_to_text(tubaro::Calcola_Lunghezza(D, P, Y));
+                break;
+            }
+            }
+        } catch (const tubaro::CalcError&) {
+            ++m_errors;
+            return;
+        }
+        set(m_mode, result);
+        m_last_recalculation_ok = true;
+    }
+
+    std::string m_sep;
+    std::string m_text[4];
+    int m_spin_last[4] = {0, 0, 0, 0};
+    std::string m_pollici{tubaro::start_state::kTextPollici};
+    std::string m_text1{tubaro::start_state::kText1};
+    Quantity m_mode = tubaro::start_state::kMode;
+    bool m_checked = tubaro::start_state::kCheck1Checked;
+    int m_errors = 0;
+    bool m_last_recalculation_ok = false;
+};
+
+struct Summary {
+    std::string failure;  // empty when every event kept every invariant
+    int recalculations_checked = 0;
+};
+
+// Runs `events` random events from a fixed generator state, so a failure
+// repeats exactly.
+inline Summary run(Driver& window, const std::string& separator, int events, std::uint32_t generator_state)
+{
+    std::mt19937 random(generator_state);
+    const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<std::uint32_t>(n)); };
+    static constexpr char kKeys[] = "0123456789012345678901234567890123456789,,..--+ ax";
+    Oracle oracle(separator);
+    Summary summary;
+    std::string last_event;
+
+    for (int i = 0; i < events; ++i) {
+        const Quantity field = tubaro::kQuantities[static_cast<std::size_t>(pick(4))];
+        const int kind = pick(100);
+        std::ostringstream event;
+        if (kind < 55) {
+            const char key = kKeys[pick(sizeof kKeys - 1)];
+            event << "type '" << key << "' in " << at(field);
+            window.type(field, key);
+            oracle.type(field, key);
+        } else if (kind < 75) {
+            event << "backspace in " << at(field);
+            window.backspace(field);
+            oracle.backspace(field);
+        } else if (kind < 90) {
+            const int direction = pick(2) ? 1 : -1;
+            event << "step " << direction << " of " << at(field);
+            window.step(field, direction);
+            oracle.step(field, direction);
+        } else if (kind < 96) {
+            event << "option " << at(field);
+            window.click_option(field);
+            oracle.click_option(field);
+        } else if (kind < 98) {
+            event << "check box";
+            window.click_check1();
+            oracle.click_check1();
+        } else {
+            event << "information line";
+            window.click_text1();
+            oracle.click_text1();
+        }
+        summary.recalculations_checked += oracle.last_recalculation_ok();
+        const std::string problem = oracle.compare(window);
+        if (!problem.empty()) {
+            summary.failure = "event " + std::to_string(i) + " (" + event.str() + ", after " + last_event +
+                              "): " + problem;
+            return summary;
+        }
+        last_event = event.str();
+    }
+    return summary;
+}
+
+}  // namespace random_use
