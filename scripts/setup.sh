@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config dpkg-dev
   libgtest-dev googletest
   qt6-base-dev qt6-qpa-plugins libgl-dev
   fonts-dejavu-core
