@@ -11,45 +11,13 @@
 
 #include "error_kind.h"
 #include "module_calcoli.h"
-#include "number_text.h"
+#include "reference_recalculation.h"
 #include "windowless_form.h"
 
 namespace {
 
 using tubaro::CalcError;
 using tubaro::Quantity;
-
-// The procedure's result for the texts, converted in the mode's order, or
-// nullopt when a step fails.
-std::optional<std::string> expected_result(Quantity mode, const std::array<std::string, 4>& t,
-                                           const std::string& sep)
-{
-    const auto as_long = [&](Quantity q) { return tubaro::text_to_long(t[static_cast<std::size_t>(q)], sep); };
-    try {
-        switch (mode) {
-        case Quantity::Diametro: {
-            const auto L = as_long(Quantity::Lunghezza), Y = as_long(Quantity::Perdita), P = as_long(Quantity::Potenza);
-            return tubaro::long_to_text(tubaro::Calcola_Diametro(P, Y, L));
-        }
-        case Quantity::Potenza: {
-            const auto L = as_long(Quantity::Lunghezza), Y = as_long(Quantity::Perdita), D = as_long(Quantity::Diametro);
-            return tubaro::long_to_text(tubaro::Calcola_Potenza(D, Y, L));
-        }
-        case Quantity::Perdita: {
-            const auto L = as_long(Quantity::Lunghezza), P = as_long(Quantity::Potenza), D = as_long(Quantity::Diametro);
-            return tubaro::long_to_text(tubaro::Calcola_Perdita(D, P, L));
-        }
-        case Quantity::Lunghezza: {
-            const auto Y = as_long(Quantity::Perdita);
-            const auto P = tubaro::text_to_currency(t[static_cast<std::size_t>(Quantity::Potenza)], sep);
-            const auto D = as_long(Quantity::Diametro);
-            return tubaro::long_to_text(tubaro::Calcola_Lunghezza(D, P, Y));
-        }
-        }
-    } catch (const CalcError&) {
-    }
-    return std::nullopt;
-}
 
 template <typename T>
 T take(const std::uint8_t*& data, std::size_t& size)
@@ -103,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         form.paste(q, texts[static_cast<std::size_t>(q)]);
     form.click_option(mode);
     const std::string before = form.text(mode);
-    const auto expected = expected_result(mode, texts, sep);
+    const auto expected = reference::recalculation(mode, texts, sep);
     try {
         form.logic().Ricalcola();
         if (!expected || form.text(mode) != *expected)

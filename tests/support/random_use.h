@@ -6,6 +6,7 @@
 // Shared by the window-less test and the Qt window's test.
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -14,10 +15,10 @@
 
 #include "error_kind.h"
 #include "form_principale.h"
-#include "module_calcoli.h"
 #include "number_text.h"
 #include "pipe_size.h"
 #include "quantity.h"
+#include "reference_recalculation.h"
 #include "spin_step.h"
 #include "start_state.h"
 
@@ -166,44 +167,17 @@ private:
 
     void recalculate()
     {
-        const auto as_long = [&](Quantity q) { return tubaro::text_to_long(m_text[at(q)], m_sep); };
-        std::string result;
-        try {
-            using Q = Quantity;
-            switch (m_mode) {
-            case Q::Diametro: {
-                const auto L = as_long(Q::Lunghezza), Y = as_long(Q::Perdita), P = as_long(Q::Potenza);
-                result = tubaro::long_to_text(tubaro::Calcola_Diametro(P, Y, L));
-                break;
-            }
-            case Q::Potenza: {
-                const auto L = as_long(Q::Lunghezza), Y = as_long(Q::Perdita), D = as_long(Q::Diametro);
-                result = tubaro::long_to_text(tubaro::Calcola_Potenza(D, Y, L));
-                break;
-            }
-            case Q::Perdita: {
-                const auto L = as_long(Q::Lunghezza), P = as_long(Q::Potenza), D = as_long(Q::Diametro);
-                result = tubaro::long_to_text(tubaro::Calcola_Perdita(D, P, L));
-                break;
-            }
-            case Q::Lunghezza: {
-                const auto Y = as_long(Q::Perdita);
-                const auto P = tubaro::text_to_currency(m_text[at(Q::Potenza)], m_sep);
-                const auto D = as_long(Q::Diametro);
-                result = tubaro::long_to_text(tubaro::Calcola_Lunghezza(D, P, Y));
-                break;
-            }
-            }
-        } catch (const tubaro::CalcError&) {
+        const auto result = reference::recalculation(m_mode, m_text, m_sep);
+        if (!result) {
             ++m_errors;
             return;
         }
-        set(m_mode, result);
+        set(m_mode, *result);
         m_last_recalculation_ok = true;
     }
 
     std::string m_sep;
-    std::string m_text[4];
+    std::array<std::string, 4> m_text;
     int m_spin_last[4] = {0, 0, 0, 0};
     std::string m_pollici{tubaro::start_state::kTextPollici};
     std::string m_text1{tubaro::start_state::kText1};
