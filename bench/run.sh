@@ -14,5 +14,5 @@ cmake --build "$build"
 echo "== $(lscpu | awk -F: '/Model name/ {gsub(/^ +/, "", $2); print $2}'), $(nproc) cores"
 "$build/bench/calc_bench" --benchmark_min_time=0.2 2>/dev/null | awk '/^BM_/ {printf "%-28s %10s %s\n", $1, $2, $3}'
 QT_QPA_PLATFORM=offscreen "$build/bench/window_key_bench" 2>/dev/null
-"$root/bench/startup.sh" "$build/app/TubaroGAS" "$build/bench/bare_window"
+"$root/bench/startup.sh" "$build/app/TubaroGAS" "$build/bench/bare_window" "$build/bench/label_window"
 "$root/bench/tsv_million.sh" "$build/cli/tubarogas-calc"
