@@ -187,20 +187,22 @@ void MainWindow::build_controls(const std::string& decimal_separator)
 template <typename Handler>
 void MainWindow::at_edge(QWidget* source, Handler&& handler)
 {
-    QWidget* const outer_source = m_error_source;
-    if (!outer_source)
-        m_error_source = source;
+    if (m_error_source) {
+        // Nested in another handler (a change raised by an assignment): its
+        // error belongs to that handler, so let it travel on.
+        m_edge.run(std::forward<Handler>(handler));
+        return;
+    }
+    m_error_source = source;
     try {
         m_edge.run(std::forward<Handler>(handler));
     } catch (const std::exception&) {
         // Not one of the four kinds (out of memory, say): still never let it
         // cross Qt's event loop.
-        if (!outer_source) {
-            ++m_reports;
-            m_balloon->show_at(source, QStringLiteral("Errore interno"));
-        }
+        ++m_reports;
+        m_balloon->show_at(source, QStringLiteral("Errore interno"));
     }
-    m_error_source = outer_source;
+    m_error_source = nullptr;
 }
 
 void MainWindow::report(tubaro::ErrorKind kind)

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include <utility>
+
 QtTextBox::QtTextBox(QLineEdit* edit) : m_edit(edit)
 {
     edit->installEventFilter(this);
@@ -56,7 +58,13 @@ bool QtTextBox::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FocusOut:
         m_keys.focus_lost();
         break;
+    case QEvent::MouseButtonDblClick:
+        m_after_double_click = true;
+        break;
     case QEvent::MouseButtonRelease: {
+        // A double click is one click, as on the platform's own text box.
+        if (std::exchange(m_after_double_click, false))
+            break;
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && m_edit->rect().contains(mouse->position().toPoint()) && on_click)
             on_click();

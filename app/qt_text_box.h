@@ -37,5 +37,6 @@ private:
     QLineEdit* m_edit;
     tubaro::KeyReleaseFilter m_keys;
     int m_assignments = 0;
+    bool m_after_double_click = false;
     std::exception_ptr m_pending;
 };

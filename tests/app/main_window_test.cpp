@@ -173,6 +173,35 @@ private slots:
         QCOMPARE(info->text(), address);
     }
 
+    void text1_double_click_is_one_click()
+    {
+        QLineEdit* info = edit(ControlId::Text1);
+        // What the platform delivers: press, release, double click, release.
+        QTest::mouseClick(info, Qt::LeftButton);
+        QTest::mouseDClick(info, Qt::LeftButton);
+        QTest::mouseRelease(info, Qt::LeftButton);
+        QCOMPARE(info->text(), QString::fromUtf8(tubaro::FormPrincipale::kWebAddress.data()));
+    }
+
+    // An error raised by a change nested in an assignment reaches the code
+    // that assigned, after Qt's own frames have returned.
+    void error_in_a_nested_change_reaches_the_assignment()
+    {
+        QLineEdit line;
+        QtTextBox box(&line);
+        box.on_change = [] { throw tubaro::CalcError(tubaro::ErrorKind::Overflow); };
+        try {
+            box.set_text("12");
+            QFAIL("no error");
+        } catch (const tubaro::CalcError& error) {
+            QCOMPARE(error.kind(), tubaro::ErrorKind::Overflow);
+        }
+        QCOMPARE(line.text(), QStringLiteral("12"));
+        box.on_change = nullptr;
+        box.set_text("13");  // nothing left pending
+        QCOMPARE(line.text(), QStringLiteral("13"));
+    }
+
     void check1_switches_stay_on_top_without_hiding()
     {
         auto* check = widget<QCheckBox>(ControlId::Check1);
