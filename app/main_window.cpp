@@ -52,11 +52,11 @@ std::size_t text_box_slot(ControlId id)
     return static_cast<std::size_t>(std::find(kTextBoxes.begin(), kTextBoxes.end(), id) - kTextBoxes.begin());
 }
 
-QLineEdit* make_line_edit(const ControlSpec& spec, QWidget* parent)
+QLineEdit* make_line_edit(const ControlSpec& row, QWidget* parent)
 {
-    auto* edit = new QLineEdit(QString::fromUtf8(spec.text), parent);
+    auto* edit = new QLineEdit(QString::fromUtf8(row.text), parent);
     edit->setMaxLength(std::numeric_limits<int>::max());  // no limit but memory
-    if (spec.id == ControlId::Text1) {
+    if (row.id == ControlId::Text1) {
         edit->setAlignment(Qt::AlignCenter);
         edit->setReadOnly(true);
         // The information line sits on the colour of a button face.
@@ -124,18 +124,18 @@ void MainWindow::build_controls(const std::string& decimal_separator)
     m_option_group->setExclusive(true);
 
     // Everything but the spin controls, which need their field first.
-    for (const ControlSpec& spec : window_layout()) {
+    for (const ControlSpec& row : window_layout()) {
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
         case ControlKind::Label: {
-            auto* label = new QLabel(QString::fromUtf8(spec.text), this);
+            auto* label = new QLabel(QString::fromUtf8(row.text), this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             widget = label;
             break;
         }
         case ControlKind::TextBox: {
-            QLineEdit* edit = make_line_edit(spec, this);
-            m_text_boxes[text_box_slot(spec.id)] = std::make_unique<QtTextBox>(edit);
+            QLineEdit* edit = make_line_edit(row, this);
+            m_text_boxes[text_box_slot(row.id)] = std::make_unique<QtTextBox>(edit);
             widget = edit;
             break;
         }
@@ -155,27 +155,27 @@ void MainWindow::build_controls(const std::string& decimal_separator)
         case ControlKind::SpinControl:
             continue;
         }
-        m_widgets[index_of(spec.id)] = widget;
+        m_widgets[index_of(row.id)] = widget;
     }
     for (const QuantityControls& each : kQuantityControls) {
-        const ControlSpec& spec = window_layout()[index_of(each.spin)];
+        const ControlSpec& row = window_layout()[index_of(each.spin)];
         auto* up_down = new UpDown(*m_text_boxes[text_box_slot(each.field)],
                                    tubaro::limits_of(each.quantity).spin_upper, decimal_separator,
                                    QString::fromUtf8(each.spoken), this);
         up_down->setVisible(each.quantity != tubaro::start_state::kMode);
-        m_widgets[index_of(spec.id)] = up_down;
+        m_widgets[index_of(row.id)] = up_down;
         auto* option = static_cast<QRadioButton*>(control(each.option));
         option->setChecked(each.quantity == tubaro::start_state::kMode);
         m_options[static_cast<std::size_t>(&each - kQuantityControls.data())] = std::make_unique<QtOptionButton>(option);
     }
 
-    for (const ControlSpec& spec : window_layout()) {
-        QWidget* widget = control(spec.id);
-        widget->setObjectName(QString::fromLatin1(spec.name));
-        widget->setGeometry(to_pixels(spec));
-        widget->setAccessibleName(QString::fromUtf8(spec.description));
-        if (spec.kind != ControlKind::Label)
-            widget->setToolTip(QString::fromUtf8(spec.description));
+    for (const ControlSpec& row : window_layout()) {
+        QWidget* widget = control(row.id);
+        widget->setObjectName(QString::fromLatin1(row.name));
+        widget->setGeometry(to_pixels(row));
+        widget->setAccessibleName(QString::fromUtf8(row.description));
+        if (row.kind != ControlKind::Label)
+            widget->setToolTip(QString::fromUtf8(row.description));
     }
     // Each label names the field of its row for assistive technology.
     static_cast<QLabel*>(control(ControlId::Label3))->setBuddy(control(ControlId::Text_D));
@@ -244,9 +244,9 @@ void MainWindow::wire_events()
 void MainWindow::set_tab_order()
 {
     std::vector<const ControlSpec*> order;
-    for (const ControlSpec& spec : window_layout())
-        if (spec.kind != ControlKind::Label)
-            order.push_back(&spec);
+    for (const ControlSpec& row : window_layout())
+        if (row.kind != ControlKind::Label)
+            order.push_back(&row);
     std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(control(order[i - 1]->id), control(order[i]->id));
@@ -255,9 +255,9 @@ void MainWindow::set_tab_order()
 void MainWindow::fit_font()
 {
     std::vector<TextRoom> texts;
-    for (const ControlSpec& spec : window_layout()) {
-        if (spec.kind == ControlKind::Label)
-            texts.push_back({QString::fromUtf8(spec.text), control(spec.id)->contentsRect().size()});
+    for (const ControlSpec& row : window_layout()) {
+        if (row.kind == ControlKind::Label)
+            texts.push_back({QString::fromUtf8(row.text), control(row.id)->contentsRect().size()});
     }
     for (ControlId id : kTextBoxes) {
         const auto* edit = static_cast<QLineEdit*>(control(id));

@@ -44,12 +44,12 @@ const std::array<ControlSpec, 19>& window_layout()
     return kLayout;
 }
 
-QRect to_pixels(const ControlSpec& spec)
+QRect to_pixels(const ControlSpec& row)
 {
-    const int left = twips_to_pixels(spec.left);
-    const int top = twips_to_pixels(spec.top);
-    const int right = twips_to_pixels(spec.left + spec.width);
-    const int bottom = twips_to_pixels(spec.top + spec.height);
+    const int left = twips_to_pixels(row.left);
+    const int top = twips_to_pixels(row.top);
+    const int right = twips_to_pixels(row.left + row.width);
+    const int bottom = twips_to_pixels(row.top + row.height);
     return QRect(left, top, right - left, bottom - top);
 }
 

@@ -38,5 +38,5 @@ const std::array<ControlSpec, 19>& window_layout();
 
 // Twips to logical pixels. Edges are converted, not sizes, so controls that
 // meet in twips still meet on screen.
-QRect to_pixels(const ControlSpec& spec);
+QRect to_pixels(const ControlSpec& row);
 QSize client_size_in_pixels();

@@ -63,11 +63,11 @@ private slots:
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Tubaro GAS"));
         QCOMPARE(m_window->size(), QSize(207, 161));
         QCOMPARE(m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size() - 1, 19);  // and the balloon
-        for (const ControlSpec& spec : window_layout()) {
-            QWidget* control = m_window->findChild<QWidget*>(QString::fromLatin1(spec.name));
-            QVERIFY2(control, spec.name);
-            QCOMPARE(control->geometry(), to_pixels(spec));
-            QVERIFY2(!control->accessibleName().isEmpty(), spec.name);
+        for (const ControlSpec& row : window_layout()) {
+            QWidget* control = m_window->findChild<QWidget*>(QString::fromLatin1(row.name));
+            QVERIFY2(control, row.name);
+            QCOMPARE(control->geometry(), to_pixels(row));
+            QVERIFY2(!control->accessibleName().isEmpty(), row.name);
         }
         QCOMPARE(to_pixels(window_layout()[static_cast<int>(ControlId::Text_D)]), QRect(96, 16, 54, 19));
         // Text_L ends exactly where its spin control begins.
@@ -267,15 +267,15 @@ private slots:
     void every_text_fits_its_control()
     {
         const QFontMetrics metrics(m_window->font());
-        for (const ControlSpec& spec : window_layout()) {
-            QWidget* control = m_window->control(spec.id);
+        for (const ControlSpec& row : window_layout()) {
+            QWidget* control = m_window->control(row.id);
             if (auto* label = qobject_cast<QLabel*>(control)) {
-                QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(), spec.name);
+                QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(), row.name);
             } else if (auto* field = qobject_cast<QLineEdit*>(control)) {
                 // Room for the text: the width less the frame and margins.
                 const int room = field->width() - 2 * 2 - 4;
-                QVERIFY2(metrics.horizontalAdvance(field->text()) <= room, spec.name);
-                QVERIFY2(metrics.height() <= field->height(), spec.name);
+                QVERIFY2(metrics.horizontalAdvance(field->text()) <= room, row.name);
+                QVERIFY2(metrics.height() <= field->height(), row.name);
             }
         }
         const int info_room = edit(ControlId::Text1)->width() - 8;
