@@ -32,6 +32,16 @@ constexpr std::array<ControlSpec, 19> kLayout{{
     {Check1, "Check1", K::CheckBox, 2760, 2040, 252, 252, "", 11, "Sempre in primo piano"},
 }};
 
+// The rows stand in the order of ControlId, so a control's id is its row.
+constexpr bool rows_in_id_order()
+{
+    for (std::size_t i = 0; i < kLayout.size(); ++i)
+        if (static_cast<std::size_t>(kLayout[i].id) != i)
+            return false;
+    return true;
+}
+static_assert(rows_in_id_order());
+
 int twips_to_pixels(int twips)
 {
     return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel)));
