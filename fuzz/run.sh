@@ -24,8 +24,14 @@ export ASAN_OPTIONS="detect_leaks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 for target in fuzz_number_text fuzz_form; do
   scratch="$build/corpus-$target"
+  log="$build/$target.log"
   mkdir -p "$scratch"
-  echo "== $target for ${seconds}s"
-  (cd "$build" && "./fuzz/$target" -max_total_time="$seconds" -max_len=512 -timeout=10 \
-      -print_final_stats=1 "$scratch" "$root/fuzz/corpus/$target" 2>&1 | tail -n 12)
+  if (cd "$build" && "./fuzz/$target" -max_total_time="$seconds" -max_len=512 -timeout=10 \
+        "$scratch" "$root/fuzz/corpus/$target" >"$log" 2>&1); then
+    echo "$target: $(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1)"
+  else
+    echo "$target FOUND A FAULT:"
+    tail -n 40 "$log"
+    exit 1
+  fi
 done
