@@ -4,15 +4,13 @@
 #include <string>
 
 #include "error_kind.h"
+#include "quantity_letters.h"
 #include "windowless_form.h"
 
 namespace tubaro {
 namespace {
 
-constexpr auto D = Quantity::Diametro;
-constexpr auto P = Quantity::Potenza;
-constexpr auto Y = Quantity::Perdita;
-constexpr auto L = Quantity::Lunghezza;
+using namespace letters;
 
 // State: start values, a mode. Action: the field's text is replaced and a key
 // released in it. Expected: a recalculation or none, and the error reported.

@@ -4,15 +4,13 @@
 #include <string>
 
 #include "error_kind.h"
+#include "quantity_letters.h"
 #include "windowless_form.h"
 
 namespace tubaro {
 namespace {
 
-constexpr auto D = Quantity::Diametro;
-constexpr auto P = Quantity::Potenza;
-constexpr auto Y = Quantity::Perdita;
-constexpr auto L = Quantity::Lunghezza;
+using namespace letters;
 
 std::optional<ErrorKind> recalculate(WindowlessForm& form)
 {

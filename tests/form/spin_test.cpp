@@ -4,15 +4,13 @@
 #include <string>
 
 #include "spin_step.h"
+#include "quantity_letters.h"
 #include "windowless_form.h"
 
 namespace tubaro {
 namespace {
 
-constexpr auto D = Quantity::Diametro;
-constexpr auto P = Quantity::Potenza;
-constexpr auto Y = Quantity::Perdita;
-constexpr auto L = Quantity::Lunghezza;
+using namespace letters;
 
 struct StepRow {
     const char* name;
