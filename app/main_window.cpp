@@ -30,10 +30,10 @@ struct QuantityControls {
 };
 
 constexpr std::array<QuantityControls, 4> kQuantityControls{{
-    {Quantity::Diametro, ControlId::Text_D, ControlId::UpDown_D, ControlId::Option_Diametro, "il diametro"},
-    {Quantity::Potenza, ControlId::Text_P, ControlId::UpDown_P, ControlId::Option_Potenza, "la potenza"},
-    {Quantity::Perdita, ControlId::Text_Y, ControlId::UpDown_Y, ControlId::Option_Perdita, "la perdita di carico"},
-    {Quantity::Lunghezza, ControlId::Text_L, ControlId::UpDown_L, ControlId::Option_Lunghezza,
+    {Quantity::Diameter, ControlId::Text_D, ControlId::UpDown_D, ControlId::Option_Diametro, "il diametro"},
+    {Quantity::Power, ControlId::Text_P, ControlId::UpDown_P, ControlId::Option_Potenza, "la potenza"},
+    {Quantity::Loss, ControlId::Text_Y, ControlId::UpDown_Y, ControlId::Option_Perdita, "la perdita di carico"},
+    {Quantity::Length, ControlId::Text_L, ControlId::UpDown_L, ControlId::Option_Lunghezza,
      "la lunghezza equivalente"},
 }};
 

@@ -150,7 +150,7 @@ int main(int argc, char* argv[])
         return kCalculationError;
     }
     std::puts(outcome.texts[slot(*mode)].c_str());
-    if (*mode == Quantity::Diametro)
+    if (*mode == Quantity::Diameter)
         std::puts(outcome.pollici.c_str());
     return 0;
 }

@@ -12,10 +12,10 @@ std::optional<Quantity> parse_mode(std::string_view word, bool letters_too)
         std::string_view letter;
         Quantity mode;
     };
-    static constexpr Name kNames[] = {{"diametro", "D", Quantity::Diametro},
-                                      {"potenza", "P", Quantity::Potenza},
-                                      {"perdita", "Y", Quantity::Perdita},
-                                      {"lunghezza", "L", Quantity::Lunghezza}};
+    static constexpr Name kNames[] = {{"diametro", "D", Quantity::Diameter},
+                                      {"potenza", "P", Quantity::Power},
+                                      {"perdita", "Y", Quantity::Loss},
+                                      {"lunghezza", "L", Quantity::Length}};
     for (const Name& name : kNames)
         if (word == name.word || (letters_too && word == name.letter))
             return name.mode;
@@ -42,7 +42,7 @@ SizingOutcome Calculator::solve(const SizingCase& sizing_case)
     }
     for (Quantity quantity : tubaro::kQuantities)
         outcome.texts[slot(quantity)] = m_form.text(quantity);
-    outcome.pollici = designation_for(outcome.texts[slot(Quantity::Diametro)]);
+    outcome.pollici = designation_for(outcome.texts[slot(Quantity::Diameter)]);
     return outcome;
 }
 

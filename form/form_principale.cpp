@@ -9,10 +9,10 @@ namespace tubaro {
 TextBox& FormControls::field(Quantity quantity) const
 {
     switch (quantity) {
-    case Quantity::Diametro: return text_d;
-    case Quantity::Potenza: return text_p;
-    case Quantity::Perdita: return text_y;
-    case Quantity::Lunghezza: return text_l;
+    case Quantity::Diameter: return text_d;
+    case Quantity::Power: return text_p;
+    case Quantity::Loss: return text_y;
+    case Quantity::Length: return text_l;
     }
     return text_d;
 }
@@ -20,10 +20,10 @@ TextBox& FormControls::field(Quantity quantity) const
 SpinControl& FormControls::spin(Quantity quantity) const
 {
     switch (quantity) {
-    case Quantity::Diametro: return updown_d;
-    case Quantity::Potenza: return updown_p;
-    case Quantity::Perdita: return updown_y;
-    case Quantity::Lunghezza: return updown_l;
+    case Quantity::Diameter: return updown_d;
+    case Quantity::Power: return updown_p;
+    case Quantity::Loss: return updown_y;
+    case Quantity::Length: return updown_l;
     }
     return updown_d;
 }

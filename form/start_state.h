@@ -18,16 +18,16 @@ inline constexpr std::string_view kTextY = "100";
 inline constexpr std::string_view kTextL = "30";
 inline constexpr std::string_view kTextPollici = "1\"1/2";
 inline constexpr std::string_view kText1 = "cliccare qui per informazioni";
-inline constexpr Quantity kMode = Quantity::Diametro;
+inline constexpr Quantity kMode = Quantity::Diameter;
 inline constexpr bool kCheck1Checked = true;
 
 constexpr std::string_view text_of(Quantity field)
 {
     switch (field) {
-    case Quantity::Diametro: return kTextD;
-    case Quantity::Potenza: return kTextP;
-    case Quantity::Perdita: return kTextY;
-    case Quantity::Lunghezza: return kTextL;
+    case Quantity::Diameter: return kTextD;
+    case Quantity::Power: return kTextP;
+    case Quantity::Loss: return kTextY;
+    case Quantity::Length: return kTextL;
     }
     return {};
 }

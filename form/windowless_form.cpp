@@ -30,10 +30,10 @@ void SpinControlModel::step(int direction, std::string_view decimal_separator)
 
 WindowlessForm::WindowlessForm(std::string decimal_separator)
     : m_separator(std::move(decimal_separator)),
-      m_updown_d(m_text_d, limits_of(Quantity::Diametro).spin_upper),
-      m_updown_p(m_text_p, limits_of(Quantity::Potenza).spin_upper),
-      m_updown_y(m_text_y, limits_of(Quantity::Perdita).spin_upper),
-      m_updown_l(m_text_l, limits_of(Quantity::Lunghezza).spin_upper),
+      m_updown_d(m_text_d, limits_of(Quantity::Diameter).spin_upper),
+      m_updown_p(m_text_p, limits_of(Quantity::Power).spin_upper),
+      m_updown_y(m_text_y, limits_of(Quantity::Loss).spin_upper),
+      m_updown_l(m_text_l, limits_of(Quantity::Length).spin_upper),
       m_controls{m_text_d,          m_text_p,         m_text_y,         m_text_l,         m_text_pollici,
                  m_text1,           m_option_diametro, m_option_potenza, m_option_perdita, m_option_lunghezza,
                  m_updown_d,        m_updown_p,       m_updown_y,       m_updown_l,       m_check1,
@@ -89,10 +89,10 @@ const SpinControlModel& WindowlessForm::spin(Quantity field) const
 OptionButtonModel& WindowlessForm::option(Quantity mode)
 {
     switch (mode) {
-    case Quantity::Diametro: return m_option_diametro;
-    case Quantity::Potenza: return m_option_potenza;
-    case Quantity::Perdita: return m_option_perdita;
-    case Quantity::Lunghezza: return m_option_lunghezza;
+    case Quantity::Diameter: return m_option_diametro;
+    case Quantity::Power: return m_option_potenza;
+    case Quantity::Loss: return m_option_perdita;
+    case Quantity::Length: return m_option_lunghezza;
     }
     return m_option_diametro;
 }

@@ -22,7 +22,7 @@ Currency currency(Long whole, int ten_thousandths = 0)
     return Currency::from_count(std::int64_t{whole} * 10'000 + ten_thousandths);
 }
 
-enum class Solver { Diametro, Potenza, Perdita, Lunghezza };
+enum class Solver { Calcola_Diametro, Calcola_Potenza, Calcola_Perdita, Calcola_Lunghezza };
 
 struct Call {
     const char* name;
@@ -36,10 +36,10 @@ double before_rounding(const Call& call)
 {
     const Long b_whole = static_cast<Long>(call.b.count() / 10'000);
     switch (call.solver) {
-    case Solver::Diametro: return diameter_before_rounding(call.a, b_whole, call.c);
-    case Solver::Potenza: return power_before_rounding(call.a, b_whole, call.c);
-    case Solver::Perdita: return loss_before_rounding(call.a, b_whole, call.c);
-    case Solver::Lunghezza: return length_before_rounding(call.a, call.b, call.c);
+    case Solver::Calcola_Diametro: return diameter_before_rounding(call.a, b_whole, call.c);
+    case Solver::Calcola_Potenza: return power_before_rounding(call.a, b_whole, call.c);
+    case Solver::Calcola_Perdita: return loss_before_rounding(call.a, b_whole, call.c);
+    case Solver::Calcola_Lunghezza: return length_before_rounding(call.a, call.b, call.c);
     }
     return 0.0;
 }
@@ -48,10 +48,10 @@ Long result(const Call& call)
 {
     const Long b_whole = static_cast<Long>(call.b.count() / 10'000);
     switch (call.solver) {
-    case Solver::Diametro: return Calcola_Diametro(call.a, b_whole, call.c);
-    case Solver::Potenza: return Calcola_Potenza(call.a, b_whole, call.c);
-    case Solver::Perdita: return Calcola_Perdita(call.a, b_whole, call.c);
-    case Solver::Lunghezza: return Calcola_Lunghezza(call.a, call.b, call.c);
+    case Solver::Calcola_Diametro: return Calcola_Diametro(call.a, b_whole, call.c);
+    case Solver::Calcola_Potenza: return Calcola_Potenza(call.a, b_whole, call.c);
+    case Solver::Calcola_Perdita: return Calcola_Perdita(call.a, b_whole, call.c);
+    case Solver::Calcola_Lunghezza: return Calcola_Lunghezza(call.a, call.b, call.c);
     }
     return 0;
 }
@@ -75,20 +75,20 @@ TEST_P(ExactResults, ValueBeforeRoundingAndResult)
 INSTANTIATE_TEST_SUITE_P(
     EdgeTable, ExactResults,
     testing::Values(
-        ExactRow{{"Diametro_116_100_30", Solver::Diametro, 116, currency(100), 30}, "36.99667447655046", 37},
-        ExactRow{{"Potenza_37_100_30", Solver::Potenza, 37, currency(100), 30}, "116.02625847947932", 116},
-        ExactRow{{"Perdita_37_116_30", Solver::Perdita, 37, currency(116), 30}, "99.95643033645928", 100},
-        ExactRow{{"Lunghezza_37_116_100", Solver::Lunghezza, 37, currency(116), 100}, "30.01307659649131", 30},
+        ExactRow{{"Diametro_116_100_30", Solver::Calcola_Diametro, 116, currency(100), 30}, "36.99667447655046", 37},
+        ExactRow{{"Potenza_37_100_30", Solver::Calcola_Potenza, 37, currency(100), 30}, "116.02625847947932", 116},
+        ExactRow{{"Perdita_37_116_30", Solver::Calcola_Perdita, 37, currency(116), 30}, "99.95643033645928", 100},
+        ExactRow{{"Lunghezza_37_116_100", Solver::Calcola_Lunghezza, 37, currency(116), 100}, "30.01307659649131", 30},
         // The flow is fixed to 0.2810; unfixed it would give 2785.
-        ExactRow{{"Lunghezza_37_10_100_FlowFixed", Solver::Lunghezza, 37, currency(10), 100}, "2786.1756143175835",
+        ExactRow{{"Lunghezza_37_10_100_FlowFixed", Solver::Calcola_Lunghezza, 37, currency(10), 100}, "2786.1756143175835",
                  2786},
         // K is fixed to 0.6076; unfixed it would give 601.
-        ExactRow{{"Perdita_20_61_30_CoefficientFixed", Solver::Perdita, 20, currency(61), 30}, "601.5097602474556",
+        ExactRow{{"Perdita_20_61_30_CoefficientFixed", Solver::Calcola_Perdita, 20, currency(61), 30}, "601.5097602474556",
                  602},
-        ExactRow{{"Lunghezza_37_116half_100_FractionKept", Solver::Lunghezza, 37, currency(116, 5000), 100},
+        ExactRow{{"Lunghezza_37_116half_100_FractionKept", Solver::Calcola_Lunghezza, 37, currency(116, 5000), 100},
                  "29.77460707685654", 30},
-        ExactRow{{"Diametro_10_100_30", Solver::Diametro, 10, currency(100), 30}, "14.531829491027533", 15},
-        ExactRow{{"Potenza_100_100_30", Solver::Potenza, 100, currency(100), 30}, "1574.5743246595532", 1575}),
+        ExactRow{{"Diametro_10_100_30", Solver::Calcola_Diametro, 10, currency(100), 30}, "14.531829491027533", 15},
+        ExactRow{{"Potenza_100_100_30", Solver::Calcola_Potenza, 100, currency(100), 30}, "1574.5743246595532", 1575}),
     [](const auto& row_info) { return std::string(row_info.param.call.name); });
 
 struct ResultRow {
@@ -107,22 +107,22 @@ INSTANTIATE_TEST_SUITE_P(
     ZerosAndSigns, Results,
     testing::Values(
         // A zero power, diameter or loss gives a zero result.
-        ResultRow{{"Diametro_ZeroPower", Solver::Diametro, 0, currency(100), 30}, 0},
-        ResultRow{{"Perdita_ZeroPower", Solver::Perdita, 37, currency(0), 30}, 0},
-        ResultRow{{"Potenza_ZeroDiameter", Solver::Potenza, 0, currency(100), 30}, 0},
-        ResultRow{{"Lunghezza_ZeroDiameter", Solver::Lunghezza, 0, currency(116), 100}, 0},
-        ResultRow{{"Potenza_ZeroLoss", Solver::Potenza, 37, currency(0), 30}, 0},
-        ResultRow{{"Lunghezza_ZeroLoss", Solver::Lunghezza, 37, currency(116), 0}, 0},
+        ResultRow{{"Diametro_ZeroPower", Solver::Calcola_Diametro, 0, currency(100), 30}, 0},
+        ResultRow{{"Perdita_ZeroPower", Solver::Calcola_Perdita, 37, currency(0), 30}, 0},
+        ResultRow{{"Potenza_ZeroDiameter", Solver::Calcola_Potenza, 0, currency(100), 30}, 0},
+        ResultRow{{"Lunghezza_ZeroDiameter", Solver::Calcola_Lunghezza, 0, currency(116), 100}, 0},
+        ResultRow{{"Potenza_ZeroLoss", Solver::Calcola_Potenza, 37, currency(0), 30}, 0},
+        ResultRow{{"Lunghezza_ZeroLoss", Solver::Calcola_Lunghezza, 37, currency(116), 0}, 0},
         // A zero loss over a negative length reaches the power as -0.
-        ResultRow{{"Potenza_ZeroLossNegativeLength", Solver::Potenza, 37, currency(0), -30}, 0},
+        ResultRow{{"Potenza_ZeroLossNegativeLength", Solver::Calcola_Potenza, 37, currency(0), -30}, 0},
         // Y and L both negative cancel out.
-        ResultRow{{"Diametro_BothNegative", Solver::Diametro, 116, currency(-100), -30}, 37},
-        ResultRow{{"Potenza_BothNegative", Solver::Potenza, 37, currency(-100), -30}, 116},
+        ResultRow{{"Diametro_BothNegative", Solver::Calcola_Diametro, 116, currency(-100), -30}, 37},
+        ResultRow{{"Potenza_BothNegative", Solver::Calcola_Potenza, 37, currency(-100), -30}, 116},
         // A negative length gives a negative loss, and a negative loss a negative length.
-        ResultRow{{"Perdita_NegativeLength", Solver::Perdita, 37, currency(116), -30}, -100},
-        ResultRow{{"Lunghezza_NegativeLoss", Solver::Lunghezza, 37, currency(116), -100}, -30},
+        ResultRow{{"Perdita_NegativeLength", Solver::Calcola_Perdita, 37, currency(116), -30}, -100},
+        ResultRow{{"Lunghezza_NegativeLoss", Solver::Calcola_Lunghezza, 37, currency(116), -100}, -30},
         // The largest power the Long product admits.
-        ResultRow{{"Diametro_LargestPower", Solver::Diametro, 2'497'074, currency(100), 30}, 1660}),
+        ResultRow{{"Diametro_LargestPower", Solver::Calcola_Diametro, 2'497'074, currency(100), 30}, 1660}),
     [](const auto& row_info) { return std::string(row_info.param.call.name); });
 
 struct FailureRow {
@@ -143,57 +143,57 @@ TEST_P(Failures, RaisesItsKind)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Diametro, Failures,
+    Calcola_Diametro, Failures,
     testing::Values(
         // Before any floating-point step, whatever the other arguments.
-        FailureRow{{"PowerBeyondLongProduct", Solver::Diametro, 2'497'075, currency(0), 0}, ErrorKind::Overflow},
-        FailureRow{{"NegativePowerBeyondLongProduct", Solver::Diametro, -2'497'075, currency(100), 30},
+        FailureRow{{"PowerBeyondLongProduct", Solver::Calcola_Diametro, 2'497'075, currency(0), 0}, ErrorKind::Overflow},
+        FailureRow{{"NegativePowerBeyondLongProduct", Solver::Calcola_Diametro, -2'497'075, currency(100), 30},
                    ErrorKind::Overflow},
-        FailureRow{{"ZeroLength", Solver::Diametro, 116, currency(100), 0}, ErrorKind::DivisionByZero},
-        FailureRow{{"ZeroLengthAndLoss", Solver::Diametro, 116, currency(0), 0}, ErrorKind::Overflow},
-        FailureRow{{"OppositeSigns", Solver::Diametro, 116, currency(-100), 30}, ErrorKind::InvalidArgument},
-        FailureRow{{"ZeroLoss", Solver::Diametro, 116, currency(0), 30}, ErrorKind::DivisionByZero},
-        FailureRow{{"ZeroLossAndPower", Solver::Diametro, 0, currency(0), 30}, ErrorKind::Overflow},
-        FailureRow{{"NegativePower", Solver::Diametro, -116, currency(100), 30}, ErrorKind::InvalidArgument}),
+        FailureRow{{"ZeroLength", Solver::Calcola_Diametro, 116, currency(100), 0}, ErrorKind::DivisionByZero},
+        FailureRow{{"ZeroLengthAndLoss", Solver::Calcola_Diametro, 116, currency(0), 0}, ErrorKind::Overflow},
+        FailureRow{{"OppositeSigns", Solver::Calcola_Diametro, 116, currency(-100), 30}, ErrorKind::InvalidArgument},
+        FailureRow{{"ZeroLoss", Solver::Calcola_Diametro, 116, currency(0), 30}, ErrorKind::DivisionByZero},
+        FailureRow{{"ZeroLossAndPower", Solver::Calcola_Diametro, 0, currency(0), 30}, ErrorKind::Overflow},
+        FailureRow{{"NegativePower", Solver::Calcola_Diametro, -116, currency(100), 30}, ErrorKind::InvalidArgument}),
     [](const auto& row_info) { return std::string(row_info.param.call.name); });
 
 INSTANTIATE_TEST_SUITE_P(
-    Potenza, Failures,
+    Calcola_Potenza, Failures,
     testing::Values(
-        FailureRow{{"ZeroLength", Solver::Potenza, 37, currency(100), 0}, ErrorKind::DivisionByZero},
-        FailureRow{{"ZeroLengthAndLoss", Solver::Potenza, 37, currency(0), 0}, ErrorKind::Overflow},
-        FailureRow{{"OppositeSigns", Solver::Potenza, 37, currency(100), -30}, ErrorKind::InvalidArgument},
-        FailureRow{{"NegativeDiameter", Solver::Potenza, -37, currency(100), 30}, ErrorKind::InvalidArgument},
-        FailureRow{{"ResultBeyondLong", Solver::Potenza, 5000, currency(100000), 1}, ErrorKind::Overflow}),
+        FailureRow{{"ZeroLength", Solver::Calcola_Potenza, 37, currency(100), 0}, ErrorKind::DivisionByZero},
+        FailureRow{{"ZeroLengthAndLoss", Solver::Calcola_Potenza, 37, currency(0), 0}, ErrorKind::Overflow},
+        FailureRow{{"OppositeSigns", Solver::Calcola_Potenza, 37, currency(100), -30}, ErrorKind::InvalidArgument},
+        FailureRow{{"NegativeDiameter", Solver::Calcola_Potenza, -37, currency(100), 30}, ErrorKind::InvalidArgument},
+        FailureRow{{"ResultBeyondLong", Solver::Calcola_Potenza, 5000, currency(100000), 1}, ErrorKind::Overflow}),
     [](const auto& row_info) { return std::string(row_info.param.call.name); });
 
 INSTANTIATE_TEST_SUITE_P(
-    Perdita, Failures,
+    Calcola_Perdita, Failures,
     testing::Values(
-        FailureRow{{"PowerBeyondLongProduct", Solver::Perdita, 0, currency(2'497'075), 0}, ErrorKind::Overflow},
-        FailureRow{{"NegativePower", Solver::Perdita, 37, currency(-116), 30}, ErrorKind::InvalidArgument},
-        FailureRow{{"NegativeDiameter", Solver::Perdita, -37, currency(116), 30}, ErrorKind::InvalidArgument},
-        FailureRow{{"ZeroDiameter", Solver::Perdita, 0, currency(116), 30}, ErrorKind::DivisionByZero},
-        FailureRow{{"ZeroDiameterAndPower", Solver::Perdita, 0, currency(0), 30}, ErrorKind::Overflow},
-        FailureRow{{"ZeroDiameterAndLength", Solver::Perdita, 0, currency(116), 0}, ErrorKind::Overflow},
-        FailureRow{{"ResultBeyondLong", Solver::Perdita, 1, currency(116), 30}, ErrorKind::Overflow}),
+        FailureRow{{"PowerBeyondLongProduct", Solver::Calcola_Perdita, 0, currency(2'497'075), 0}, ErrorKind::Overflow},
+        FailureRow{{"NegativePower", Solver::Calcola_Perdita, 37, currency(-116), 30}, ErrorKind::InvalidArgument},
+        FailureRow{{"NegativeDiameter", Solver::Calcola_Perdita, -37, currency(116), 30}, ErrorKind::InvalidArgument},
+        FailureRow{{"ZeroDiameter", Solver::Calcola_Perdita, 0, currency(116), 30}, ErrorKind::DivisionByZero},
+        FailureRow{{"ZeroDiameterAndPower", Solver::Calcola_Perdita, 0, currency(0), 30}, ErrorKind::Overflow},
+        FailureRow{{"ZeroDiameterAndLength", Solver::Calcola_Perdita, 0, currency(116), 0}, ErrorKind::Overflow},
+        FailureRow{{"ResultBeyondLong", Solver::Calcola_Perdita, 1, currency(116), 30}, ErrorKind::Overflow}),
     [](const auto& row_info) { return std::string(row_info.param.call.name); });
 
 INSTANTIATE_TEST_SUITE_P(
-    Lunghezza, Failures,
+    Calcola_Lunghezza, Failures,
     testing::Values(
         // 860 * P leaves the Currency range before any floating-point step.
-        FailureRow{{"PowerBeyondCurrencyProduct", Solver::Lunghezza, -37,
+        FailureRow{{"PowerBeyondCurrencyProduct", Solver::Calcola_Lunghezza, -37,
                     Currency::from_count(10'724'851'205'645'089), 100},
                    ErrorKind::Overflow},
-        FailureRow{{"NegativeDiameter", Solver::Lunghezza, -37, currency(116), 100}, ErrorKind::InvalidArgument},
-        FailureRow{{"FlowNegative", Solver::Lunghezza, 37, currency(0, -18), 100}, ErrorKind::InvalidArgument},
-        FailureRow{{"FlowZero", Solver::Lunghezza, 37, currency(0, 17), 100}, ErrorKind::DivisionByZero},
-        FailureRow{{"FlowZeroNegativeSide", Solver::Lunghezza, 37, currency(0, -17), 100},
+        FailureRow{{"NegativeDiameter", Solver::Calcola_Lunghezza, -37, currency(116), 100}, ErrorKind::InvalidArgument},
+        FailureRow{{"FlowNegative", Solver::Calcola_Lunghezza, 37, currency(0, -18), 100}, ErrorKind::InvalidArgument},
+        FailureRow{{"FlowZero", Solver::Calcola_Lunghezza, 37, currency(0, 17), 100}, ErrorKind::DivisionByZero},
+        FailureRow{{"FlowZeroNegativeSide", Solver::Calcola_Lunghezza, 37, currency(0, -17), 100},
                    ErrorKind::DivisionByZero},
-        FailureRow{{"FlowZeroAndDiameterZero", Solver::Lunghezza, 0, currency(0), 100}, ErrorKind::Overflow},
-        FailureRow{{"FlowZeroAndLossZero", Solver::Lunghezza, 37, currency(0, 17), 0}, ErrorKind::Overflow},
-        FailureRow{{"ResultBeyondLong", Solver::Lunghezza, 37, currency(0, 18), 100}, ErrorKind::Overflow}),
+        FailureRow{{"FlowZeroAndDiameterZero", Solver::Calcola_Lunghezza, 0, currency(0), 100}, ErrorKind::Overflow},
+        FailureRow{{"FlowZeroAndLossZero", Solver::Calcola_Lunghezza, 37, currency(0, 17), 0}, ErrorKind::Overflow},
+        FailureRow{{"ResultBeyondLong", Solver::Calcola_Lunghezza, 37, currency(0, 18), 100}, ErrorKind::Overflow}),
     [](const auto& row_info) { return std::string(row_info.param.call.name); });
 
 // D = 37, P = 116, L = 30, Y = 100 agree: each solver returns the fourth.

@@ -104,21 +104,21 @@ const char* const kOptions[] = {"--diametro", "--potenza", "--perdita", "--lungh
 const std::string kHuge(400, '9');
 
 const Case kCases[] = {
-    {"Diametro", Quantity::Diametro, {"", "116", "100", "30"}},
-    {"Potenza", Quantity::Potenza, {"37", "", "100", "30"}},
-    {"Perdita", Quantity::Perdita, {"37", "116", "", "30"}},
-    {"Lunghezza", Quantity::Lunghezza, {"37", "116", "100", ""}},
-    {"LunghezzaFractionalPower", Quantity::Lunghezza, {"37", "116,5", "100", ""}},
-    {"LargeDiameter", Quantity::Perdita, {"500", "2000", "", "30"}},
-    {"SpacesAround", Quantity::Diametro, {"", " 116 ", "  100", "30  "}},
-    {"TypeMismatchEmpty", Quantity::Diametro, {"", "116", "100", ""}},
-    {"TypeMismatchSpaces", Quantity::Potenza, {"37", "", "   ", "30"}},
-    {"TypeMismatchLoneSign", Quantity::Perdita, {"-", "116", "", "30"}},
-    {"OverflowHugeDigits", Quantity::Diametro, {"", kHuge, "100", "30"}},
-    {"OverflowResult", Quantity::Perdita, {"1", "116", "", "30"}},
-    {"DivisionByZero", Quantity::Lunghezza, {"37", "0", "100", ""}},
-    {"InvalidArgument", Quantity::Potenza, {"-37", "", "100", "30"}},
-    {"PointIsNoSeparator", Quantity::Diametro, {"", "116.5", "100", "30"}},
+    {"Diametro", Quantity::Diameter, {"", "116", "100", "30"}},
+    {"Potenza", Quantity::Power, {"37", "", "100", "30"}},
+    {"Perdita", Quantity::Loss, {"37", "116", "", "30"}},
+    {"Lunghezza", Quantity::Length, {"37", "116", "100", ""}},
+    {"LunghezzaFractionalPower", Quantity::Length, {"37", "116,5", "100", ""}},
+    {"LargeDiameter", Quantity::Loss, {"500", "2000", "", "30"}},
+    {"SpacesAround", Quantity::Diameter, {"", " 116 ", "  100", "30  "}},
+    {"TypeMismatchEmpty", Quantity::Diameter, {"", "116", "100", ""}},
+    {"TypeMismatchSpaces", Quantity::Power, {"37", "", "   ", "30"}},
+    {"TypeMismatchLoneSign", Quantity::Loss, {"-", "116", "", "30"}},
+    {"OverflowHugeDigits", Quantity::Diameter, {"", kHuge, "100", "30"}},
+    {"OverflowResult", Quantity::Loss, {"1", "116", "", "30"}},
+    {"DivisionByZero", Quantity::Length, {"37", "0", "100", ""}},
+    {"InvalidArgument", Quantity::Power, {"-37", "", "100", "30"}},
+    {"PointIsNoSeparator", Quantity::Diameter, {"", "116.5", "100", "30"}},
 };
 
 class OneCase : public testing::TestWithParam<Case> {};
@@ -139,7 +139,7 @@ TEST_P(OneCase, SameAsTheWindow)
         EXPECT_EQ(got.err, std::string(tubaro::error_name(*expected.error)) + "\n");
     } else {
         std::string out = expected.texts[mode] + "\n";
-        if (c.mode == Quantity::Diametro)
+        if (c.mode == Quantity::Diameter)
             out += designation(expected.texts[mode]) + "\n";
         EXPECT_EQ(got.status, 0) << got.err;
         EXPECT_EQ(got.out, out);

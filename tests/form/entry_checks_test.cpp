@@ -41,12 +41,12 @@ TEST_P(TypedWindow, RecalculatesOnlyInsideTheWindow)
 INSTANTIATE_TEST_SUITE_P(
     Bounds, TypedWindow,
     testing::Values(
-        TypedRow{"DiameterZero", Quantity::Potenza, D, "0", false},
-        TypedRow{"DiameterNegative", Quantity::Potenza, D, "-5", false},
-        TypedRow{"DiameterLimit", Quantity::Potenza, D, "5000", false},
-        TypedRow{"DiameterLimitMinusOne", Quantity::Potenza, D, "4999", true},
-        TypedRow{"DiameterJustUnderLimit", Quantity::Potenza, D, "4999,999999", true},
-        TypedRow{"DiameterJustAboveZero", Quantity::Potenza, D, "0,0001", true},
+        TypedRow{"DiameterZero", Quantity::Power, D, "0", false},
+        TypedRow{"DiameterNegative", Quantity::Power, D, "-5", false},
+        TypedRow{"DiameterLimit", Quantity::Power, D, "5000", false},
+        TypedRow{"DiameterLimitMinusOne", Quantity::Power, D, "4999", true},
+        TypedRow{"DiameterJustUnderLimit", Quantity::Power, D, "4999,999999", true},
+        TypedRow{"DiameterJustAboveZero", Quantity::Power, D, "0,0001", true},
         TypedRow{"PowerZero", D, P, "0", false},
         TypedRow{"PowerLimit", D, P, "9000", false},
         TypedRow{"PowerLimitMinusOne", D, P, "8999", true},

@@ -42,14 +42,14 @@ INSTANTIATE_TEST_SUITE_P(
                     BandRow{"Eighty82", 82.0, ""}),
     [](const auto& row_info) { return std::string(row_info.param.name); });
 
-constexpr auto D = Quantity::Diametro;
+constexpr auto D = Quantity::Diameter;
 
 TEST(Indicator, StartTextStaysUntilTheFirstChange)
 {
     WindowlessForm form;
     EXPECT_EQ(form.pollici(), "1\"1/2");
-    form.click_option(Quantity::Potenza);
-    form.step(Quantity::Perdita, +1);  // recalculates the power; D unchanged
+    form.click_option(Quantity::Power);
+    form.step(Quantity::Loss, +1);  // recalculates the power; D unchanged
     EXPECT_EQ(form.pollici(), "1\"1/2");
 }
 
@@ -65,7 +65,7 @@ TEST(Indicator, RecalculatingTheUnchangedStartDiameterKeepsTheStartText)
 TEST(Indicator, TypedDiameterUpdatesIt)
 {
     WindowlessForm form;
-    form.click_option(Quantity::Potenza);
+    form.click_option(Quantity::Power);
     form.backspace(D);  // "3"
     EXPECT_EQ(form.pollici(), "3/8\"");
     form.type(D, "8");
@@ -75,7 +75,7 @@ TEST(Indicator, TypedDiameterUpdatesIt)
 TEST(Indicator, EmptyingKeepsTheDesignation)
 {
     WindowlessForm form;
-    form.click_option(Quantity::Potenza);
+    form.click_option(Quantity::Power);
     form.paste(D, "20");
     form.paste(D, "");
     EXPECT_EQ(form.pollici(), "3/4\"");
@@ -85,17 +85,17 @@ TEST(Indicator, EmptyingKeepsTheDesignation)
 TEST(Indicator, PasteUpdatesOnlyTheIndicator)
 {
     WindowlessForm form;
-    form.click_option(Quantity::Potenza);
+    form.click_option(Quantity::Power);
     form.paste(D, "60");
     EXPECT_EQ(form.pollici(), "2''1/2");
-    EXPECT_EQ(form.text(Quantity::Potenza), "116");
+    EXPECT_EQ(form.text(Quantity::Power), "116");
     EXPECT_EQ(form.recalculations(), 0);
 }
 
 TEST(Indicator, NotANumberKeepsTheDesignationAndReportsTwice)
 {
     WindowlessForm form;
-    form.click_option(Quantity::Potenza);
+    form.click_option(Quantity::Power);
     form.type(D, "a");  // "37a": the change and then the key release fail
     EXPECT_EQ(form.pollici(), "1\"1/2");
     EXPECT_EQ(form.errors(), (std::vector<ErrorKind>{ErrorKind::TypeMismatch, ErrorKind::TypeMismatch}));
@@ -105,8 +105,8 @@ TEST(Indicator, TypedIntoItIsReplacedAtTheNextChange)
 {
     WindowlessForm form;
     form.pollici_box().set_text("qualcosa");
-    form.paste(Quantity::Potenza, "10");
-    form.step(Quantity::Potenza, -1);  // 9 kW: computes D = 14
+    form.paste(Quantity::Power, "10");
+    form.step(Quantity::Power, -1);  // 9 kW: computes D = 14
     EXPECT_EQ(form.text(D), "14");
     EXPECT_EQ(form.pollici(), "1/2\"");
 }

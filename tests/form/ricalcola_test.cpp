@@ -111,17 +111,17 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     ConversionOrder, Recalculation,
     testing::Values(
-        // Diametro converts L, Y, P.
+        // Diameter mode converts L, Y, P.
         RecalcRow{"DiametroLengthFirst", D, "keep", "9999999999", "9999999999", "", D, "keep", ErrorKind::TypeMismatch},
         RecalcRow{"DiametroLossBeforePower", D, "keep", "", "9999999999", "30", D, "keep", ErrorKind::Overflow},
         RecalcRow{"DiametroPowerLast", D, "keep", "", "100", "30", D, "keep", ErrorKind::TypeMismatch},
-        // Potenza converts L, Y, D.
+        // Power mode converts L, Y, D.
         RecalcRow{"PotenzaLengthFirst", P, "", "keep", "9999999999", "", P, "keep", ErrorKind::TypeMismatch},
         RecalcRow{"PotenzaLossBeforeDiameter", P, "", "keep", "9999999999", "30", P, "keep", ErrorKind::Overflow},
-        // Perdita converts L, P, D.
+        // Loss mode converts L, P, D.
         RecalcRow{"PerditaLengthFirst", Y, "", "9999999999", "keep", " ", Y, "keep", ErrorKind::TypeMismatch},
         RecalcRow{"PerditaPowerBeforeDiameter", Y, "", "9999999999", "keep", "30", Y, "keep", ErrorKind::Overflow},
-        // Lunghezza converts Y, P (as Currency), D.
+        // Length mode converts Y, P (as Currency), D.
         RecalcRow{"LunghezzaLossFirst", L, "", "9999999999", "", "keep", L, "keep", ErrorKind::TypeMismatch},
         RecalcRow{"LunghezzaPowerBeforeDiameter", L, "", "9999999999999999", "100", "keep", L, "keep",
                   ErrorKind::Overflow},

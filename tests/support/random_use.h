@@ -156,7 +156,7 @@ private:
         if (text == m_text[at(field)])
             return;  // no change event
         m_text[at(field)] = text;
-        if (field == Quantity::Diametro && !text.empty()) {
+        if (field == Quantity::Diameter && !text.empty()) {
             try {
                 m_pollici = std::string(tubaro::nominal_pipe_size(tubaro::text_to_double(text, m_sep)));
             } catch (const tubaro::CalcError&) {

@@ -25,22 +25,22 @@ inline std::optional<std::string> recalculation(tubaro::Quantity mode, const std
     const auto as_long = [&](Q q) { return tubaro::text_to_long(text(q), separator); };
     try {
         switch (mode) {
-        case Q::Diametro: {
-            const auto L = as_long(Q::Lunghezza), Y = as_long(Q::Perdita), P = as_long(Q::Potenza);
+        case Q::Diameter: {
+            const auto L = as_long(Q::Length), Y = as_long(Q::Loss), P = as_long(Q::Power);
             return tubaro::long_to_text(tubaro::Calcola_Diametro(P, Y, L));
         }
-        case Q::Potenza: {
-            const auto L = as_long(Q::Lunghezza), Y = as_long(Q::Perdita), D = as_long(Q::Diametro);
+        case Q::Power: {
+            const auto L = as_long(Q::Length), Y = as_long(Q::Loss), D = as_long(Q::Diameter);
             return tubaro::long_to_text(tubaro::Calcola_Potenza(D, Y, L));
         }
-        case Q::Perdita: {
-            const auto L = as_long(Q::Lunghezza), P = as_long(Q::Potenza), D = as_long(Q::Diametro);
+        case Q::Loss: {
+            const auto L = as_long(Q::Length), P = as_long(Q::Power), D = as_long(Q::Diameter);
             return tubaro::long_to_text(tubaro::Calcola_Perdita(D, P, L));
         }
-        case Q::Lunghezza: {
-            const auto Y = as_long(Q::Perdita);
-            const auto P = tubaro::text_to_currency(text(Q::Potenza), separator);
-            const auto D = as_long(Q::Diametro);
+        case Q::Length: {
+            const auto Y = as_long(Q::Loss);
+            const auto P = tubaro::text_to_currency(text(Q::Power), separator);
+            const auto D = as_long(Q::Diameter);
             return tubaro::long_to_text(tubaro::Calcola_Lunghezza(D, P, Y));
         }
         }
