@@ -106,7 +106,7 @@ MainWindow::MainWindow(const std::string& decimal_separator, QWidget* parent)
         *static_cast<UpDown*>(control(ControlId::UpDown_D)), *static_cast<UpDown*>(control(ControlId::UpDown_P)),
         *static_cast<UpDown*>(control(ControlId::UpDown_Y)), *static_cast<UpDown*>(control(ControlId::UpDown_L)),
         *m_check, *m_window});
-    m_logic = std::make_unique<tubaro::FormPrincipale>(*m_controls, decimal_separator);
+    m_logic = std::make_unique<tubaro::Form_Principale>(*m_controls, decimal_separator);
     m_logic->set_recalculated_listener([this] { m_balloon->dismiss(); });
 
     wire_events();
@@ -216,7 +216,7 @@ void MainWindow::report(tubaro::ErrorKind kind)
 void MainWindow::wire_events()
 {
     QtTextBox& text_d = *m_text_boxes[text_box_slot(ControlId::Text_D)];
-    text_d.on_change = [this, &text_d] { at_edge(text_d.widget(), [this] { m_logic->text_d_change(); }); };
+    text_d.on_change = [this, &text_d] { at_edge(text_d.widget(), [this] { m_logic->diameter_change(); }); };
 
     for (const QuantityControls& each : kQuantityControls) {
         QtTextBox& field = *m_text_boxes[text_box_slot(each.field)];
@@ -235,10 +235,10 @@ void MainWindow::wire_events()
     }
 
     auto* check = static_cast<QCheckBox*>(control(ControlId::Check1));
-    connect(check, &QCheckBox::clicked, this, [this, check] { at_edge(check, [this] { m_logic->check1_click(); }); });
+    connect(check, &QCheckBox::clicked, this, [this, check] { at_edge(check, [this] { m_logic->stay_on_top_click(); }); });
 
     QtTextBox& text1 = *m_text_boxes[text_box_slot(ControlId::Text1)];
-    text1.on_click = [this, &text1] { at_edge(text1.widget(), [this] { m_logic->text1_click(); }); };
+    text1.on_click = [this, &text1] { at_edge(text1.widget(), [this] { m_logic->information_click(); }); };
 }
 
 void MainWindow::set_tab_order()
@@ -265,7 +265,7 @@ void MainWindow::fit_font()
     }
     // The information line shows two more texts after a click.
     const QSize info_room = text_room(static_cast<QLineEdit*>(control(ControlId::Text1)));
-    for (std::string_view text : {tubaro::FormPrincipale::kWebAddress, tubaro::FormPrincipale::kVersionLine})
+    for (std::string_view text : {tubaro::Form_Principale::kWebAddress, tubaro::Form_Principale::kVersionLine})
         texts.push_back({QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), info_room});
 
     setFont(largest_fitting_font(font(), texts));

@@ -51,7 +51,7 @@ private:
     std::unique_ptr<QtWindow> m_window;
     QButtonGroup* m_option_group = nullptr;
     std::unique_ptr<tubaro::FormControls> m_controls;
-    std::unique_ptr<tubaro::FormPrincipale> m_logic;
+    std::unique_ptr<tubaro::Form_Principale> m_logic;
     tubaro::EventEdge m_edge;
     ErrorBalloon* m_balloon;
     QWidget* m_error_source = nullptr;

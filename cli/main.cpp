@@ -151,6 +151,6 @@ int main(int argc, char* argv[])
     }
     std::puts(outcome.texts[slot(*mode)].c_str());
     if (*mode == Quantity::Diameter)
-        std::puts(outcome.pollici.c_str());
+        std::puts(outcome.designation.c_str());
     return 0;
 }

@@ -42,7 +42,7 @@ SizingOutcome Calculator::solve(const SizingCase& sizing_case)
     }
     for (Quantity quantity : tubaro::kQuantities)
         outcome.texts[slot(quantity)] = m_form.text(quantity);
-    outcome.pollici = designation_for(outcome.texts[slot(Quantity::Diameter)]);
+    outcome.designation = designation_for(outcome.texts[slot(Quantity::Diameter)]);
     return outcome;
 }
 

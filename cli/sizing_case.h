@@ -18,7 +18,7 @@ struct SizingCase {
 
 struct SizingOutcome {
     std::array<std::string, 4> texts;  // after the recalculation; unchanged after an error
-    std::string pollici;               // the designation for the final diameter text
+    std::string designation;           // the designation for the final diameter text
     std::optional<tubaro::ErrorKind> error;
 };
 

@@ -26,7 +26,7 @@ bool split_five(std::string_view line, std::array<std::string_view, 5>& fields, 
     return count == fields.size();
 }
 
-void append_fields(std::string& out, std::string_view mode, const auto& texts, std::string_view pollici,
+void append_fields(std::string& out, std::string_view mode, const auto& texts, std::string_view designation,
                    std::string_view result)
 {
     out += mode;
@@ -35,7 +35,7 @@ void append_fields(std::string& out, std::string_view mode, const auto& texts, s
         out += text;
     }
     out += '\t';
-    out += pollici;
+    out += designation;
     out += '\t';
     out += result;
     out += '\n';
@@ -62,7 +62,7 @@ bool process_line(std::string_view line, Calculator& calculator, std::string& ou
     }
 
     const SizingOutcome outcome = calculator.solve({*mode, {fields[1], fields[2], fields[3], fields[4]}});
-    append_fields(out, fields[0], outcome.texts, outcome.pollici,
+    append_fields(out, fields[0], outcome.texts, outcome.designation,
                   outcome.error ? tubaro::error_name(*outcome.error) : std::string_view("ok"));
     return true;
 }

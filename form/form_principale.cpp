@@ -28,24 +28,24 @@ SpinControl& FormControls::spin(Quantity quantity) const
     return updown_d;
 }
 
-FormPrincipale::FormPrincipale(const FormControls& controls, std::string decimal_separator)
+Form_Principale::Form_Principale(const FormControls& controls, std::string decimal_separator)
     : m_controls(controls), m_separator(std::move(decimal_separator))
 {
 }
 
-void FormPrincipale::load()
+void Form_Principale::load()
 {
     m_controls.window.set_topmost(true);
 }
 
-void FormPrincipale::option_click(Quantity mode)
+void Form_Principale::option_click(Quantity mode)
 {
     // In the order D, P, Y, L; only the computed quantity cannot be stepped.
     for (Quantity quantity : kQuantities)
         m_controls.spin(quantity).set_visible(quantity != mode);
 }
 
-void FormPrincipale::key_release(Quantity field)
+void Form_Principale::key_release(Quantity field)
 {
     const std::string text = m_controls.field(field).text();
     if (text.empty())
@@ -55,13 +55,13 @@ void FormPrincipale::key_release(Quantity field)
         spin_notification(field);
 }
 
-void FormPrincipale::spin_notification(Quantity)
+void Form_Principale::spin_notification(Quantity)
 {
     // Whichever field was touched, the mode's quantity is recalculated.
     Ricalcola();
 }
 
-void FormPrincipale::text_d_change()
+void Form_Principale::diameter_change()
 {
     const std::string text = m_controls.text_d.text();
     if (text.empty())
@@ -69,18 +69,18 @@ void FormPrincipale::text_d_change()
     m_controls.text_pollici.set_text(nominal_pipe_size(text_to_double(text, m_separator)));
 }
 
-void FormPrincipale::check1_click()
+void Form_Principale::stay_on_top_click()
 {
     m_controls.window.set_topmost(m_controls.check1.value() != CheckBox::Unchecked);
 }
 
-void FormPrincipale::text1_click()
+void Form_Principale::information_click()
 {
     const bool showing_address = m_controls.text1.text() == kWebAddress;
     m_controls.text1.set_text(showing_address ? kVersionLine : kWebAddress);
 }
 
-void FormPrincipale::Ricalcola()
+void Form_Principale::Ricalcola()
 {
     const FormControls& c = m_controls;
     const std::string_view sep = m_separator;

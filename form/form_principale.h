@@ -38,13 +38,13 @@ struct FormControls {
 // them catches an error: a CalcError ends the handler at the failing step,
 // keeps what was written before it, and travels to the edge of the event that
 // started it (see EventEdge).
-class FormPrincipale {
+class Form_Principale {
 public:
     // The author's address shown by the information field.
     static constexpr std::string_view kWebAddress = "https://www.tubaro.example/gas";
     static constexpr std::string_view kVersionLine = "Versione Beta - 2004 11 19";
 
-    FormPrincipale(const FormControls& controls, std::string decimal_separator);
+    Form_Principale(const FormControls& controls, std::string decimal_separator);
 
     // Called after every recalculation that wrote its result, so a front end
     // can clear an error report.
@@ -61,9 +61,9 @@ public:
     // A spin control stepped (its field already holds the new value).
     void spin_notification(Quantity field);
     // The diameter's text changed: bring the inch designation up to date.
-    void text_d_change();
-    void check1_click();
-    void text1_click();
+    void diameter_change();
+    void stay_on_top_click();
+    void information_click();
 
     // Computes the set mode's quantity from the three other field texts and
     // writes it into its field. The output field's text is never read.

@@ -53,14 +53,14 @@ WindowlessForm::WindowlessForm(std::string decimal_separator)
     m_check1.m_value = start_state::kCheck1Checked ? CheckBox::Checked : CheckBox::Unchecked;
 
     // The wiring: each event runs its handler at an edge.
-    m_text_d.on_change = [this] { m_edge.run([this] { m_logic.text_d_change(); }); };
+    m_text_d.on_change = [this] { m_edge.run([this] { m_logic.diameter_change(); }); };
     for (Quantity field : kQuantities) {
         box(field).on_key_release = [this, field] { m_edge.run([this, field] { m_logic.key_release(field); }); };
         spin(field).on_notification = [this, field] {
             m_edge.run([this, field] { m_logic.spin_notification(field); });
         };
     }
-    m_text1.on_click = [this] { m_edge.run([this] { m_logic.text1_click(); }); };
+    m_text1.on_click = [this] { m_edge.run([this] { m_logic.information_click(); }); };
     m_logic.set_recalculated_listener([this] { ++m_recalculations; });
 
     m_edge.run([this] { m_logic.load(); });
@@ -151,7 +151,7 @@ void WindowlessForm::click_option(Quantity mode)
 void WindowlessForm::click_check1()
 {
     m_check1.m_value = m_check1.m_value == CheckBox::Unchecked ? CheckBox::Checked : CheckBox::Unchecked;
-    m_edge.run([this] { m_logic.check1_click(); });
+    m_edge.run([this] { m_logic.stay_on_top_click(); });
 }
 
 void WindowlessForm::click_text1()

@@ -109,7 +109,7 @@ public:
 
     // What the window shows.
     std::string text(Quantity field) const { return box(field).text(); }
-    std::string pollici() const { return m_text_pollici.text(); }
+    std::string designation() const { return m_text_pollici.text(); }
     std::string text1() const { return m_text1.text(); }
     std::optional<Quantity> mode() const;
     int options_set() const;
@@ -125,10 +125,10 @@ public:
     int recalculations() const { return m_recalculations; }
 
     // The logic, for tests that call a handler directly.
-    FormPrincipale& logic() { return m_logic; }
+    Form_Principale& logic() { return m_logic; }
     TextBoxModel& box(Quantity field);
     const TextBoxModel& box(Quantity field) const;
-    TextBoxModel& pollici_box() { return m_text_pollici; }
+    TextBoxModel& designation_box() { return m_text_pollici; }
 
 private:
     SpinControlModel& spin(Quantity field);
@@ -142,7 +142,7 @@ private:
     CheckBoxModel m_check1;
     WindowModel m_window;
     FormControls m_controls;
-    FormPrincipale m_logic;
+    Form_Principale m_logic;
     EventEdge m_edge;
     std::vector<ErrorKind> m_errors;
     int m_recalculations = 0;

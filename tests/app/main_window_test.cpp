@@ -162,7 +162,7 @@ private slots:
     void text1_toggles()
     {
         QLineEdit* info = edit(ControlId::Text1);
-        const QString address = QString::fromUtf8(tubaro::FormPrincipale::kWebAddress.data());
+        const QString address = QString::fromUtf8(tubaro::Form_Principale::kWebAddress.data());
         QTest::mouseClick(info, Qt::LeftButton);
         QCOMPARE(info->text(), address);
         QTest::mouseClick(info, Qt::LeftButton);
@@ -180,7 +180,7 @@ private slots:
         QTest::mouseClick(info, Qt::LeftButton);
         QTest::mouseDClick(info, Qt::LeftButton);
         QTest::mouseRelease(info, Qt::LeftButton);
-        QCOMPARE(info->text(), QString::fromUtf8(tubaro::FormPrincipale::kWebAddress.data()));
+        QCOMPARE(info->text(), QString::fromUtf8(tubaro::Form_Principale::kWebAddress.data()));
     }
 
     // An error raised by a change nested in an assignment reaches the code
@@ -279,7 +279,7 @@ private slots:
             }
         }
         const int info_room = edit(ControlId::Text1)->width() - 8;
-        QVERIFY(metrics.horizontalAdvance(QString::fromUtf8(tubaro::FormPrincipale::kWebAddress.data())) <= info_room);
+        QVERIFY(metrics.horizontalAdvance(QString::fromUtf8(tubaro::Form_Principale::kWebAddress.data())) <= info_room);
         QVERIFY(metrics.horizontalAdvance(QStringLiteral("Versione Beta - 2004 11 19")) <= info_room);
     }
 };

@@ -50,7 +50,7 @@ public:
     void click_text1() override { QTest::mouseClick(m_window.control(ControlId::Text1), Qt::LeftButton); }
 
     std::string text(Quantity field) const override { return text_of(kField[random_use::at(field)]); }
-    std::string pollici() const override { return text_of(ControlId::Text_Pollici); }
+    std::string designation() const override { return text_of(ControlId::Text_Pollici); }
     std::string text1() const override { return text_of(ControlId::Text1); }
     int options_set() const override
     {

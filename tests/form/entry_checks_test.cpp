@@ -167,7 +167,7 @@ TEST(ErrorsInHandlers, BadLengthInDiameterModeLeavesDiameterAndDesignation)
     EXPECT_EQ(form.last_error(), ErrorKind::TypeMismatch);
     EXPECT_EQ(form.text(P), "1160");  // the typed key stays
     EXPECT_EQ(form.text(D), "37");
-    EXPECT_EQ(form.pollici(), "1\"1/2");
+    EXPECT_EQ(form.designation(), "1\"1/2");
 }
 
 TEST(ErrorsInHandlers, FormulaErrorAfterAStepKeepsTheStep)

@@ -47,10 +47,10 @@ constexpr auto D = Quantity::Diameter;
 TEST(Indicator, StartTextStaysUntilTheFirstChange)
 {
     WindowlessForm form;
-    EXPECT_EQ(form.pollici(), "1\"1/2");
+    EXPECT_EQ(form.designation(), "1\"1/2");
     form.click_option(Quantity::Power);
     form.step(Quantity::Loss, +1);  // recalculates the power; D unchanged
-    EXPECT_EQ(form.pollici(), "1\"1/2");
+    EXPECT_EQ(form.designation(), "1\"1/2");
 }
 
 TEST(Indicator, RecalculatingTheUnchangedStartDiameterKeepsTheStartText)
@@ -59,7 +59,7 @@ TEST(Indicator, RecalculatingTheUnchangedStartDiameterKeepsTheStartText)
     WindowlessForm form;
     form.logic().Ricalcola();
     EXPECT_EQ(form.text(D), "37");
-    EXPECT_EQ(form.pollici(), "1\"1/2");
+    EXPECT_EQ(form.designation(), "1\"1/2");
 }
 
 TEST(Indicator, TypedDiameterUpdatesIt)
@@ -67,9 +67,9 @@ TEST(Indicator, TypedDiameterUpdatesIt)
     WindowlessForm form;
     form.click_option(Quantity::Power);
     form.backspace(D);  // "3"
-    EXPECT_EQ(form.pollici(), "3/8\"");
+    EXPECT_EQ(form.designation(), "3/8\"");
     form.type(D, "8");
-    EXPECT_EQ(form.pollici(), "1''1/2");
+    EXPECT_EQ(form.designation(), "1''1/2");
 }
 
 TEST(Indicator, EmptyingKeepsTheDesignation)
@@ -78,7 +78,7 @@ TEST(Indicator, EmptyingKeepsTheDesignation)
     form.click_option(Quantity::Power);
     form.paste(D, "20");
     form.paste(D, "");
-    EXPECT_EQ(form.pollici(), "3/4\"");
+    EXPECT_EQ(form.designation(), "3/4\"");
     EXPECT_TRUE(form.errors().empty());
 }
 
@@ -87,7 +87,7 @@ TEST(Indicator, PasteUpdatesOnlyTheIndicator)
     WindowlessForm form;
     form.click_option(Quantity::Power);
     form.paste(D, "60");
-    EXPECT_EQ(form.pollici(), "2''1/2");
+    EXPECT_EQ(form.designation(), "2''1/2");
     EXPECT_EQ(form.text(Quantity::Power), "116");
     EXPECT_EQ(form.recalculations(), 0);
 }
@@ -97,18 +97,18 @@ TEST(Indicator, NotANumberKeepsTheDesignationAndReportsTwice)
     WindowlessForm form;
     form.click_option(Quantity::Power);
     form.type(D, "a");  // "37a": the change and then the key release fail
-    EXPECT_EQ(form.pollici(), "1\"1/2");
+    EXPECT_EQ(form.designation(), "1\"1/2");
     EXPECT_EQ(form.errors(), (std::vector<ErrorKind>{ErrorKind::TypeMismatch, ErrorKind::TypeMismatch}));
 }
 
 TEST(Indicator, TypedIntoItIsReplacedAtTheNextChange)
 {
     WindowlessForm form;
-    form.pollici_box().set_text("qualcosa");
+    form.designation_box().set_text("qualcosa");
     form.paste(Quantity::Power, "10");
     form.step(Quantity::Power, -1);  // 9 kW: computes D = 14
     EXPECT_EQ(form.text(D), "14");
-    EXPECT_EQ(form.pollici(), "1/2\"");
+    EXPECT_EQ(form.designation(), "1/2\"");
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ public:
     void click_text1() override { m_form.click_text1(); }
 
     std::string text(Quantity field) const override { return m_form.text(field); }
-    std::string pollici() const override { return m_form.pollici(); }
+    std::string designation() const override { return m_form.designation(); }
     std::string text1() const override { return m_form.text1(); }
     int options_set() const override { return m_form.options_set(); }
     std::optional<Quantity> mode() const override { return m_form.mode(); }

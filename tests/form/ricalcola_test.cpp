@@ -34,7 +34,7 @@ TEST(StartState, StoredValuesNothingComputed)
     EXPECT_EQ(form.text(P), "116");
     EXPECT_EQ(form.text(Y), "100");
     EXPECT_EQ(form.text(L), "30");
-    EXPECT_EQ(form.pollici(), "1\"1/2");
+    EXPECT_EQ(form.designation(), "1\"1/2");
     EXPECT_EQ(form.mode(), D);
     EXPECT_FALSE(form.spin_visible(D));
     EXPECT_TRUE(form.spin_visible(P) && form.spin_visible(Y) && form.spin_visible(L));
@@ -145,7 +145,7 @@ TEST(Recalculation, ComputedDiameterUpdatesDesignationBeforeReturning)
     WindowlessForm form;
     form.paste(P, "10");
     std::string seen_during_recalculation;
-    form.logic().set_recalculated_listener([&] { seen_during_recalculation = form.pollici(); });
+    form.logic().set_recalculated_listener([&] { seen_during_recalculation = form.designation(); });
     EXPECT_EQ(recalculate(form), std::nullopt);
     EXPECT_EQ(form.text(D), "15");
     EXPECT_EQ(seen_during_recalculation, "1/2\"");

@@ -89,7 +89,7 @@ TEST(StepInMode, PowerModeDiameterStepChangesPower)
     form.click_option(P);
     form.step(D, +1);
     EXPECT_EQ(form.text(D), "38");
-    EXPECT_EQ(form.pollici(), "1''1/2");
+    EXPECT_EQ(form.designation(), "1''1/2");
     EXPECT_NE(form.text(P), "116");
 }
 

@@ -38,7 +38,7 @@ public:
     virtual void click_text1() = 0;
 
     virtual std::string text(Quantity field) const = 0;
-    virtual std::string pollici() const = 0;
+    virtual std::string designation() const = 0;
     virtual std::string text1() const = 0;
     virtual int options_set() const = 0;
     virtual std::optional<Quantity> mode() const = 0;
@@ -99,8 +99,8 @@ public:
     }
     void click_text1()
     {
-        m_text1 = m_text1 == tubaro::FormPrincipale::kWebAddress ? tubaro::FormPrincipale::kVersionLine
-                                                                 : tubaro::FormPrincipale::kWebAddress;
+        m_text1 = m_text1 == tubaro::Form_Principale::kWebAddress ? tubaro::Form_Principale::kVersionLine
+                                                                 : tubaro::Form_Principale::kWebAddress;
         m_last_recalculation_ok = false;
     }
 
@@ -118,8 +118,8 @@ public:
             if (window.spin_visible(q) != (q != m_mode))
                 problem << "spin control " << at(q) << " visibility";
         }
-        if (window.pollici() != m_pollici)
-            problem << "designation '" << window.pollici() << "', expected '" << m_pollici << "'";
+        if (window.designation() != m_designation)
+            problem << "designation '" << window.designation() << "', expected '" << m_designation << "'";
         if (window.text1() != m_text1)
             problem << "information line";
         if (window.check1_checked() != m_checked || window.topmost() != m_checked)
@@ -158,7 +158,7 @@ private:
         m_text[at(field)] = text;
         if (field == Quantity::Diameter && !text.empty()) {
             try {
-                m_pollici = std::string(tubaro::nominal_pipe_size(tubaro::text_to_double(text, m_sep)));
+                m_designation = std::string(tubaro::nominal_pipe_size(tubaro::text_to_double(text, m_sep)));
             } catch (const tubaro::CalcError&) {
                 ++m_errors;
             }
@@ -179,7 +179,7 @@ private:
     std::string m_sep;
     std::array<std::string, 4> m_text;
     int m_spin_last[4] = {0, 0, 0, 0};
-    std::string m_pollici{tubaro::start_state::kTextPollici};
+    std::string m_designation{tubaro::start_state::kTextPollici};
     std::string m_text1{tubaro::start_state::kText1};
     Quantity m_mode = tubaro::start_state::kMode;
     bool m_checked = tubaro::start_state::kCheck1Checked;
