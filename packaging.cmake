@@ -1,7 +1,7 @@
 # A Debian package of both programs: cpack -G DEB in the build directory.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tubarogas)
-set(CPACK_PACKAGE_VERSION "${TUBARO_VERSION_TEXT}")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "Tubaro GAS")
 set(CPACK_PACKAGE_CONTACT "Tubaro GAS developers <sviluppo@tubaro.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Calculator for sizing low-pressure gas piping")

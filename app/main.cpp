@@ -3,16 +3,27 @@
 #include <QLocale>
 
 #include "main_window.h"
+#include "tubaro_version.h"
+#include "window_data.h"
+
+namespace {
+
+QString from_utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("TubaroCalcolatore"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tubaro GAS"));
-    QApplication::setApplicationVersion(QStringLiteral(TUBARO_VERSION_TEXT));
-    QApplication::setOrganizationName(QStringLiteral("USER"));
+    QApplication::setApplicationName(from_utf8(tubaro::kApplicationName));
+    QApplication::setApplicationDisplayName(from_utf8(tubaro::kWindowCaption));
+    QApplication::setApplicationVersion(from_utf8(tubaro::kVersionText));
+    QApplication::setOrganizationName(from_utf8(tubaro::kCompanyName));
     QApplication::setDesktopFileName(QStringLiteral("tubarogas"));
-    application.setProperty("productName", QStringLiteral("TubaroGAS"));
+    application.setProperty("productName", from_utf8(tubaro::kProductName));
 
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/tubarogas-16.png"), QSize(16, 16));

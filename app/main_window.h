@@ -13,13 +13,13 @@
 #include "qt_controls.h"
 #include "qt_text_box.h"
 #include "up_down.h"
-#include "window_layout.h"
+#include "window_data.h"
 
 class QButtonGroup;
 
-// The one window: its controls built from the layout table, bound to the
-// form logic through the control interface, every event run at an edge where
-// an error is reported beside the field and the program goes on.
+// The one window: its controls built from the window's data, bound to the
+// form logic through the control interface, every event handed to the event
+// edge, where an error is reported beside the field and the program goes on.
 class MainWindow final : public QWidget {
 public:
     explicit MainWindow(const std::string& decimal_separator, QWidget* parent = nullptr);
@@ -29,32 +29,30 @@ public:
     // it is first shown.
     void load();
 
-    QWidget* control(ControlId id) const { return m_widgets[static_cast<std::size_t>(id)]; }
+    QWidget* control(tubaro::ControlId id) const { return m_widgets[index(id)]; }
     ErrorBalloon* error_balloon() const { return m_balloon; }
     std::optional<tubaro::ErrorKind> last_error() const { return m_last_error; }
     int reports() const { return m_reports; }
 
 private:
+    static std::size_t index(tubaro::ControlId id) { return static_cast<std::size_t>(id); }
+
     void build_controls(const std::string& decimal_separator);
     void wire_events();
     void set_tab_order();
     void fit_font();
-    // Runs a handler as the outer edge of an event that started at source.
-    template <typename Handler>
-    void at_edge(QWidget* source, Handler&& handler);
-    void report(tubaro::ErrorKind kind);
+    void report(const tubaro::EventEdge::Report& report);
 
-    std::array<QWidget*, 19> m_widgets{};
-    std::array<std::unique_ptr<QtTextBox>, 6> m_text_boxes;  // D, P, Y, L, Pollici, Text1
-    std::array<std::unique_ptr<QtOptionButton>, 4> m_options;
+    tubaro::EventEdge m_edge;
+    std::array<QWidget*, tubaro::kControlCount> m_widgets{};
+    // The adapters, by control id where the control has one.
+    std::array<std::unique_ptr<QtTextBox>, tubaro::kControlCount> m_text_boxes;
+    std::array<std::unique_ptr<QtOptionButton>, tubaro::kControlCount> m_options;
     std::unique_ptr<QtCheckBox> m_check;
     std::unique_ptr<QtWindow> m_window;
     QButtonGroup* m_option_group = nullptr;
-    std::unique_ptr<tubaro::FormControls> m_controls;
     std::unique_ptr<tubaro::Form_Principale> m_logic;
-    tubaro::EventEdge m_edge;
     ErrorBalloon* m_balloon;
-    QWidget* m_error_source = nullptr;
     std::optional<tubaro::ErrorKind> m_last_error;
     int m_reports = 0;
 };

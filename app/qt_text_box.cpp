@@ -6,10 +6,13 @@
 
 #include <utility>
 
-QtTextBox::QtTextBox(QLineEdit* edit) : m_edit(edit)
+QtTextBox::QtTextBox(QLineEdit* edit, tubaro::EventEdge& edge) : m_edit(edit), m_edge(edge)
 {
     edit->installEventFilter(this);
-    connect(edit, &QLineEdit::textChanged, this, [this] { changed(); });
+    connect(edit, &QLineEdit::textChanged, this, [this] {
+        if (on_change)
+            on_change();
+    });
 }
 
 std::string QtTextBox::text() const
@@ -19,25 +22,8 @@ std::string QtTextBox::text() const
 
 void QtTextBox::set_text(std::string_view text)
 {
-    ++m_assignments;
-    m_edit->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    --m_assignments;
-    if (m_pending)
-        std::rethrow_exception(std::exchange(m_pending, nullptr));
-}
-
-void QtTextBox::changed()
-{
-    if (!on_change)
-        return;
-    try {
-        on_change();
-    } catch (...) {
-        // Only a change nested in set_text can get here; the others run at
-        // an event edge, which stops every error itself.
-        if (m_assignments > 0)
-            m_pending = std::current_exception();
-    }
+    m_edge.through_toolkit(
+        [&] { m_edit->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))); });
 }
 
 bool QtTextBox::eventFilter(QObject* watched, QEvent* event)

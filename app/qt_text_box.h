@@ -2,28 +2,29 @@
 
 #include <QObject>
 
-#include <exception>
 #include <functional>
 
 #include "controls.h"
+#include "event_edge.h"
 #include "key_release_filter.h"
 
 class QLineEdit;
 
 // A QLineEdit as the form logic sees a text box. Qt's textChanged is emitted
 // synchronously inside setText, and not at all for an equal text, which is
-// what the logic relies on. An error raised by a change handler nested in an
-// assignment is carried past Qt's own frames and raised again once setText
-// has returned, so no exception ever unwinds through Qt.
+// what the logic relies on. The assignment goes through the event edge, so
+// an error of the change it raises reaches the code that assigned once Qt's
+// own frames have returned.
 class QtTextBox final : public QObject, public tubaro::TextBox {
 public:
-    explicit QtTextBox(QLineEdit* edit);
+    QtTextBox(QLineEdit* edit, tubaro::EventEdge& edge);
 
     std::string text() const override;
     void set_text(std::string_view text) override;
 
     QLineEdit* widget() const { return m_edit; }
 
+    // The window hands each of these to the event edge.
     std::function<void()> on_change;
     std::function<void()> on_key_release;
     std::function<void()> on_click;
@@ -32,11 +33,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void changed();
-
     QLineEdit* m_edit;
+    tubaro::EventEdge& m_edge;
     tubaro::KeyReleaseFilter m_keys;
-    int m_assignments = 0;
     bool m_after_double_click = false;
-    std::exception_ptr m_pending;
 };

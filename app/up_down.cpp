@@ -5,9 +5,6 @@
 #include <QStyleOptionFocusRect>
 #include <QToolButton>
 
-#include "long.h"
-#include "spin_step.h"
-
 namespace {
 
 QToolButton* arrow_button(Qt::ArrowType arrow, const QString& name, QWidget* parent)
@@ -23,39 +20,36 @@ QToolButton* arrow_button(Qt::ArrowType arrow, const QString& name, QWidget* par
 
 }  // namespace
 
-UpDown::UpDown(tubaro::TextBox& paired, int upper, std::string decimal_separator, const QString& quantity,
-               QWidget* parent)
+UpDown::UpDown(tubaro::TextBox& paired, int upper, std::string decimal_separator, const QString& up_name,
+               const QString& down_name, QWidget* parent)
     : QWidget(parent),
       m_paired(paired),
-      m_upper(upper),
-      m_separator(std::move(decimal_separator)),
-      m_up(arrow_button(Qt::UpArrow, QStringLiteral("Aumenta %1").arg(quantity), this)),
-      m_down(arrow_button(Qt::DownArrow, QStringLiteral("Diminuisci %1").arg(quantity), this))
+      m_stepper(upper, std::move(decimal_separator)),
+      m_up(arrow_button(Qt::UpArrow, up_name, this)),
+      m_down(arrow_button(Qt::DownArrow, down_name, this))
 {
     setFocusPolicy(Qt::TabFocus);
-    connect(m_up, &QToolButton::clicked, this, [this] { step(+1); });
-    connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
+    connect(m_up, &QToolButton::clicked, this, [this] { request_step(+1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { request_step(-1); });
+}
+
+void UpDown::request_step(int direction)
+{
+    if (on_step)
+        on_step(direction);
 }
 
 void UpDown::step(int direction)
 {
-    if (!isVisible())
-        return;
-    const auto next = tubaro::spin_step(m_paired.text(), m_last_value, m_upper, direction, m_separator);
-    if (!next)
-        return;
-    m_last_value = *next;
-    m_paired.set_text(tubaro::long_to_text(*next));
-    if (on_notification)
-        on_notification();
+    m_stepper.step(direction, isVisible(), m_paired, on_notification);
 }
 
 void UpDown::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Up)
-        step(+1);
+        request_step(+1);
     else if (event->key() == Qt::Key_Down)
-        step(-1);
+        request_step(-1);
     else
         QWidget::keyPressEvent(event);
 }

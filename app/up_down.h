@@ -6,27 +6,28 @@
 #include <string>
 
 #include "controls.h"
+#include "spin_stepper.h"
 
 class QToolButton;
 
 // The up-down control beside a value field: two real buttons, so assistive
 // technology can press them, and the Up and Down keys while it has the focus.
-// A step writes the new value into the paired field and then notifies.
 class UpDown final : public QWidget, public tubaro::SpinControl {
 public:
-    UpDown(tubaro::TextBox& paired, int upper, std::string decimal_separator, const QString& quantity,
-           QWidget* parent);
+    UpDown(tubaro::TextBox& paired, int upper, std::string decimal_separator, const QString& up_name,
+           const QString& down_name, QWidget* parent);
 
     void set_visible(bool visible) override { setVisible(visible); }
 
-    // +1 up, -1 down. A hidden control, or one at an end of its range, does
-    // nothing.
+    // A click on an arrow, or an arrow key: the window runs step() for it at
+    // the event edge.
+    std::function<void(int direction)> on_step;
+    // +1 up, -1 down: writes the paired field, then notifies.
     void step(int direction);
+    std::function<void()> on_notification;
 
     QToolButton* up_button() const { return m_up; }
     QToolButton* down_button() const { return m_down; }
-
-    std::function<void()> on_notification;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,10 +35,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void request_step(int direction);
+
     tubaro::TextBox& m_paired;
-    int m_upper;
-    int m_last_value = 0;
-    std::string m_separator;
+    tubaro::SpinStepper m_stepper;
     QToolButton* m_up;
     QToolButton* m_down;
 };

@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    auto* power = static_cast<QLineEdit*>(window.control(ControlId::Text_P));
+    auto* power = static_cast<QLineEdit*>(window.control(tubaro::ControlId::Text_P));
     power->setFocus();
     power->setText("11");
     constexpr int kKeys = 20000;

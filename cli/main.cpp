@@ -1,4 +1,3 @@
-#include <array>
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
@@ -9,6 +8,7 @@
 
 #include "sizing_case.h"
 #include "tsv_batch.h"
+#include "tubaro_version.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
     std::optional<Quantity> mode;
     bool tsv = false;
     std::optional<std::string> tsv_file;
-    std::array<std::optional<std::string_view>, 4> texts;
+    tubaro::PerQuantity<std::optional<std::string_view>> texts;
 
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -89,7 +89,8 @@ int main(int argc, char* argv[])
             return 0;
         }
         if (arg == "--version") {
-            std::puts("tubarogas-calc (Tubaro GAS) " TUBARO_VERSION_TEXT);
+            std::printf("tubarogas-calc (Tubaro GAS) %.*s\n", static_cast<int>(tubaro::kVersionText.size()),
+                        tubaro::kVersionText.data());
             return 0;
         }
         if (arg == "--separatore") {
@@ -103,7 +104,7 @@ int main(int argc, char* argv[])
         } else if (const auto quantity = option_quantity(arg)) {
             if (!has_value)
                 return usage_error("manca il testo dopo un'opzione");
-            texts[slot(*quantity)] = argv[++i];
+            texts[*quantity] = argv[++i];
         } else if (!arg.starts_with("--") && !mode) {
             mode = parse_mode(arg, false);
             if (!mode)
@@ -113,7 +114,7 @@ int main(int argc, char* argv[])
         }
     }
 
-    Calculator calculator(separator ? *separator : regional_separator());
+    const std::string decimal_separator = separator ? *separator : regional_separator();
 
     if (tsv) {
         if (mode)
@@ -126,7 +127,7 @@ int main(int argc, char* argv[])
                 return kUsageError;
             }
         }
-        const int status = run_tsv(input, stdout, calculator);
+        const int status = run_tsv(input, stdout, decimal_separator);
         if (input != stdin)
             std::fclose(input);
         return status;
@@ -138,19 +139,19 @@ int main(int argc, char* argv[])
     for (Quantity quantity : tubaro::kQuantities) {
         if (quantity == *mode)
             continue;  // the output field is never read
-        if (!texts[slot(quantity)])
+        if (!texts[quantity])
             return usage_error("mancano dei dati: servono le tre grandezze non calcolate");
-        sizing_case.texts[slot(quantity)] = *texts[slot(quantity)];
+        sizing_case.texts[quantity] = *texts[quantity];
     }
 
-    const SizingOutcome outcome = calculator.solve(sizing_case);
-    if (outcome.error) {
-        const std::string_view name = tubaro::error_name(*outcome.error);
+    const SizingResult result = solve(sizing_case, decimal_separator);
+    if (const auto error = result.written.error()) {
+        const std::string_view name = tubaro::error_name(*error);
         std::fprintf(stderr, "%.*s\n", static_cast<int>(name.size()), name.data());
         return kCalculationError;
     }
-    std::puts(outcome.texts[slot(*mode)].c_str());
+    std::puts(result.written.value().c_str());
     if (*mode == Quantity::Diameter)
-        std::puts(outcome.designation.c_str());
+        std::printf("%.*s\n", static_cast<int>(result.designation.size()), result.designation.data());
     return 0;
 }

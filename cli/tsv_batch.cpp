@@ -26,11 +26,11 @@ bool split_five(std::string_view line, std::array<std::string_view, 5>& fields, 
     return count == fields.size();
 }
 
-void append_fields(std::string& out, std::string_view mode, const auto& texts, std::string_view designation,
-                   std::string_view result)
+void append_fields(std::string& out, std::string_view mode, const std::array<std::string_view, 4>& texts,
+                   std::string_view designation, std::string_view result)
 {
     out += mode;
-    for (const auto& text : texts) {
+    for (const std::string_view text : texts) {
         out += '\t';
         out += text;
     }
@@ -41,7 +41,7 @@ void append_fields(std::string& out, std::string_view mode, const auto& texts, s
     out += '\n';
 }
 
-bool process_line(std::string_view line, Calculator& calculator, std::string& out)
+bool process_line(std::string_view line, std::string_view separator, std::string& out)
 {
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
@@ -61,15 +61,19 @@ bool process_line(std::string_view line, Calculator& calculator, std::string& ou
         return false;
     }
 
-    const SizingOutcome outcome = calculator.solve({*mode, {fields[1], fields[2], fields[3], fields[4]}});
-    append_fields(out, fields[0], outcome.texts, outcome.designation,
-                  outcome.error ? tubaro::error_name(*outcome.error) : std::string_view("ok"));
+    const SizingCase sizing_case{*mode, {{fields[1], fields[2], fields[3], fields[4]}}};
+    const SizingResult result = solve(sizing_case, separator);
+    std::array<std::string_view, 4> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = result.text(sizing_case, tubaro::kQuantities[i]);
+    const auto error = result.written.error();
+    append_fields(out, fields[0], texts, result.designation, error ? tubaro::error_name(*error) : "ok");
     return true;
 }
 
 }  // namespace
 
-int run_tsv(std::FILE* input, std::FILE* output, Calculator& calculator)
+int run_tsv(std::FILE* input, std::FILE* output, std::string_view separator)
 {
     bool all_valid = true;
     std::string out;
@@ -88,10 +92,10 @@ int run_tsv(std::FILE* input, std::FILE* output, Calculator& calculator)
         std::string_view chunk(buffer.data(), got);
         for (auto newline = chunk.find('\n'); newline != std::string_view::npos; newline = chunk.find('\n')) {
             if (pending.empty()) {
-                all_valid &= process_line(chunk.substr(0, newline), calculator, out);
+                all_valid &= process_line(chunk.substr(0, newline), separator, out);
             } else {
                 pending += chunk.substr(0, newline);
-                all_valid &= process_line(pending, calculator, out);
+                all_valid &= process_line(pending, separator, out);
                 pending.clear();
             }
             chunk.remove_prefix(newline + 1);
@@ -101,7 +105,7 @@ int run_tsv(std::FILE* input, std::FILE* output, Calculator& calculator)
             flush();
     }
     if (!pending.empty())
-        all_valid &= process_line(pending, calculator, out);
+        all_valid &= process_line(pending, separator, out);
     flush();
     std::fflush(output);
     return all_valid ? 0 : 1;

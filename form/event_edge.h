@@ -1,36 +1,76 @@
 #pragma once
 
+#include <exception>
 #include <functional>
+#include <optional>
 #include <utility>
 
 #include "error_kind.h"
+#include "window_data.h"
 
 namespace tubaro {
 
-// The outer edge of an event handler: where an error that no handler caught
-// stops and is reported, and the program goes on with the form as the failing
-// step left it.
-//
-// Events nest: assigning a text raises that box's change event inside the
-// handler that assigned it. A nested event is not an edge, so its error keeps
-// travelling to the handler that made the assignment.
+// Where an error stops. Every front end hands every event of the window to
+// run(), and no handler catches anything:
+//   - an event that a user action started is the edge: an error that ends
+//     its handler stops here, is reported once with its kind and the control
+//     the event came from, and the program goes on with the form as the
+//     failing step left it;
+//   - an event raised inside a handler (a text box's change, raised by an
+//     assignment) is not an edge: its error is held and travels on to the
+//     handler that made the assignment, raised again by through_toolkit once
+//     the toolkit has returned, so no exception ever unwinds through a
+//     toolkit's frames.
 class EventEdge {
 public:
-    explicit EventEdge(std::function<void(ErrorKind)> report) : m_report(std::move(report)) {}
+    struct Report {
+        // The control the event came from; empty for the window itself.
+        std::optional<ControlId> source;
+        // Empty for a failure outside the four kinds (out of memory, say),
+        // which stops here all the same.
+        std::optional<ErrorKind> kind;
+    };
 
+    explicit EventEdge(std::function<void(const Report&)> report) : m_report(std::move(report)) {}
+    EventEdge(const EventEdge&) = delete;
+    EventEdge& operator=(const EventEdge&) = delete;
+
+    // Runs the handler of an event that came from `source` (empty: from the
+    // window itself).
     template <typename Handler>
-    void run(Handler&& handler)
+    void run(std::optional<ControlId> source, Handler&& handler) noexcept
     {
         if (m_depth > 0) {
-            std::forward<Handler>(handler)();
+            hold(std::forward<Handler>(handler));
             return;
         }
-        Depth depth(m_depth);
-        try {
-            std::forward<Handler>(handler)();
-        } catch (const CalcError& error) {
-            m_report(error.kind());
+        std::exception_ptr failure;
+        {
+            const Depth depth(m_depth);
+            try {
+                std::forward<Handler>(handler)();
+            } catch (...) {
+                failure = std::current_exception();
+            }
         }
+        if (std::exception_ptr held = std::exchange(m_held, nullptr); !failure)
+            failure = held;
+        if (failure)
+            report(source, failure);
+    }
+
+    // Makes an assignment through a toolkit that raises the change event
+    // from inside it. Events raised meanwhile are nested; the first error
+    // among them is raised again here, after the toolkit has returned.
+    template <typename Call>
+    void through_toolkit(Call&& call)
+    {
+        {
+            const Depth depth(m_depth);
+            std::forward<Call>(call)();
+        }
+        if (m_held)
+            std::rethrow_exception(std::exchange(m_held, nullptr));
     }
 
 private:
@@ -42,7 +82,21 @@ private:
         int& m_ref;
     };
 
-    std::function<void(ErrorKind)> m_report;
+    template <typename Handler>
+    void hold(Handler&& handler) noexcept
+    {
+        try {
+            std::forward<Handler>(handler)();
+        } catch (...) {
+            if (!m_held)
+                m_held = std::current_exception();
+        }
+    }
+
+    void report(std::optional<ControlId> source, const std::exception_ptr& failure) noexcept;
+
+    std::function<void(const Report&)> m_report;
+    std::exception_ptr m_held;
     int m_depth = 0;
 };
 

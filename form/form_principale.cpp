@@ -1,32 +1,10 @@
 #include "form_principale.h"
 
-#include "module_calcoli.h"
-#include "number_text.h"
+#include "entry_check.h"
 #include "pipe_size.h"
+#include "recalculation.h"
 
 namespace tubaro {
-
-TextBox& FormControls::field(Quantity quantity) const
-{
-    switch (quantity) {
-    case Quantity::Diameter: return text_d;
-    case Quantity::Power: return text_p;
-    case Quantity::Loss: return text_y;
-    case Quantity::Length: return text_l;
-    }
-    return text_d;
-}
-
-SpinControl& FormControls::spin(Quantity quantity) const
-{
-    switch (quantity) {
-    case Quantity::Diameter: return updown_d;
-    case Quantity::Power: return updown_p;
-    case Quantity::Loss: return updown_y;
-    case Quantity::Length: return updown_l;
-    }
-    return updown_d;
-}
 
 Form_Principale::Form_Principale(const FormControls& controls, std::string decimal_separator)
     : m_controls(controls), m_separator(std::move(decimal_separator))
@@ -35,23 +13,19 @@ Form_Principale::Form_Principale(const FormControls& controls, std::string decim
 
 void Form_Principale::load()
 {
-    m_controls.window.set_topmost(true);
+    m_controls.window->set_topmost(true);
 }
 
 void Form_Principale::option_click(Quantity mode)
 {
     // In the order D, P, Y, L; only the computed quantity cannot be stepped.
     for (Quantity quantity : kQuantities)
-        m_controls.spin(quantity).set_visible(quantity != mode);
+        m_controls.spins[quantity]->set_visible(quantity != mode);
 }
 
 void Form_Principale::key_release(Quantity field)
 {
-    const std::string text = m_controls.field(field).text();
-    if (text.empty())
-        return;  // only the empty text; spaces go on and fail to convert
-    const double value = text_to_double(text, m_separator);
-    if (value > 0.0 && value < limits_of(field).typed_limit)
+    if (starts_recalculation(field, m_controls.fields[field]->text(), m_separator))
         spin_notification(field);
 }
 
@@ -63,58 +37,37 @@ void Form_Principale::spin_notification(Quantity)
 
 void Form_Principale::diameter_change()
 {
-    const std::string text = m_controls.text_d.text();
-    if (text.empty())
-        return;  // the designation stays as it was
-    m_controls.text_pollici.set_text(nominal_pipe_size(text_to_double(text, m_separator)));
+    if (const auto designation = designation_of_text(m_controls.fields[Quantity::Diameter]->text(), m_separator))
+        m_controls.Text_Pollici->set_text(*designation);
 }
 
 void Form_Principale::stay_on_top_click()
 {
-    m_controls.window.set_topmost(m_controls.check1.value() != CheckBox::Unchecked);
+    m_controls.window->set_topmost(m_controls.Check1->value() != CheckBox::Unchecked);
 }
 
 void Form_Principale::information_click()
 {
-    const bool showing_address = m_controls.text1.text() == kWebAddress;
-    m_controls.text1.set_text(showing_address ? kVersionLine : kWebAddress);
+    const bool showing_address = m_controls.Text1->text() == kWebAddress;
+    m_controls.Text1->set_text(showing_address ? kVersionLine : kWebAddress);
 }
 
 void Form_Principale::Ricalcola()
 {
-    const FormControls& c = m_controls;
-    const std::string_view sep = m_separator;
+    // The four options are tested in the order D, P, Y, L, each test made
+    // even after a branch has run; exactly one is set.
     bool wrote = false;
-
-    // The four tests run in this fixed order; exactly one option is set. In
-    // each branch the inputs are converted in the order that decides which
-    // error a user sees when several fields are bad.
-    if (c.option_diametro.is_set()) {
-        const Long L = text_to_long(c.text_l.text(), sep);
-        const Long Y = text_to_long(c.text_y.text(), sep);
-        const Long P = text_to_long(c.text_p.text(), sep);
-        c.text_d.set_text(long_to_text(Calcola_Diametro(P, Y, L)));
-        wrote = true;
-    }
-    if (c.option_potenza.is_set()) {
-        const Long L = text_to_long(c.text_l.text(), sep);
-        const Long Y = text_to_long(c.text_y.text(), sep);
-        const Long D = text_to_long(c.text_d.text(), sep);
-        c.text_p.set_text(long_to_text(Calcola_Potenza(D, Y, L)));
-        wrote = true;
-    }
-    if (c.option_perdita.is_set()) {
-        const Long L = text_to_long(c.text_l.text(), sep);
-        const Long P = text_to_long(c.text_p.text(), sep);
-        const Long D = text_to_long(c.text_d.text(), sep);
-        c.text_y.set_text(long_to_text(Calcola_Perdita(D, P, L)));
-        wrote = true;
-    }
-    if (c.option_lunghezza.is_set()) {
-        const Long Y = text_to_long(c.text_y.text(), sep);
-        const Currency P = text_to_currency(c.text_p.text(), sep);  // keeps its fraction here
-        const Long D = text_to_long(c.text_d.text(), sep);
-        c.text_l.set_text(long_to_text(Calcola_Lunghezza(D, P, Y)));
+    for (Quantity mode : kQuantities) {
+        if (!m_controls.options[mode]->is_set())
+            continue;
+        // The output's text is never read.
+        const auto read = [&](Quantity field) { return field == mode ? std::string() : m_controls.fields[field]->text(); };
+        const PerQuantity<std::string> held{{read(Quantity::Diameter), read(Quantity::Power), read(Quantity::Loss),
+                                             read(Quantity::Length)}};
+        const FieldTexts texts{{held.items[0], held.items[1], held.items[2], held.items[3]}};
+        // A computed diameter updates the designation inside this assignment,
+        // before the recalculation goes on.
+        m_controls.fields[mode]->set_text(recalculate(mode, texts, m_separator).value_or_raise());
         wrote = true;
     }
     if (wrote && m_recalculated)

@@ -9,29 +9,17 @@
 
 namespace tubaro {
 
-// The controls of the one window that the logic reads and writes. The
-// controls hold the whole state: the logic keeps no copy of any value and no
-// remembered mode.
+// The controls of the one window that the logic reads and writes, each row of
+// a quantity indexed by it. The controls hold the whole state: the logic
+// keeps no copy of any value and no remembered mode. No pointer is null.
 struct FormControls {
-    TextBox& text_d;
-    TextBox& text_p;
-    TextBox& text_y;
-    TextBox& text_l;
-    TextBox& text_pollici;
-    TextBox& text1;
-    OptionButton& option_diametro;
-    OptionButton& option_potenza;
-    OptionButton& option_perdita;
-    OptionButton& option_lunghezza;
-    SpinControl& updown_d;
-    SpinControl& updown_p;
-    SpinControl& updown_y;
-    SpinControl& updown_l;
-    CheckBox& check1;
-    Window& window;
-
-    TextBox& field(Quantity quantity) const;
-    SpinControl& spin(Quantity quantity) const;
+    PerQuantity<TextBox*> fields;        // Text_D, Text_P, Text_Y, Text_L
+    PerQuantity<OptionButton*> options;  // Option_Diametro, ...
+    PerQuantity<SpinControl*> spins;     // UpDown_D, ...
+    TextBox* Text_Pollici;
+    TextBox* Text1;
+    CheckBox* Check1;
+    Window* window;
 };
 
 // The handlers of the main window, one per row of its event wiring. None of
@@ -70,7 +58,7 @@ public:
     void Ricalcola();
 
 private:
-    const FormControls& m_controls;
+    FormControls m_controls;
     std::string m_separator;
     std::function<void()> m_recalculated;
 };

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "number_text.h"
+
 namespace tubaro {
 
 namespace {
@@ -31,6 +33,14 @@ std::string_view nominal_pipe_size(double diameter_mm)
         if (diameter_mm <= band.upper_mm)
             return band.designation;
     return {};
+}
+
+std::optional<std::string_view> designation_of_text(std::string_view diameter_text,
+                                                    std::string_view decimal_separator)
+{
+    if (diameter_text.empty())
+        return std::nullopt;
+    return nominal_pipe_size(text_to_double(diameter_text, decimal_separator));
 }
 
 }  // namespace tubaro

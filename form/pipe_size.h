@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace tubaro {
@@ -10,5 +11,15 @@ namespace tubaro {
 // The inch sign is one double quote; sizes with a whole part and a fraction
 // carry two apostrophes between them.
 std::string_view nominal_pipe_size(double diameter_mm);
+
+// What the indicator below the diameter does with a text of Text_D, for the
+// window and the command line alike:
+//   - the empty text: nullopt, and the indicator keeps the designation it
+//     shows (no error);
+//   - a number: its band's designation, as nominal_pipe_size gives it;
+//   - anything else raises the reading's error (TypeMismatch, or Overflow
+//     beyond the largest double), and the indicator keeps its text.
+std::optional<std::string_view> designation_of_text(std::string_view diameter_text,
+                                                    std::string_view decimal_separator);
 
 }  // namespace tubaro

@@ -1,33 +1,27 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace tubaro {
 
 // The four quantities of a pipe run; each has a value field, a spin control
-// and an option button that makes it the computed one.
+// and an option button that makes it the computed one. Their order, D P Y L,
+// is the order of the window's rows and of every table kept per quantity.
 enum class Quantity { Diameter, Power, Loss, Length };
 
 inline constexpr std::array<Quantity, 4> kQuantities{Quantity::Diameter, Quantity::Power, Quantity::Loss,
                                                      Quantity::Length};
 
-// Typed values start a recalculation only strictly inside (0, typed_limit),
-// compared as doubles before any rounding. Stepping has its own, different
-// range [0, spin_upper].
-struct FieldLimits {
-    double typed_limit;
-    int spin_upper;
-};
+// One value per quantity, indexed by Quantity.
+template <typename T>
+struct PerQuantity {
+    std::array<T, 4> items;
 
-constexpr FieldLimits limits_of(Quantity field)
-{
-    switch (field) {
-    case Quantity::Diameter: return {5000.0, 1000};
-    case Quantity::Power: return {9000.0, 5000};
-    case Quantity::Loss: return {100000.0, 10000};
-    case Quantity::Length: return {10000.0, 20000};
-    }
-    return {0.0, 0};
-}
+    constexpr T& operator[](Quantity quantity) { return items[static_cast<std::size_t>(quantity)]; }
+    constexpr const T& operator[](Quantity quantity) const { return items[static_cast<std::size_t>(quantity)]; }
+
+    friend constexpr bool operator==(const PerQuantity&, const PerQuantity&) = default;
+};
 
 }  // namespace tubaro

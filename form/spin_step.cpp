@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "error_kind.h"
 #include "number_text.h"
+#include "outcome.h"
 
 namespace tubaro {
 
@@ -11,17 +11,14 @@ namespace {
 
 int start_value(std::string_view text, int last_value, int upper, std::string_view separator)
 {
-    Long value = 0;
-    try {
-        value = text_to_long(text, separator);
-    } catch (const CalcError& error) {
-        if (error.kind() != ErrorKind::Overflow)
-            return last_value;  // not a number: keep counting from where we were
-        // A number beyond any Long is beyond either end of the range.
-        const auto sign = text.find_first_not_of(' ');
-        return text[sign] == '-' ? 0 : upper;
-    }
-    return std::clamp<Long>(value, 0, upper);
+    const Outcome<Long> read = capture([&] { return text_to_long(text, separator); });
+    if (read.ok())
+        return std::clamp<Long>(read.value(), 0, upper);
+    if (read.error() != ErrorKind::Overflow)
+        return last_value;  // not a number: keep counting from where we were
+    // A number beyond any Long is beyond either end of the range.
+    const auto sign = text.find_first_not_of(' ');
+    return text[sign] == '-' ? 0 : upper;
 }
 
 }  // namespace

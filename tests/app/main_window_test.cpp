@@ -8,7 +8,7 @@
 #include <QWindow>
 
 #include "main_window.h"
-#include "window_layout.h"
+#include "twips.h"
 
 // The real window, driven through its widgets with an Italian decimal
 // separator.
@@ -19,15 +19,15 @@ private:
     std::unique_ptr<MainWindow> m_window;
 
     template <typename T = QWidget>
-    T* widget(ControlId id) const
+    T* widget(tubaro::ControlId id) const
     {
         return static_cast<T*>(m_window->control(id));
     }
-    QLineEdit* edit(ControlId id) const { return widget<QLineEdit>(id); }
-    UpDown* up_down(ControlId id) const { return widget<UpDown>(id); }
+    QLineEdit* edit(tubaro::ControlId id) const { return widget<QLineEdit>(id); }
+    UpDown* up_down(tubaro::ControlId id) const { return widget<UpDown>(id); }
 
     // Types at the end of a field, as a user does.
-    void type(ControlId id, const QString& keys)
+    void type(tubaro::ControlId id, const QString& keys)
     {
         QLineEdit* field = edit(id);
         field->setFocus();
@@ -35,7 +35,7 @@ private:
         QTest::keyClicks(field, keys);
     }
 
-    void replace(ControlId id, const QString& text)
+    void replace(tubaro::ControlId id, const QString& text)
     {
         QLineEdit* field = edit(id);
         field->setFocus();
@@ -63,38 +63,38 @@ private slots:
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Tubaro GAS"));
         QCOMPARE(m_window->size(), QSize(207, 161));
         QCOMPARE(m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size() - 1, 19);  // and the balloon
-        for (const ControlSpec& row : window_layout()) {
-            QWidget* control = m_window->findChild<QWidget*>(QString::fromLatin1(row.name));
-            QVERIFY2(control, row.name);
-            QCOMPARE(control->geometry(), to_pixels(row));
-            QVERIFY2(!control->accessibleName().isEmpty(), row.name);
+        for (const tubaro::ControlSpec& row : tubaro::kWindowControls) {
+            QWidget* control = m_window->findChild<QWidget*>(QString::fromLatin1(row.name.data(), static_cast<qsizetype>(row.name.size())));
+            QVERIFY2(control, row.name.data());
+            QCOMPARE(control->geometry(), logical_pixels(row));
+            QVERIFY2(!control->accessibleName().isEmpty(), row.name.data());
         }
-        QCOMPARE(to_pixels(window_layout()[static_cast<int>(ControlId::Text_D)]), QRect(96, 16, 54, 19));
+        QCOMPARE(logical_pixels(tubaro::control_spec(tubaro::ControlId::Text_D)), QRect(96, 16, 54, 19));
         // Text_L ends exactly where its spin control begins.
-        QCOMPARE(edit(ControlId::Text_L)->geometry().right() + 1, up_down(ControlId::UpDown_L)->geometry().left());
+        QCOMPARE(edit(tubaro::ControlId::Text_L)->geometry().right() + 1, up_down(tubaro::ControlId::UpDown_L)->geometry().left());
 
-        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("37"));
-        QCOMPARE(edit(ControlId::Text_P)->text(), QStringLiteral("116"));
-        QCOMPARE(edit(ControlId::Text_Y)->text(), QStringLiteral("100"));
-        QCOMPARE(edit(ControlId::Text_L)->text(), QStringLiteral("30"));
-        QCOMPARE(edit(ControlId::Text_Pollici)->text(), QStringLiteral("1\"1/2"));
-        QCOMPARE(edit(ControlId::Text1)->text(), QStringLiteral("cliccare qui per informazioni"));
-        QVERIFY(edit(ControlId::Text1)->isReadOnly());
-        QVERIFY(widget<QRadioButton>(ControlId::Option_Diametro)->isChecked());
-        QVERIFY(!up_down(ControlId::UpDown_D)->isVisible());
-        QVERIFY(up_down(ControlId::UpDown_P)->isVisible());
-        QVERIFY(widget<QCheckBox>(ControlId::Check1)->isChecked());
+        QCOMPARE(edit(tubaro::ControlId::Text_D)->text(), QStringLiteral("37"));
+        QCOMPARE(edit(tubaro::ControlId::Text_P)->text(), QStringLiteral("116"));
+        QCOMPARE(edit(tubaro::ControlId::Text_Y)->text(), QStringLiteral("100"));
+        QCOMPARE(edit(tubaro::ControlId::Text_L)->text(), QStringLiteral("30"));
+        QCOMPARE(edit(tubaro::ControlId::Text_Pollici)->text(), QStringLiteral("1\"1/2"));
+        QCOMPARE(edit(tubaro::ControlId::Text1)->text(), QStringLiteral("cliccare qui per informazioni"));
+        QVERIFY(edit(tubaro::ControlId::Text1)->isReadOnly());
+        QVERIFY(widget<QRadioButton>(tubaro::ControlId::Option_Diametro)->isChecked());
+        QVERIFY(!up_down(tubaro::ControlId::UpDown_D)->isVisible());
+        QVERIFY(up_down(tubaro::ControlId::UpDown_P)->isVisible());
+        QVERIFY(widget<QCheckBox>(tubaro::ControlId::Check1)->isChecked());
         QVERIFY(m_window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(QApplication::focusWidget(), edit(ControlId::Text_Y));
+        QCOMPARE(QApplication::focusWidget(), edit(tubaro::ControlId::Text_Y));
     }
 
     void tab_order()
     {
-        const ControlId expected[] = {ControlId::Text_P,          ControlId::UpDown_P, ControlId::Text_L,
-                                      ControlId::Option_Diametro, ControlId::UpDown_Y, ControlId::Check1,
-                                      ControlId::Text1,           ControlId::Text_D,   ControlId::UpDown_L,
-                                      ControlId::Text_Pollici,    ControlId::Text_Y};
-        for (ControlId id : expected) {
+        const tubaro::ControlId expected[] = {tubaro::ControlId::Text_P,          tubaro::ControlId::UpDown_P, tubaro::ControlId::Text_L,
+                                      tubaro::ControlId::Option_Diametro, tubaro::ControlId::UpDown_Y, tubaro::ControlId::Check1,
+                                      tubaro::ControlId::Text1,           tubaro::ControlId::Text_D,   tubaro::ControlId::UpDown_L,
+                                      tubaro::ControlId::Text_Pollici,    tubaro::ControlId::Text_Y};
+        for (tubaro::ControlId id : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), widget(id)->objectName());
         }
@@ -102,66 +102,66 @@ private slots:
 
     void typing_recalculates_and_updates_the_designation()
     {
-        type(ControlId::Text_Y, "0");
-        QCOMPARE(edit(ControlId::Text_Y)->text(), QStringLiteral("1000"));
-        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("23"));
-        QCOMPARE(edit(ControlId::Text_Pollici)->text(), QStringLiteral("1\""));
+        type(tubaro::ControlId::Text_Y, "0");
+        QCOMPARE(edit(tubaro::ControlId::Text_Y)->text(), QStringLiteral("1000"));
+        QCOMPARE(edit(tubaro::ControlId::Text_D)->text(), QStringLiteral("23"));
+        QCOMPARE(edit(tubaro::ControlId::Text_Pollici)->text(), QStringLiteral("1\""));
         QVERIFY(!balloon_shown());
     }
 
     void decimal_comma_is_read()
     {
         m_window->findChild<QRadioButton*>("Option_Lunghezza")->click();
-        replace(ControlId::Text_P, "116,5");
-        QCOMPARE(edit(ControlId::Text_L)->text(), QStringLiteral("30"));
-        replace(ControlId::Text_P, "10");
-        QCOMPARE(edit(ControlId::Text_L)->text(), QStringLiteral("2786"));
+        replace(tubaro::ControlId::Text_P, "116,5");
+        QCOMPARE(edit(tubaro::ControlId::Text_L)->text(), QStringLiteral("30"));
+        replace(tubaro::ControlId::Text_P, "10");
+        QCOMPARE(edit(tubaro::ControlId::Text_L)->text(), QStringLiteral("2786"));
     }
 
     void spin_step_writes_then_recalculates()
     {
-        QTest::mouseClick(up_down(ControlId::UpDown_P)->up_button(), Qt::LeftButton);
-        QCOMPARE(edit(ControlId::Text_P)->text(), QStringLiteral("117"));
-        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("37"));
+        QTest::mouseClick(up_down(tubaro::ControlId::UpDown_P)->up_button(), Qt::LeftButton);
+        QCOMPARE(edit(tubaro::ControlId::Text_P)->text(), QStringLiteral("117"));
+        QCOMPARE(edit(tubaro::ControlId::Text_D)->text(), QStringLiteral("37"));
         for (int i = 0; i < 100; ++i)
-            QTest::mouseClick(up_down(ControlId::UpDown_L)->down_button(), Qt::LeftButton);
-        QCOMPARE(edit(ControlId::Text_L)->text(), QStringLiteral("0"));
+            QTest::mouseClick(up_down(tubaro::ControlId::UpDown_L)->down_button(), Qt::LeftButton);
+        QCOMPARE(edit(tubaro::ControlId::Text_L)->text(), QStringLiteral("0"));
         QVERIFY(balloon_shown());  // a length of 0 divides by zero
         QCOMPARE(m_window->last_error(), tubaro::ErrorKind::DivisionByZero);
     }
 
     void spin_control_steps_with_arrow_keys()
     {
-        up_down(ControlId::UpDown_Y)->setFocus();
-        QTest::keyClick(up_down(ControlId::UpDown_Y), Qt::Key_Down);
-        QCOMPARE(edit(ControlId::Text_Y)->text(), QStringLiteral("99"));
+        up_down(tubaro::ControlId::UpDown_Y)->setFocus();
+        QTest::keyClick(up_down(tubaro::ControlId::UpDown_Y), Qt::Key_Down);
+        QCOMPARE(edit(tubaro::ControlId::Text_Y)->text(), QStringLiteral("99"));
     }
 
     void option_click_switches_spin_controls()
     {
-        QTest::mouseClick(widget(ControlId::Option_Potenza), Qt::LeftButton);
-        QVERIFY(up_down(ControlId::UpDown_D)->isVisible());
-        QVERIFY(!up_down(ControlId::UpDown_P)->isVisible());
-        QVERIFY(!widget<QRadioButton>(ControlId::Option_Diametro)->isChecked());
-        QCOMPARE(edit(ControlId::Text_P)->text(), QStringLiteral("116"));
-        QTest::mouseClick(up_down(ControlId::UpDown_D)->up_button(), Qt::LeftButton);
-        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("38"));
-        QVERIFY(edit(ControlId::Text_P)->text() != QStringLiteral("116"));
+        QTest::mouseClick(widget(tubaro::ControlId::Option_Potenza), Qt::LeftButton);
+        QVERIFY(up_down(tubaro::ControlId::UpDown_D)->isVisible());
+        QVERIFY(!up_down(tubaro::ControlId::UpDown_P)->isVisible());
+        QVERIFY(!widget<QRadioButton>(tubaro::ControlId::Option_Diametro)->isChecked());
+        QCOMPARE(edit(tubaro::ControlId::Text_P)->text(), QStringLiteral("116"));
+        QTest::mouseClick(up_down(tubaro::ControlId::UpDown_D)->up_button(), Qt::LeftButton);
+        QCOMPARE(edit(tubaro::ControlId::Text_D)->text(), QStringLiteral("38"));
+        QVERIFY(edit(tubaro::ControlId::Text_P)->text() != QStringLiteral("116"));
     }
 
     void arrow_keys_in_the_group_count_as_a_click()
     {
-        auto* diametro = widget<QRadioButton>(ControlId::Option_Diametro);
+        auto* diametro = widget<QRadioButton>(tubaro::ControlId::Option_Diametro);
         diametro->setFocus();
         QTest::keyClick(diametro, Qt::Key_Down);
-        QVERIFY(widget<QRadioButton>(ControlId::Option_Potenza)->isChecked());
-        QVERIFY(!up_down(ControlId::UpDown_P)->isVisible());
-        QVERIFY(up_down(ControlId::UpDown_D)->isVisible());
+        QVERIFY(widget<QRadioButton>(tubaro::ControlId::Option_Potenza)->isChecked());
+        QVERIFY(!up_down(tubaro::ControlId::UpDown_P)->isVisible());
+        QVERIFY(up_down(tubaro::ControlId::UpDown_D)->isVisible());
     }
 
     void text1_toggles()
     {
-        QLineEdit* info = edit(ControlId::Text1);
+        QLineEdit* info = edit(tubaro::ControlId::Text1);
         const QString address = QString::fromUtf8(tubaro::Form_Principale::kWebAddress.data());
         QTest::mouseClick(info, Qt::LeftButton);
         QCOMPARE(info->text(), address);
@@ -175,7 +175,7 @@ private slots:
 
     void text1_double_click_is_one_click()
     {
-        QLineEdit* info = edit(ControlId::Text1);
+        QLineEdit* info = edit(tubaro::ControlId::Text1);
         // What the platform delivers: press, release, double click, release.
         QTest::mouseClick(info, Qt::LeftButton);
         QTest::mouseDClick(info, Qt::LeftButton);
@@ -187,9 +187,13 @@ private slots:
     // that assigned, after Qt's own frames have returned.
     void error_in_a_nested_change_reaches_the_assignment()
     {
+        int reports = 0;
+        tubaro::EventEdge edge([&](const tubaro::EventEdge::Report&) { ++reports; });
         QLineEdit line;
-        QtTextBox box(&line);
-        box.on_change = [] { throw tubaro::CalcError(tubaro::ErrorKind::Overflow); };
+        QtTextBox box(&line, edge);
+        box.on_change = [&] {
+            edge.run(tubaro::ControlId::Text_D, [] { throw tubaro::CalcError(tubaro::ErrorKind::Overflow); });
+        };
         try {
             box.set_text("12");
             QFAIL("no error");
@@ -200,11 +204,12 @@ private slots:
         box.on_change = nullptr;
         box.set_text("13");  // nothing left pending
         QCOMPARE(line.text(), QStringLiteral("13"));
+        QCOMPARE(reports, 0);  // the assignment's caller has the error, not the edge
     }
 
     void check1_switches_stay_on_top_without_hiding()
     {
-        auto* check = widget<QCheckBox>(ControlId::Check1);
+        auto* check = widget<QCheckBox>(tubaro::ControlId::Check1);
         const QRect place = m_window->geometry();
         const WId native = m_window->winId();
         QTest::mouseClick(check, Qt::LeftButton);
@@ -220,65 +225,65 @@ private slots:
 
     void error_is_reported_without_taking_the_focus()
     {
-        replace(ControlId::Text_P, "-");
+        replace(tubaro::ControlId::Text_P, "-");
         QVERIFY(balloon_shown());
         QCOMPARE(m_window->error_balloon()->text(), QStringLiteral("Tipo non corrispondente"));
-        QCOMPARE(QApplication::focusWidget(), edit(ControlId::Text_P));
+        QCOMPARE(QApplication::focusWidget(), edit(tubaro::ControlId::Text_P));
         QVERIFY(m_window->isActiveWindow());
-        QTest::keyClicks(edit(ControlId::Text_P), "5");
-        QCOMPARE(edit(ControlId::Text_P)->text(), QStringLiteral("-5"));  // typing goes on
-        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("37"));
-        replace(ControlId::Text_P, "10");
-        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("15"));
+        QTest::keyClicks(edit(tubaro::ControlId::Text_P), "5");
+        QCOMPARE(edit(tubaro::ControlId::Text_P)->text(), QStringLiteral("-5"));  // typing goes on
+        QCOMPARE(edit(tubaro::ControlId::Text_D)->text(), QStringLiteral("37"));
+        replace(tubaro::ControlId::Text_P, "10");
+        QCOMPARE(edit(tubaro::ControlId::Text_D)->text(), QStringLiteral("15"));
         QVERIFY(!balloon_shown());  // gone at the next successful recalculation
     }
 
     void bad_input_in_the_middle_keeps_what_was_written()
     {
-        replace(ControlId::Text_L, "abc");
+        replace(tubaro::ControlId::Text_L, "abc");
         QCOMPARE(m_window->last_error(), tubaro::ErrorKind::TypeMismatch);
-        type(ControlId::Text_P, "0");
-        QCOMPARE(edit(ControlId::Text_P)->text(), QStringLiteral("1160"));
-        QCOMPARE(edit(ControlId::Text_D)->text(), QStringLiteral("37"));
-        QCOMPARE(edit(ControlId::Text_Pollici)->text(), QStringLiteral("1\"1/2"));
+        type(tubaro::ControlId::Text_P, "0");
+        QCOMPARE(edit(tubaro::ControlId::Text_P)->text(), QStringLiteral("1160"));
+        QCOMPARE(edit(tubaro::ControlId::Text_D)->text(), QStringLiteral("37"));
+        QCOMPARE(edit(tubaro::ControlId::Text_Pollici)->text(), QStringLiteral("1\"1/2"));
     }
 
     void tab_release_in_the_next_field_does_not_recalculate()
     {
-        edit(ControlId::Text_L)->setText("");  // any recalculation would now fail
-        QLineEdit* from = edit(ControlId::Text_Y);
+        edit(tubaro::ControlId::Text_L)->setText("");  // any recalculation would now fail
+        QLineEdit* from = edit(tubaro::ControlId::Text_Y);
         from->setFocus();
         QTest::keyPress(from, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), edit(ControlId::Text_P));
+        QCOMPARE(QApplication::focusWidget(), edit(tubaro::ControlId::Text_P));
         QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(!balloon_shown());
     }
 
     void paste_updates_only_the_designation()
     {
-        QTest::mouseClick(widget(ControlId::Option_Potenza), Qt::LeftButton);
-        edit(ControlId::Text_D)->setFocus();
-        edit(ControlId::Text_D)->selectAll();
-        edit(ControlId::Text_D)->insert("60");  // what a paste does: no key
-        QCOMPARE(edit(ControlId::Text_Pollici)->text(), QStringLiteral("2''1/2"));
-        QCOMPARE(edit(ControlId::Text_P)->text(), QStringLiteral("116"));
+        QTest::mouseClick(widget(tubaro::ControlId::Option_Potenza), Qt::LeftButton);
+        edit(tubaro::ControlId::Text_D)->setFocus();
+        edit(tubaro::ControlId::Text_D)->selectAll();
+        edit(tubaro::ControlId::Text_D)->insert("60");  // what a paste does: no key
+        QCOMPARE(edit(tubaro::ControlId::Text_Pollici)->text(), QStringLiteral("2''1/2"));
+        QCOMPARE(edit(tubaro::ControlId::Text_P)->text(), QStringLiteral("116"));
     }
 
     void every_text_fits_its_control()
     {
         const QFontMetrics metrics(m_window->font());
-        for (const ControlSpec& row : window_layout()) {
+        for (const tubaro::ControlSpec& row : tubaro::kWindowControls) {
             QWidget* control = m_window->control(row.id);
             if (auto* label = qobject_cast<QLabel*>(control)) {
-                QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(), row.name);
+                QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(), row.name.data());
             } else if (auto* field = qobject_cast<QLineEdit*>(control)) {
                 // Room for the text: the width less the frame and margins.
                 const int room = field->width() - 2 * 2 - 4;
-                QVERIFY2(metrics.horizontalAdvance(field->text()) <= room, row.name);
-                QVERIFY2(metrics.height() <= field->height(), row.name);
+                QVERIFY2(metrics.horizontalAdvance(field->text()) <= room, row.name.data());
+                QVERIFY2(metrics.height() <= field->height(), row.name.data());
             }
         }
-        const int info_room = edit(ControlId::Text1)->width() - 8;
+        const int info_room = edit(tubaro::ControlId::Text1)->width() - 8;
         QVERIFY(metrics.horizontalAdvance(QString::fromUtf8(tubaro::Form_Principale::kWebAddress.data())) <= info_room);
         QVERIFY(metrics.horizontalAdvance(QStringLiteral("Versione Beta - 2004 11 19")) <= info_room);
     }

@@ -12,10 +12,10 @@ namespace {
 
 using tubaro::Quantity;
 
-constexpr ControlId kField[] = {ControlId::Text_D, ControlId::Text_P, ControlId::Text_Y, ControlId::Text_L};
-constexpr ControlId kSpin[] = {ControlId::UpDown_D, ControlId::UpDown_P, ControlId::UpDown_Y, ControlId::UpDown_L};
-constexpr ControlId kOption[] = {ControlId::Option_Diametro, ControlId::Option_Potenza, ControlId::Option_Perdita,
-                                 ControlId::Option_Lunghezza};
+constexpr tubaro::ControlId kField[] = {tubaro::ControlId::Text_D, tubaro::ControlId::Text_P, tubaro::ControlId::Text_Y, tubaro::ControlId::Text_L};
+constexpr tubaro::ControlId kSpin[] = {tubaro::ControlId::UpDown_D, tubaro::ControlId::UpDown_P, tubaro::ControlId::UpDown_Y, tubaro::ControlId::UpDown_L};
+constexpr tubaro::ControlId kOption[] = {tubaro::ControlId::Option_Diametro, tubaro::ControlId::Option_Potenza, tubaro::ControlId::Option_Perdita,
+                                 tubaro::ControlId::Option_Lunghezza};
 
 // The real widgets, driven with Qt Test's mouse and key events.
 class QtDriver final : public random_use::Driver {
@@ -46,16 +46,16 @@ public:
     {
         QTest::mouseClick(m_window.control(kOption[random_use::at(mode)]), Qt::LeftButton);
     }
-    void click_check1() override { QTest::mouseClick(m_window.control(ControlId::Check1), Qt::LeftButton); }
-    void click_text1() override { QTest::mouseClick(m_window.control(ControlId::Text1), Qt::LeftButton); }
+    void click_check1() override { QTest::mouseClick(m_window.control(tubaro::ControlId::Check1), Qt::LeftButton); }
+    void click_text1() override { QTest::mouseClick(m_window.control(tubaro::ControlId::Text1), Qt::LeftButton); }
 
     std::string text(Quantity field) const override { return text_of(kField[random_use::at(field)]); }
-    std::string designation() const override { return text_of(ControlId::Text_Pollici); }
-    std::string text1() const override { return text_of(ControlId::Text1); }
+    std::string designation() const override { return text_of(tubaro::ControlId::Text_Pollici); }
+    std::string information() const override { return text_of(tubaro::ControlId::Text1); }
     int options_set() const override
     {
         int set = 0;
-        for (ControlId id : kOption)
+        for (tubaro::ControlId id : kOption)
             set += static_cast<QRadioButton*>(m_window.control(id))->isChecked();
         return set;
     }
@@ -72,7 +72,7 @@ public:
     }
     bool check1_checked() const override
     {
-        return static_cast<QCheckBox*>(m_window.control(ControlId::Check1))->isChecked();
+        return static_cast<QCheckBox*>(m_window.control(tubaro::ControlId::Check1))->isChecked();
     }
     bool topmost() const override
     {
@@ -81,8 +81,8 @@ public:
     int errors_reported() const override { return m_window.reports(); }
 
 private:
-    QLineEdit* line_edit(ControlId id) const { return static_cast<QLineEdit*>(m_window.control(id)); }
-    std::string text_of(ControlId id) const { return line_edit(id)->text().toStdString(); }
+    QLineEdit* line_edit(tubaro::ControlId id) const { return static_cast<QLineEdit*>(m_window.control(id)); }
+    std::string text_of(tubaro::ControlId id) const { return line_edit(id)->text().toStdString(); }
 
     MainWindow& m_window;
 };

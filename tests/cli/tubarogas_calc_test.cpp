@@ -1,11 +1,9 @@
-// Runs the built tubarogas-calc and checks it against the window-less form's
-// own recalculation of the same texts.
+// Runs the built tubarogas-calc on the golden rows and on its own options.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -13,9 +11,8 @@
 #include <vector>
 
 #include "error_kind.h"
-#include "number_text.h"
-#include "pipe_size.h"
-#include "windowless_form.h"
+#include "golden_recalculations.h"
+#include "quantity.h"
 
 namespace {
 
@@ -59,120 +56,75 @@ Finished run(const std::vector<std::string>& args, const std::string& input = ""
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out_path), slurp(err_path)};
 }
 
-// What the window computes for the same texts.
-struct Expected {
-    std::string texts[4];
-    std::optional<tubaro::ErrorKind> error;
-};
-
-Expected reference(Quantity mode, const std::string (&texts)[4])
-{
-    tubaro::WindowlessForm form(",");
-    for (Quantity q : tubaro::kQuantities)
-        form.paste(q, texts[static_cast<int>(q)]);
-    form.click_option(mode);
-    Expected expected;
-    try {
-        form.logic().Ricalcola();
-    } catch (const tubaro::CalcError& error) {
-        expected.error = error.kind();
-    }
-    for (Quantity q : tubaro::kQuantities)
-        expected.texts[static_cast<int>(q)] = form.text(q);
-    return expected;
-}
-
-std::string designation(const std::string& d)
-{
-    try {
-        return d.empty() ? "" : std::string(tubaro::nominal_pipe_size(tubaro::text_to_double(d, ",")));
-    } catch (const tubaro::CalcError&) {
-        return "";
-    }
-}
-
-struct Case {
-    const char* name;
-    Quantity mode;
-    std::string texts[4];  // D, P, Y, L
-};
-
 const char* const kModeWords[] = {"diametro", "potenza", "perdita", "lunghezza"};
 const char* const kModeLetters[] = {"D", "P", "Y", "L"};
 const char* const kOptions[] = {"--diametro", "--potenza", "--perdita", "--lunghezza"};
 
-const std::string kHuge(400, '9');
-
-const Case kCases[] = {
-    {"Diametro", Quantity::Diameter, {"", "116", "100", "30"}},
-    {"Potenza", Quantity::Power, {"37", "", "100", "30"}},
-    {"Perdita", Quantity::Loss, {"37", "116", "", "30"}},
-    {"Lunghezza", Quantity::Length, {"37", "116", "100", ""}},
-    {"LunghezzaFractionalPower", Quantity::Length, {"37", "116,5", "100", ""}},
-    {"LargeDiameter", Quantity::Loss, {"500", "2000", "", "30"}},
-    {"SpacesAround", Quantity::Diameter, {"", " 116 ", "  100", "30  "}},
-    {"TypeMismatchEmpty", Quantity::Diameter, {"", "116", "100", ""}},
-    {"TypeMismatchSpaces", Quantity::Power, {"37", "", "   ", "30"}},
-    {"TypeMismatchLoneSign", Quantity::Loss, {"-", "116", "", "30"}},
-    {"OverflowHugeDigits", Quantity::Diameter, {"", kHuge, "100", "30"}},
-    {"OverflowResult", Quantity::Loss, {"1", "116", "", "30"}},
-    {"DivisionByZero", Quantity::Length, {"37", "0", "100", ""}},
-    {"InvalidArgument", Quantity::Power, {"-37", "", "100", "30"}},
-    {"PointIsNoSeparator", Quantity::Diameter, {"", "116.5", "100", "30"}},
-};
-
-class OneCase : public testing::TestWithParam<Case> {};
-
-TEST_P(OneCase, SameAsTheWindow)
+std::size_t at(Quantity q)
 {
-    const Case& c = GetParam();
-    const int mode = static_cast<int>(c.mode);
-    std::vector<std::string> args{kModeWords[mode], "--separatore", ","};
-    for (int q = 0; q < 4; ++q)
-        if (q != mode)
-            args.insert(args.end(), {kOptions[q], c.texts[q]});
+    return static_cast<std::size_t>(q);
+}
+
+class OneCase : public testing::TestWithParam<golden::Row> {};
+
+// One case per golden row, the computed quantity's option left out.
+TEST_P(OneCase, GivesTheGoldenResult)
+{
+    const golden::Row& row = GetParam();
+    std::vector<std::string> args{kModeWords[at(row.mode)], "--separatore", std::string(row.separator)};
+    for (Quantity q : tubaro::kQuantities)
+        if (q != row.mode)
+            args.insert(args.end(), {kOptions[at(q)], std::string(row.text(q))});
     const Finished got = run(args);
-    const Expected expected = reference(c.mode, c.texts);
-    if (expected.error) {
+    if (row.expected.error) {
         EXPECT_EQ(got.status, 3);
         EXPECT_EQ(got.out, "");
-        EXPECT_EQ(got.err, std::string(tubaro::error_name(*expected.error)) + "\n");
+        EXPECT_EQ(got.err, std::string(tubaro::error_name(*row.expected.error)) + "\n");
     } else {
-        std::string out = expected.texts[mode] + "\n";
-        if (c.mode == Quantity::Diameter)
-            out += designation(expected.texts[mode]) + "\n";
+        std::string out = std::string(*row.expected.written) + "\n";
+        if (row.mode == Quantity::Diameter)
+            out += std::string(row.designation) + "\n";
         EXPECT_EQ(got.status, 0) << got.err;
         EXPECT_EQ(got.out, out);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, OneCase, testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Golden, OneCase, testing::ValuesIn(golden::kRows),
                          [](const auto& row_info) { return std::string(row_info.param.name); });
 
-TEST(Tsv, EveryCaseAsTheWindowGivesIt)
-{
-    std::string input = "# intestazione\n\n";
-    std::string expected_out = "# intestazione\n\n";
-    int n = 0;
-    for (const Case& c : kCases) {
-        const int mode = static_cast<int>(c.mode);
-        const std::string word = n++ % 2 ? kModeWords[mode] : kModeLetters[mode];
-        std::string line = word;
-        for (const std::string& text : c.texts)
-            line += "\t" + text;
-        input += line + (n % 3 ? "\n" : "\r\n");
+// Every golden row of one separator as a line of a batch, by word and by
+// letter, ending in LF or CR LF; comments and empty lines come back as they
+// are.
+class Batch : public testing::TestWithParam<const char*> {};
 
-        const Expected e = reference(c.mode, c.texts);
-        expected_out += word;
-        for (const std::string& text : e.texts)
-            expected_out += "\t" + text;
-        expected_out += "\t" + designation(e.texts[0]) + "\t" +
-                        (e.error ? std::string(tubaro::error_name(*e.error)) : std::string("ok")) + "\n";
+TEST_P(Batch, EveryGoldenRowAsALine)
+{
+    const std::string_view separator = GetParam();
+    std::string input = "# intestazione\n\n";
+    std::string expected_out = input;
+    int n = 0;
+    for (const golden::Row& row : golden::kRows) {
+        if (row.separator != separator)
+            continue;
+        const std::string word = n++ % 2 ? kModeWords[at(row.mode)] : kModeLetters[at(row.mode)];
+        std::string line = word, out_line = word;
+        for (Quantity q : tubaro::kQuantities) {
+            line += "\t" + std::string(row.text(q));
+            const bool written = q == row.mode && row.expected.written;
+            out_line += "\t" + std::string(written ? *row.expected.written : row.text(q));
+        }
+        input += line + (n % 3 ? "\n" : "\r\n");
+        expected_out += out_line + "\t" + std::string(row.designation) + "\t" +
+                        std::string(row.expected.error ? tubaro::error_name(*row.expected.error) : "ok") + "\n";
     }
-    const Finished got = run({"--tsv", "--separatore", ","}, input);
+    ASSERT_GT(n, 0);
+    const Finished got = run({"--tsv", "--separatore", std::string(separator)}, input);
     EXPECT_EQ(got.status, 0) << got.err;
     EXPECT_EQ(got.out, expected_out);
 }
+
+INSTANTIATE_TEST_SUITE_P(Separators, Batch, testing::Values(",", ".", "\xd9\xab"),
+                         [](const auto& row_info) { return std::string("Separator") + std::to_string(row_info.index); });
 
 TEST(Tsv, InvalidLinesAreReportedAndTheRunGoesOn)
 {

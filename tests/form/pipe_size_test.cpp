@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "error_kind.h"
@@ -40,6 +41,38 @@ INSTANTIATE_TEST_SUITE_P(
                     BandRow{"At69_7", 69.7, "2''1/2"}, BandRow{"Above69_7", above(69.7), "3\""},
                     BandRow{"At81_7", 81.7, "3\""}, BandRow{"Above81_7", above(81.7), ""},
                     BandRow{"Eighty82", 82.0, ""}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
+// The rule for a text, which the window and the command line share.
+struct TextRow {
+    const char* name;
+    std::string text;
+    std::optional<std::string_view> designation;
+    std::optional<ErrorKind> error = std::nullopt;
+};
+
+class DesignationOfText : public testing::TestWithParam<TextRow> {};
+
+TEST_P(DesignationOfText, EmptyKeepsNumberNamesNotANumberFails)
+{
+    const TextRow& row = GetParam();
+    try {
+        EXPECT_EQ(designation_of_text(row.text, ","), row.designation);
+        EXPECT_EQ(row.error, std::nullopt);
+    } catch (const CalcError& error) {
+        EXPECT_EQ(error.kind(), row.error);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DesignationOfText,
+    testing::Values(TextRow{"EmptyKeepsTheDesignation", "", std::nullopt},
+                    TextRow{"Start", "37", "1''1/2"}, TextRow{"DecimalComma", "13,2", "3/8\""},
+                    TextRow{"JustAboveABound", "13,200001", "1/2\""}, TextRow{"AboveTheLastBand", "82", ""},
+                    TextRow{"Spaces", "  ", std::nullopt, ErrorKind::TypeMismatch},
+                    TextRow{"Word", "abc", std::nullopt, ErrorKind::TypeMismatch},
+                    TextRow{"PointUnderComma", "13.2", std::nullopt, ErrorKind::TypeMismatch},
+                    TextRow{"BeyondADouble", "1" + std::string(600, '0'), std::nullopt, ErrorKind::Overflow}),
     [](const auto& row_info) { return std::string(row_info.param.name); });
 
 constexpr auto D = Quantity::Diameter;
@@ -104,7 +137,7 @@ TEST(Indicator, NotANumberKeepsTheDesignationAndReportsTwice)
 TEST(Indicator, TypedIntoItIsReplacedAtTheNextChange)
 {
     WindowlessForm form;
-    form.designation_box().set_text("qualcosa");
+    form.designation_box().user_edit("qualcosa");
     form.paste(Quantity::Power, "10");
     form.step(Quantity::Power, -1);  // 9 kW: computes D = 14
     EXPECT_EQ(form.text(D), "14");

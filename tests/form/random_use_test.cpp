@@ -20,13 +20,13 @@ public:
 
     std::string text(Quantity field) const override { return m_form.text(field); }
     std::string designation() const override { return m_form.designation(); }
-    std::string text1() const override { return m_form.text1(); }
+    std::string information() const override { return m_form.information(); }
     int options_set() const override { return m_form.options_set(); }
     std::optional<Quantity> mode() const override { return m_form.mode(); }
     bool spin_visible(Quantity field) const override { return m_form.spin_visible(field); }
     bool check1_checked() const override { return m_form.check1() != 0; }
     bool topmost() const override { return m_form.topmost(); }
-    int errors_reported() const override { return static_cast<int>(m_form.errors().size()); }
+    int errors_reported() const override { return static_cast<int>(m_form.errors().size()) + m_form.other_failures(); }
 
 private:
     tubaro::WindowlessForm m_form;

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "error_kind.h"
+#include "golden_recalculations.h"
 #include "quantity_letters.h"
+#include "recalculation.h"
 #include "windowless_form.h"
 
 namespace tubaro {
@@ -12,7 +14,7 @@ namespace {
 
 using namespace letters;
 
-std::optional<ErrorKind> recalculate(WindowlessForm& form)
+std::optional<ErrorKind> recalculate_in(WindowlessForm& form)
 {
     try {
         form.logic().Ricalcola();
@@ -22,10 +24,39 @@ std::optional<ErrorKind> recalculate(WindowlessForm& form)
     return std::nullopt;
 }
 
-void select(WindowlessForm& form, Quantity mode)
+class Golden : public testing::TestWithParam<golden::Row> {};
+
+TEST_P(Golden, PureRecalculation)
 {
-    form.click_option(mode);
+    const golden::Row& row = GetParam();
+    const FieldTexts texts{row.texts};
+    const Outcome<std::string> outcome = recalculate(row.mode, texts, row.separator);
+    if (row.expected.error) {
+        EXPECT_EQ(outcome.error(), row.expected.error);
+    } else {
+        ASSERT_TRUE(outcome.ok()) << error_name(*outcome.error());
+        EXPECT_EQ(outcome.value(), *row.expected.written);
+    }
 }
+
+// Ricalcola writes the result into the mode's field and nothing else, or,
+// when a step fails, writes nothing and raises the step's error.
+TEST_P(Golden, RicalcolaWritesItOrNothing)
+{
+    const golden::Row& row = GetParam();
+    WindowlessForm form{std::string(row.separator)};
+    for (Quantity q : kQuantities)
+        form.paste(q, row.text(q));
+    form.click_option(row.mode);
+    EXPECT_EQ(recalculate_in(form), row.expected.error);
+    for (Quantity q : kQuantities) {
+        const std::string_view expected = q == row.mode && row.expected.written ? *row.expected.written : row.text(q);
+        EXPECT_EQ(form.text(q), expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Golden, testing::ValuesIn(golden::kRows),
+                         [](const auto& row_info) { return std::string(row_info.param.name); });
 
 TEST(StartState, StoredValuesNothingComputed)
 {
@@ -47,7 +78,7 @@ class ModeSwitch : public testing::TestWithParam<Quantity> {};
 TEST_P(ModeSwitch, HidesOnlyTheOutputsSpinControl)
 {
     WindowlessForm form;
-    select(form, GetParam());
+    form.click_option(GetParam());
     EXPECT_EQ(form.mode(), GetParam());
     EXPECT_EQ(form.options_set(), 1);
     for (Quantity q : kQuantities)
@@ -59,85 +90,18 @@ TEST_P(ModeSwitch, HidesOnlyTheOutputsSpinControl)
 
 INSTANTIATE_TEST_SUITE_P(Modes, ModeSwitch, testing::ValuesIn(kQuantities));
 
-struct RecalcRow {
-    const char* name;
-    Quantity mode;
-    const char* d;
-    const char* p;
-    const char* y;
-    const char* l;
-    Quantity output;
-    std::string expected_output;  // the output field's text afterwards
-    std::optional<ErrorKind> error;
-};
-
-class Recalculation : public testing::TestWithParam<RecalcRow> {};
-
-TEST_P(Recalculation, WritesResultOrNothing)
-{
-    const RecalcRow& row = GetParam();
-    WindowlessForm form;
-    select(form, row.mode);
-    form.paste(D, row.d);
-    form.paste(P, row.p);
-    form.paste(Y, row.y);
-    form.paste(L, row.l);
-    EXPECT_EQ(recalculate(form), row.error);
-    EXPECT_EQ(form.text(row.output), row.expected_output);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    StartTextsWriteThemselvesBack, Recalculation,
-    testing::Values(RecalcRow{"Diametro", D, "0", "116", "100", "30", D, "37", std::nullopt},
-                    RecalcRow{"Potenza", P, "37", "0", "100", "30", P, "116", std::nullopt},
-                    RecalcRow{"Perdita", Y, "37", "116", "0", "30", Y, "100", std::nullopt},
-                    RecalcRow{"Lunghezza", L, "37", "116", "100", "0", L, "30", std::nullopt}),
-    [](const auto& row_info) { return std::string(row_info.param.name); });
-
-// The power keeps its fraction only in length mode.
-INSTANTIATE_TEST_SUITE_P(
-    FractionalPower, Recalculation,
-    testing::Values(RecalcRow{"LengthKeepsFraction", L, "37", "116,5", "100", "x", L, "30", std::nullopt},
-                    RecalcRow{"LengthTenKilowatts", L, "37", "10", "100", "x", L, "2786", std::nullopt},
-                    RecalcRow{"LossRoundsHalfToEven", Y, "37", "116,5", "x", "30", Y, "100", std::nullopt},
-                    RecalcRow{"DiameterRoundsUp", D, "x", "9,6", "100", "30", D, "15", std::nullopt},
-                    RecalcRow{"LengthTinyPowerIsNoFlow", L, "37", "0,00017", "100", "x", L, "x",
-                              ErrorKind::DivisionByZero}),
-    [](const auto& row_info) { return std::string(row_info.param.name); });
-
-// With several bad inputs the mode's conversion order decides the error,
-// and the output field keeps its text. "" is a type mismatch, "9999999999"
-// an overflow.
-INSTANTIATE_TEST_SUITE_P(
-    ConversionOrder, Recalculation,
-    testing::Values(
-        // Diameter mode converts L, Y, P.
-        RecalcRow{"DiametroLengthFirst", D, "keep", "9999999999", "9999999999", "", D, "keep", ErrorKind::TypeMismatch},
-        RecalcRow{"DiametroLossBeforePower", D, "keep", "", "9999999999", "30", D, "keep", ErrorKind::Overflow},
-        RecalcRow{"DiametroPowerLast", D, "keep", "", "100", "30", D, "keep", ErrorKind::TypeMismatch},
-        // Power mode converts L, Y, D.
-        RecalcRow{"PotenzaLengthFirst", P, "", "keep", "9999999999", "", P, "keep", ErrorKind::TypeMismatch},
-        RecalcRow{"PotenzaLossBeforeDiameter", P, "", "keep", "9999999999", "30", P, "keep", ErrorKind::Overflow},
-        // Loss mode converts L, P, D.
-        RecalcRow{"PerditaLengthFirst", Y, "", "9999999999", "keep", " ", Y, "keep", ErrorKind::TypeMismatch},
-        RecalcRow{"PerditaPowerBeforeDiameter", Y, "", "9999999999", "keep", "30", Y, "keep", ErrorKind::Overflow},
-        // Length mode converts Y, P (as Currency), D.
-        RecalcRow{"LunghezzaLossFirst", L, "", "9999999999", "", "keep", L, "keep", ErrorKind::TypeMismatch},
-        RecalcRow{"LunghezzaPowerBeforeDiameter", L, "", "9999999999999999", "100", "keep", L, "keep",
-                  ErrorKind::Overflow},
-        // A power too large for a Long is still a Currency in length mode.
-        RecalcRow{"LunghezzaLargePowerIsCurrency", L, "", "9999999999", "100", "keep", L, "keep",
-                  ErrorKind::TypeMismatch},
-        // The formula's own error comes after every conversion.
-        RecalcRow{"FormulaAfterConversions", D, "keep", "116", "100", "0", D, "keep", ErrorKind::DivisionByZero}),
-    [](const auto& row_info) { return std::string(row_info.param.name); });
-
-TEST(Recalculation, OutputTextIsNeverRead)
+TEST(Recalculation, StartTextsWriteThemselvesBackInEveryMode)
 {
     WindowlessForm form;
-    form.paste(D, "not a number at all");
-    EXPECT_EQ(recalculate(form), std::nullopt);
+    for (Quantity mode : kQuantities) {
+        form.click_option(mode);
+        EXPECT_EQ(recalculate_in(form), std::nullopt);
+    }
     EXPECT_EQ(form.text(D), "37");
+    EXPECT_EQ(form.text(P), "116");
+    EXPECT_EQ(form.text(Y), "100");
+    EXPECT_EQ(form.text(L), "30");
+    EXPECT_EQ(form.recalculations(), 4);
 }
 
 TEST(Recalculation, ComputedDiameterUpdatesDesignationBeforeReturning)
@@ -146,7 +110,7 @@ TEST(Recalculation, ComputedDiameterUpdatesDesignationBeforeReturning)
     form.paste(P, "10");
     std::string seen_during_recalculation;
     form.logic().set_recalculated_listener([&] { seen_during_recalculation = form.designation(); });
-    EXPECT_EQ(recalculate(form), std::nullopt);
+    EXPECT_EQ(recalculate_in(form), std::nullopt);
     EXPECT_EQ(form.text(D), "15");
     EXPECT_EQ(seen_during_recalculation, "1/2\"");
 }

@@ -52,6 +52,7 @@ struct ModeStepRow {
     Quantity mode;
     Quantity stepped;
     const char* stepped_text;
+    const char* computed;  // the mode's field afterwards
 };
 
 class StepInMode : public testing::TestWithParam<ModeStepRow> {};
@@ -67,20 +68,16 @@ TEST_P(StepInMode, FieldWrittenBeforeRecalculation)
     form.step(row.stepped, +1);
     EXPECT_EQ(form.text(row.stepped), row.stepped_text);
     EXPECT_EQ(seen_at_recalculation, row.stepped_text);
-
-    // The result is what a recalculation of the stepped texts gives.
-    WindowlessForm reference;
-    reference.click_option(row.mode);
-    reference.paste(row.stepped, row.stepped_text);
-    reference.logic().Ricalcola();
-    EXPECT_EQ(form.text(output), reference.text(output));
+    EXPECT_EQ(form.text(output), row.computed);
     EXPECT_TRUE(form.errors().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, StepInMode,
-    testing::Values(ModeStepRow{"DiametroStepsPower", D, P, "117"}, ModeStepRow{"PotenzaStepsDiameter", P, D, "38"},
-                    ModeStepRow{"PerditaStepsLength", Y, L, "31"}, ModeStepRow{"LunghezzaStepsLoss", L, Y, "101"}),
+    testing::Values(ModeStepRow{"DiameterModeStepsPower", D, P, "117", "37"},
+                    ModeStepRow{"PowerModeStepsDiameter", P, D, "38", "124"},
+                    ModeStepRow{"LossModeStepsLength", Y, L, "31", "103"},
+                    ModeStepRow{"LengthModeStepsLoss", L, Y, "101", "30"}),
     [](const auto& row_info) { return std::string(row_info.param.name); });
 
 TEST(StepInMode, PowerModeDiameterStepChangesPower)
@@ -90,7 +87,7 @@ TEST(StepInMode, PowerModeDiameterStepChangesPower)
     form.step(D, +1);
     EXPECT_EQ(form.text(D), "38");
     EXPECT_EQ(form.designation(), "1''1/2");
-    EXPECT_NE(form.text(P), "116");
+    EXPECT_EQ(form.text(P), "124");
 }
 
 TEST(StepInMode, HiddenSpinControlDoesNotStep)

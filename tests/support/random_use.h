@@ -2,8 +2,12 @@
 
 // Random use of the main window: typed keys, Backspace, spin steps, option,
 // check box and information clicks, with the invariants checked after every
-// event against an oracle that works the expected state out on its own.
-// Shared by the window-less test and the Qt window's test.
+// event against an oracle that works the expected state out from the rules
+// of the window: which event recalculates, which field is written, what the
+// indicator, the spin controls, the check box and the information line show,
+// how many errors are reported. The numbers themselves come from the pure
+// recalculation, which the golden rows hold to literal results. Shared by the
+// window-less test and the Qt window's test.
 
 #include <algorithm>
 #include <array>
@@ -18,9 +22,9 @@
 #include "number_text.h"
 #include "pipe_size.h"
 #include "quantity.h"
-#include "reference_recalculation.h"
+#include "recalculation.h"
 #include "spin_step.h"
-#include "start_state.h"
+#include "window_data.h"
 
 namespace random_use {
 
@@ -39,7 +43,7 @@ public:
 
     virtual std::string text(Quantity field) const = 0;
     virtual std::string designation() const = 0;
-    virtual std::string text1() const = 0;
+    virtual std::string information() const = 0;
     virtual int options_set() const = 0;
     virtual std::optional<Quantity> mode() const = 0;
     virtual bool spin_visible(Quantity field) const = 0;
@@ -53,6 +57,15 @@ inline std::size_t at(Quantity q)
     return static_cast<std::size_t>(q);
 }
 
+inline std::string_view start_text(tubaro::ControlId id)
+{
+    return tubaro::control_spec(id).text;
+}
+
+// The typed windows of D, P, Y and L: a typed value recalculates strictly
+// between 0 and these.
+inline constexpr double kTypedLimits[4] = {5000.0, 9000.0, 100000.0, 10000.0};
+
 // The expected state, worked out from the rules of the window rather than
 // from its code.
 class Oracle {
@@ -60,7 +73,7 @@ public:
     explicit Oracle(std::string separator) : m_sep(std::move(separator))
     {
         for (Quantity q : tubaro::kQuantities)
-            m_text[at(q)] = std::string(tubaro::start_state::text_of(q));
+            m_text[at(q)] = std::string(start_text(tubaro::kQuantityControls[q].field));
     }
 
     void type(Quantity field, char key) { edit(field, m_text[at(field)] + key); }
@@ -79,7 +92,7 @@ public:
         if (field == m_mode)
             return;  // hidden
         const auto next = tubaro::spin_step(m_text[at(field)], m_spin_last[at(field)],
-                                            tubaro::limits_of(field).spin_upper, direction, m_sep);
+                                            tubaro::kQuantityControls[field].spin_upper, direction, m_sep);
         if (!next)
             return;
         m_spin_last[at(field)] = *next;
@@ -120,7 +133,7 @@ public:
         }
         if (window.designation() != m_designation)
             problem << "designation '" << window.designation() << "', expected '" << m_designation << "'";
-        if (window.text1() != m_text1)
+        if (window.information() != m_text1)
             problem << "information line";
         if (window.check1_checked() != m_checked || window.topmost() != m_checked)
             problem << "stay on top";
@@ -147,7 +160,7 @@ private:
             ++m_errors;
             return;
         }
-        if (value > 0 && value < tubaro::limits_of(field).typed_limit)
+        if (value > 0 && value < kTypedLimits[at(field)])
             recalculate();
     }
 
@@ -167,22 +180,25 @@ private:
 
     void recalculate()
     {
-        const auto result = reference::recalculation(m_mode, m_text, m_sep);
-        if (!result) {
+        tubaro::FieldTexts texts{};
+        for (Quantity q : tubaro::kQuantities)
+            texts[q] = m_text[at(q)];
+        const auto result = tubaro::recalculate(m_mode, texts, m_sep);
+        if (!result.ok()) {
             ++m_errors;
             return;
         }
-        set(m_mode, *result);
+        set(m_mode, result.value());
         m_last_recalculation_ok = true;
     }
 
     std::string m_sep;
     std::array<std::string, 4> m_text;
     int m_spin_last[4] = {0, 0, 0, 0};
-    std::string m_designation{tubaro::start_state::kTextPollici};
-    std::string m_text1{tubaro::start_state::kText1};
-    Quantity m_mode = tubaro::start_state::kMode;
-    bool m_checked = tubaro::start_state::kCheck1Checked;
+    std::string m_designation{start_text(tubaro::ControlId::Text_Pollici)};
+    std::string m_text1{start_text(tubaro::ControlId::Text1)};
+    Quantity m_mode = tubaro::start_mode();
+    bool m_checked = tubaro::control_spec(tubaro::ControlId::Check1).has(tubaro::kSetAtStart);
     int m_errors = 0;
     bool m_last_recalculation_ok = false;
 };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -11,63 +10,67 @@
 #include "event_edge.h"
 #include "form_principale.h"
 #include "key_release_filter.h"
+#include "quantity.h"
+#include "spin_stepper.h"
 
 namespace tubaro {
 
-// The main window without a window: every control as plain data, events
-// delivered as the real window delivers them, and errors stopped at the edge
-// of the event that a user action started, where a test can see them.
+// The main window without a window, for tests, fuzzers and benchmarks: every
+// control as plain data built from the window's data, events delivered as
+// the real window delivers them, each through the event edge, and the errors
+// that stop there kept where a test can see them.
 
 class TextBoxModel final : public TextBox {
 public:
+    TextBoxModel(EventEdge& edge, std::string_view start_text) : m_edge(edge), m_text(start_text) {}
+
     std::string text() const override { return m_text; }
+    // An assignment by the program. An equal text is no change, as on the
+    // real window.
     void set_text(std::string_view text) override;
+    // A change the user makes (a key, a paste): its change event is an
+    // event of its own, not nested in a handler.
+    void user_edit(std::string_view text);
 
     std::function<void()> on_change;
     std::function<void()> on_key_release;
-    std::function<void()> on_click;
 
     KeyReleaseFilter keys;
 
 private:
+    EventEdge& m_edge;
     std::string m_text;
 };
 
 class OptionButtonModel final : public OptionButton {
 public:
     bool is_set() const override { return m_set; }
-
-private:
-    friend class WindowlessForm;
     bool m_set = false;
 };
 
 class CheckBoxModel final : public CheckBox {
 public:
     int value() const override { return m_value; }
-
-private:
-    friend class WindowlessForm;
     int m_value = Unchecked;
 };
 
 class SpinControlModel final : public SpinControl {
 public:
-    SpinControlModel(TextBox& paired, int upper) : m_paired(paired), m_upper(upper) {}
+    SpinControlModel(TextBox& paired, int upper, std::string decimal_separator, bool visible)
+        : m_paired(paired), m_stepper(upper, std::move(decimal_separator)), m_visible(visible)
+    {
+    }
     void set_visible(bool visible) override { m_visible = visible; }
     bool visible() const { return m_visible; }
 
-    // Steps up (+1) or down (-1): writes the paired field, then notifies.
-    // A hidden control, or one at the end of its range, does nothing.
-    void step(int direction, std::string_view decimal_separator);
+    void step(int direction) { m_stepper.step(direction, m_visible, m_paired, on_notification); }
 
     std::function<void()> on_notification;
 
 private:
     TextBox& m_paired;
-    int m_upper;
-    int m_last_value = 0;
-    bool m_visible = true;
+    SpinStepper m_stepper;
+    bool m_visible;
 };
 
 class WindowModel final : public Window {
@@ -108,44 +111,45 @@ public:
     void click_text1();
 
     // What the window shows.
-    std::string text(Quantity field) const { return box(field).text(); }
+    std::string text(Quantity field) const { return m_fields[field].text(); }
     std::string designation() const { return m_text_pollici.text(); }
-    std::string text1() const { return m_text1.text(); }
+    std::string information() const { return m_text1.text(); }
     std::optional<Quantity> mode() const;
     int options_set() const;
-    bool spin_visible(Quantity field) const { return spin(field).visible(); }
+    bool spin_visible(Quantity field) const { return m_spins[field].visible(); }
     int check1() const { return m_check1.value(); }
     bool topmost() const { return m_window.topmost(); }
     const WindowModel& window() const { return m_window; }
 
-    // Errors reported at the edges of events, oldest first.
+    // Errors of the four kinds reported at the edges of events, oldest first.
     const std::vector<ErrorKind>& errors() const { return m_errors; }
     std::optional<ErrorKind> last_error() const;
     void clear_errors() { m_errors.clear(); }
+    // Failures outside the four kinds that stopped at an edge; none expected.
+    int other_failures() const { return m_other_failures; }
     int recalculations() const { return m_recalculations; }
 
     // The logic, for tests that call a handler directly.
     Form_Principale& logic() { return m_logic; }
-    TextBoxModel& box(Quantity field);
-    const TextBoxModel& box(Quantity field) const;
+    TextBoxModel& box(Quantity field) { return m_fields[field]; }
     TextBoxModel& designation_box() { return m_text_pollici; }
 
 private:
-    SpinControlModel& spin(Quantity field);
-    const SpinControlModel& spin(Quantity field) const;
-    OptionButtonModel& option(Quantity mode);
+    SpinControlModel spin_model(Quantity field);
 
     std::string m_separator;
-    TextBoxModel m_text_d, m_text_p, m_text_y, m_text_l, m_text_pollici, m_text1;
-    OptionButtonModel m_option_diametro, m_option_potenza, m_option_perdita, m_option_lunghezza;
-    SpinControlModel m_updown_d, m_updown_p, m_updown_y, m_updown_l;
+    std::vector<ErrorKind> m_errors;
+    int m_other_failures = 0;
+    int m_recalculations = 0;
+    EventEdge m_edge;
+    PerQuantity<TextBoxModel> m_fields;
+    TextBoxModel m_text_pollici;
+    TextBoxModel m_text1;
+    PerQuantity<OptionButtonModel> m_options;
+    PerQuantity<SpinControlModel> m_spins;
     CheckBoxModel m_check1;
     WindowModel m_window;
-    FormControls m_controls;
     Form_Principale m_logic;
-    EventEdge m_edge;
-    std::vector<ErrorKind> m_errors;
-    int m_recalculations = 0;
 };
 
 }  // namespace tubaro

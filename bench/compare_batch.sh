@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs two builds of tubarogas-calc on the same random batch, with each
+# decimal separator, and compares their outputs byte for byte.
+# Usage: bench/compare_batch.sh OLD/tubarogas-calc NEW/tubarogas-calc [LINES]
+set -euo pipefail
+old=$1
+new=$2
+lines=${3:-100000}
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$here/random_batch.sh" "$lines" >"$work/cases.tsv"
+for separator in , .; do
+  "$old" --tsv "$work/cases.tsv" --separatore "$separator" >"$work/old.out" || true
+  "$new" --tsv "$work/cases.tsv" --separatore "$separator" >"$work/new.out" || true
+  if cmp -s "$work/old.out" "$work/new.out"; then
+    echo "separator '$separator': $(wc -l <"$work/old.out") lines, identical ($(sha256sum <"$work/new.out" | cut -c1-16))"
+  else
+    echo "separator '$separator': the outputs differ:"
+    diff "$work/old.out" "$work/new.out" | head -n 20
+    exit 1
+  fi
+done

@@ -1,0 +1,21 @@
+#include "entry_check.h"
+
+#include "number_text.h"
+
+namespace tubaro {
+
+namespace {
+
+constexpr PerQuantity<double> kTypedLimits{{5000.0, 9000.0, 100000.0, 10000.0}};
+
+}  // namespace
+
+bool starts_recalculation(Quantity field, std::string_view text, std::string_view decimal_separator)
+{
+    if (text.empty())
+        return false;
+    const double value = text_to_double(text, decimal_separator);
+    return value > 0.0 && value < kTypedLimits[field];
+}
+
+}  // namespace tubaro

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string_view>
+
+#include "quantity.h"
+
+namespace tubaro {
+
+// The key-release check of a value field. A typed value starts a
+// recalculation only strictly inside (0, limit), compared as a double before
+// any rounding:
+//
+//   D 5000   P 9000   Y 100000   L 10000
+//
+// Stepping is bound by the spin control's own range instead.
+//
+// The empty text starts nothing and is no error; only the empty text: spaces
+// go on to the reading and fail it. Any other text that names no number
+// raises the reading's error (TypeMismatch, or Overflow beyond a double).
+bool starts_recalculation(Quantity field, std::string_view text, std::string_view decimal_separator);
+
+}  // namespace tubaro
