@@ -2,22 +2,74 @@
 #include <QIcon>
 #include <QLocale>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string_view>
+
 #include "main_window.h"
+#include "startup_guard.h"
 #include "tubaro_version.h"
 #include "window_data.h"
 
 namespace {
+
+constexpr std::string_view kHelp =
+    "Uso: TubaroGAS [--help | --version]\n"
+    "\n"
+    "Apre la finestra di Tubaro GAS, il calcolatore per il dimensionamento di\n"
+    "tubazioni gas a bassa pressione. Per gli stessi calcoli da uno script c'e'\n"
+    "tubarogas-calc.\n";
 
 QString from_utf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Writes an answer to standard output, checked to the last close.
+int answer(std::string_view first, std::string_view second = {})
+{
+    const bool written = std::fwrite(first.data(), 1, first.size(), stdout) == first.size() &&
+                         std::fwrite(second.data(), 1, second.size(), stdout) == second.size() &&
+                         std::fflush(stdout) == 0;
+    const int error = written ? 0 : errno;
+    if (std::fclose(stdout) != 0 || !written) {
+        std::fprintf(stderr, "TubaroGAS: scrittura non riuscita: %s\n", std::strerror(error ? error : errno));
+        return 1;
+    }
+    return 0;
+}
+
+// --help and --version answer without a display; every other argument is
+// Qt's own (-platform, -style) or ignored.
+std::optional<int> answer_command_line(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h")
+            return answer(kHelp);
+        if (argument == "--version")
+            return answer("TubaroGAS (Tubaro GAS) ", std::string(tubaro::kVersionText) + "\n");
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    if (const auto status = answer_command_line(argc, argv))
+        return *status;
+    if (const auto why = missing_display()) {
+        std::fprintf(stderr, "TubaroGAS: nessun display disponibile (%s)\n", why->c_str());
+        return kNoDisplayStatus;
+    }
+
+    std::optional<StartupGuard> guard(std::in_place);
     QApplication application(argc, argv);
+    guard.reset();
+
     QApplication::setApplicationName(from_utf8(tubaro::kApplicationName));
     QApplication::setApplicationDisplayName(from_utf8(tubaro::kWindowCaption));
     QApplication::setApplicationVersion(from_utf8(tubaro::kVersionText));

@@ -2,10 +2,12 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
+#include "checked_output.h"
+#include "command_line.h"
 #include "sizing_case.h"
 #include "tsv_batch.h"
 #include "tubaro_version.h"
@@ -14,16 +16,20 @@ namespace {
 
 using tubaro::Quantity;
 
-constexpr int kUsageError = 2;
+// Exit statuses, as --help and the README list them.
+constexpr int kSucceeded = 0;
+constexpr int kInvalidLines = 1;
+constexpr int kUsageOrInput = 2;
 constexpr int kCalculationError = 3;
+constexpr int kWriteFailed = 4;
 
-constexpr const char* kUsage =
+constexpr std::string_view kUsage =
     "Uso:\n"
-    "  tubarogas-calc MODO --diametro T --potenza T --perdita T --lunghezza T\n"
-    "  tubarogas-calc --tsv [FILE]\n"
+    "  tubarogas-calc MODO --diametro T --potenza T --perdita T --lunghezza T [--separatore C]\n"
+    "  tubarogas-calc --tsv [FILE] [--separatore C]\n"
     "  tubarogas-calc --help | --version\n";
 
-constexpr const char* kHelp =
+constexpr std::string_view kHelp =
     "Dimensionamento di tubazioni gas a bassa pressione, con gli stessi risultati\n"
     "della finestra di Tubaro GAS.\n"
     "\n"
@@ -36,20 +42,42 @@ constexpr const char* kHelp =
     "L'opzione della grandezza calcolata si puo' omettere ed e' ignorata.\n"
     "Stampa il risultato; per il diametro, su una seconda riga, la misura in pollici.\n"
     "\n"
-    "--tsv [FILE]      legge da FILE (o dallo standard input) righe di cinque campi\n"
-    "                  separati da tabulazioni, MODO D P Y L (MODO anche come D, P,\n"
-    "                  Y, L), e scrive per ognuna MODO D P Y L POLLICI ESITO.\n"
-    "                  ESITO e' ok, il nome dell'errore, o 'riga non valida'.\n"
-    "--separatore C    separatore decimale (predefinito: quello delle impostazioni\n"
-    "                  internazionali, da LC_NUMERIC o LANG)\n"
+    "--tsv [FILE]      legge da FILE (o dallo standard input, anche con FILE -)\n"
+    "                  righe di cinque campi separati da tabulazioni, MODO D P Y L\n"
+    "                  (MODO anche come D, P, Y, L), e scrive per ognuna\n"
+    "                  MODO D P Y L POLLICI ESITO. ESITO e' ok, il nome\n"
+    "                  dell'errore, o 'riga non valida' (anche per una riga di\n"
+    "                  oltre 65536 byte, che torna con i campi vuoti).\n"
+    "--separatore C    separatore decimale, un solo carattere (predefinito: quello\n"
+    "                  delle impostazioni internazionali, da LC_NUMERIC o LANG)\n"
     "\n"
-    "Uscita: 0 riuscito, 1 righe non valide in --tsv, 2 uso errato,\n"
-    "3 errore di calcolo (il nome dell'errore e' sullo standard error).\n";
+    "Le opzioni valgono in qualsiasi ordine, ognuna una volta sola.\n"
+    "\n"
+    "Uscita: 0 riuscito; 1 righe non valide in --tsv; 2 uso errato, o FILE che\n"
+    "non si puo' aprire o leggere; 3 errore di calcolo (il nome dell'errore e'\n"
+    "sullo standard error); 4 scrittura non riuscita (disco pieno, pipe chiusa).\n";
 
-int usage_error(const char* problem)
+void say(std::string_view message)
 {
-    std::fprintf(stderr, "tubarogas-calc: %s\n%s", problem, kUsage);
-    return kUsageError;
+    std::fprintf(stderr, "tubarogas-calc: %.*s\n", static_cast<int>(message.size()), message.data());
+}
+
+int usage_error(std::string_view problem)
+{
+    say(problem);
+    std::fwrite(kUsage.data(), 1, kUsage.size(), stderr);
+    return kUsageOrInput;
+}
+
+// Ends the run once everything has been written: a write that failed, the
+// last flush and close included, turns any status into kWriteFailed.
+int finish(CheckedOutput& output, int status)
+{
+    if (!output.finish()) {
+        say("scrittura non riuscita: " + output.failure());
+        return kWriteFailed;
+    }
+    return status;
 }
 
 // The regional decimal separator, read once from the C library's locale.
@@ -62,96 +90,82 @@ std::string regional_separator()
     return separator.empty() ? "." : separator;
 }
 
-std::optional<Quantity> option_quantity(std::string_view option)
+int run_batch(const CommandLine& line, const std::string& separator, CheckedOutput& output)
 {
-    if (!option.starts_with("--"))
-        return std::nullopt;
-    return parse_mode(option.substr(2), false);
+    std::FILE* input = stdin;
+    std::string name = "standard input";
+    if (line.batch_file && *line.batch_file != "-") {
+        name = std::string(*line.batch_file);
+        input = std::fopen(name.c_str(), "rb");
+        if (!input) {
+            say(name + ": " + std::strerror(errno));
+            return kUsageOrInput;
+        }
+    }
+    const BatchResult result = run_tsv(input, output, separator);
+    if (input != stdin)
+        std::fclose(input);
+    switch (result.end) {
+    case BatchEnd::AllValid: return finish(output, kSucceeded);
+    case BatchEnd::SomeInvalid: return finish(output, kInvalidLines);
+    case BatchEnd::ReadFailed:
+        say("lettura non riuscita: " + name + ": " + std::strerror(result.read_error));
+        return finish(output, kUsageOrInput);
+    case BatchEnd::WriteFailed: break;
+    }
+    return finish(output, kWriteFailed);
+}
+
+int run_one_case(const CommandLine& line, const std::string& separator, CheckedOutput& output)
+{
+    SizingCase sizing_case{*line.mode, {}};
+    for (Quantity quantity : tubaro::kQuantities)
+        if (quantity != *line.mode)  // the output field is never read
+            sizing_case.texts[quantity] = *line.texts[quantity];
+
+    const SizingResult result = solve(sizing_case, separator);
+    if (const auto error = result.written.error()) {
+        const std::string_view name = tubaro::error_name(*error);
+        std::fprintf(stderr, "%.*s\n", static_cast<int>(name.size()), name.data());
+        return finish(output, kCalculationError);
+    }
+    output.write(result.written.value());
+    output.write("\n");
+    if (*line.mode == Quantity::Diameter) {
+        output.write(result.designation);
+        output.write("\n");
+    }
+    return finish(output, kSucceeded);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    std::optional<std::string> separator;
-    std::optional<Quantity> mode;
-    bool tsv = false;
-    std::optional<std::string> tsv_file;
-    tubaro::PerQuantity<std::optional<std::string_view>> texts;
+    CheckedOutput output(stdout);
+    const auto parsed = parse_command_line({argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
+    if (const auto* problem = std::get_if<UsageError>(&parsed))
+        return usage_error(problem->message);
+    const CommandLine& line = std::get<CommandLine>(parsed);
 
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        const bool has_value = i + 1 < argc;
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            std::fputs("\n", stdout);
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (arg == "--version") {
-            std::printf("tubarogas-calc (Tubaro GAS) %.*s\n", static_cast<int>(tubaro::kVersionText.size()),
-                        tubaro::kVersionText.data());
-            return 0;
-        }
-        if (arg == "--separatore") {
-            if (!has_value || argv[i + 1][0] == '\0')
-                return usage_error("--separatore vuole un carattere");
-            separator = argv[++i];
-        } else if (arg == "--tsv") {
-            tsv = true;
-            if (has_value && !std::string_view(argv[i + 1]).starts_with("--"))
-                tsv_file = argv[++i];
-        } else if (const auto quantity = option_quantity(arg)) {
-            if (!has_value)
-                return usage_error("manca il testo dopo un'opzione");
-            texts[*quantity] = argv[++i];
-        } else if (!arg.starts_with("--") && !mode) {
-            mode = parse_mode(arg, false);
-            if (!mode)
-                return usage_error("MODO sconosciuto");
-        } else {
-            return usage_error("argomento non riconosciuto");
-        }
+    switch (line.request) {
+    case CommandLine::Request::Help:
+        output.write(kUsage);
+        output.write("\n");
+        output.write(kHelp);
+        return finish(output, kSucceeded);
+    case CommandLine::Request::Version:
+        output.write("tubarogas-calc (Tubaro GAS) ");
+        output.write(tubaro::kVersionText);
+        output.write("\n");
+        return finish(output, kSucceeded);
+    case CommandLine::Request::OneCase:
+    case CommandLine::Request::Batch:
+        break;
     }
 
-    const std::string decimal_separator = separator ? *separator : regional_separator();
-
-    if (tsv) {
-        if (mode)
-            return usage_error("--tsv non prende un MODO");
-        std::FILE* input = stdin;
-        if (tsv_file && *tsv_file != "-") {
-            input = std::fopen(tsv_file->c_str(), "rb");
-            if (!input) {
-                std::fprintf(stderr, "tubarogas-calc: %s: %s\n", tsv_file->c_str(), std::strerror(errno));
-                return kUsageError;
-            }
-        }
-        const int status = run_tsv(input, stdout, decimal_separator);
-        if (input != stdin)
-            std::fclose(input);
-        return status;
-    }
-
-    if (!mode)
-        return usage_error("manca MODO");
-    SizingCase sizing_case{*mode, {}};
-    for (Quantity quantity : tubaro::kQuantities) {
-        if (quantity == *mode)
-            continue;  // the output field is never read
-        if (!texts[quantity])
-            return usage_error("mancano dei dati: servono le tre grandezze non calcolate");
-        sizing_case.texts[quantity] = *texts[quantity];
-    }
-
-    const SizingResult result = solve(sizing_case, decimal_separator);
-    if (const auto error = result.written.error()) {
-        const std::string_view name = tubaro::error_name(*error);
-        std::fprintf(stderr, "%.*s\n", static_cast<int>(name.size()), name.data());
-        return kCalculationError;
-    }
-    std::puts(result.written.value().c_str());
-    if (*mode == Quantity::Diameter)
-        std::printf("%.*s\n", static_cast<int>(result.designation.size()), result.designation.data());
-    return 0;
+    const std::string separator = line.separator ? std::string(*line.separator) : regional_separator();
+    if (line.request == CommandLine::Request::Batch)
+        return run_batch(line, separator, output);
+    return run_one_case(line, separator, output);
 }

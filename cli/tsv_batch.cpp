@@ -1,6 +1,7 @@
 #include "tsv_batch.h"
 
 #include <array>
+#include <cerrno>
 #include <string>
 #include <string_view>
 
@@ -73,40 +74,71 @@ bool process_line(std::string_view line, std::string_view separator, std::string
 
 }  // namespace
 
-int run_tsv(std::FILE* input, std::FILE* output, std::string_view separator)
+BatchResult run_tsv(std::FILE* input, CheckedOutput& output, std::string_view separator)
 {
     bool all_valid = true;
     std::string out;
-    std::string pending;  // a line not yet ended in the read buffer
+    std::string pending;       // the start of a line not yet ended in the read buffer
+    bool too_long = false;     // the pending line has outgrown kLongestLine
     std::array<char, 1 << 16> buffer;
 
-    const auto flush = [&] {
-        std::fwrite(out.data(), 1, out.size(), output);
-        out.clear();
+    const auto end_line = [&](std::string_view line) {
+        // One byte over the limit may be the CR of a CR LF.
+        const bool over = too_long || line.size() > kLongestLine + 1 ||
+                          (line.size() == kLongestLine + 1 && line.back() != '\r');
+        if (over) {
+            out += "\t\t\t\t\t\t";
+            out += kInvalidLine;
+            out += '\n';
+            all_valid = false;
+        } else {
+            all_valid &= process_line(line, separator, out);
+        }
+        pending.clear();
+        too_long = false;
+    };
+    const auto keep = [&](std::string_view part) {
+        if (too_long)
+            return;
+        if (pending.size() + part.size() > kLongestLine + 1) {
+            too_long = true;
+            pending.clear();
+            return;
+        }
+        pending += part;
     };
 
     for (;;) {
+        errno = 0;
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), input);
-        if (got == 0)
-            break;
+        const int read_error = std::ferror(input) ? (errno != 0 ? errno : EIO) : 0;
         std::string_view chunk(buffer.data(), got);
         for (auto newline = chunk.find('\n'); newline != std::string_view::npos; newline = chunk.find('\n')) {
-            if (pending.empty()) {
-                all_valid &= process_line(chunk.substr(0, newline), separator, out);
+            if (pending.empty() && !too_long) {
+                end_line(chunk.substr(0, newline));
             } else {
-                pending += chunk.substr(0, newline);
-                all_valid &= process_line(pending, separator, out);
-                pending.clear();
+                keep(chunk.substr(0, newline));
+                end_line(pending);
             }
             chunk.remove_prefix(newline + 1);
         }
-        pending += chunk;
-        if (out.size() > (1 << 16))
-            flush();
+        keep(chunk);
+        if (out.size() > (1 << 16)) {
+            if (!output.write(out))
+                return {BatchEnd::WriteFailed};
+            out.clear();
+        }
+        if (read_error) {
+            if (!output.write(out))
+                return {BatchEnd::WriteFailed};
+            return {BatchEnd::ReadFailed, read_error};
+        }
+        if (got == 0)
+            break;
     }
-    if (!pending.empty())
-        all_valid &= process_line(pending, separator, out);
-    flush();
-    std::fflush(output);
-    return all_valid ? 0 : 1;
+    if (!pending.empty() || too_long)
+        end_line(pending);
+    if (!output.write(out))
+        return {BatchEnd::WriteFailed};
+    return {all_valid ? BatchEnd::AllValid : BatchEnd::SomeInvalid};
 }

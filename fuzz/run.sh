@@ -18,11 +18,11 @@ fi
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTUBARO_SANITIZE=ON -DTUBARO_BUILD_APP=OFF -DTUBARO_BUILD_TESTS=OFF -DTUBARO_FUZZ=ON >/dev/null
-cmake --build "$build" --target fuzz_number_text fuzz_form
+cmake --build "$build" --target fuzz_number_text fuzz_form fuzz_command_line
 
 export ASAN_OPTIONS="detect_leaks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-for target in fuzz_number_text fuzz_form; do
+for target in fuzz_number_text fuzz_form fuzz_command_line; do
   scratch="$build/corpus-$target"
   log="$build/$target.log"
   mkdir -p "$scratch"

@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick openbox xclip wmctrl
+  lintian desktop-file-utils appstream man-db
 )
 
 missing=()

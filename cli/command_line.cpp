@@ -1,0 +1,141 @@
+#include "command_line.h"
+
+
+#include "sizing_case.h"
+
+namespace {
+
+using tubaro::Quantity;
+
+constexpr tubaro::PerQuantity<std::string_view> kQuantityOptions{
+    {"--diametro", "--potenza", "--perdita", "--lunghezza"}};
+
+std::optional<Quantity> quantity_option(std::string_view argument)
+{
+    for (Quantity quantity : tubaro::kQuantities)
+        if (argument == kQuantityOptions[quantity])
+            return quantity;
+    return std::nullopt;
+}
+
+// The length of the UTF-8 character that starts text, or 0 when none does.
+std::size_t utf8_character_length(std::string_view text)
+{
+    if (text.empty())
+        return 0;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = 0;
+    if (lead < 0x80)
+        length = 1;
+    else if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4;
+    else
+        return 0;
+    if (text.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
+UsageError error(std::string message)
+{
+    return UsageError{std::move(message)};
+}
+
+}  // namespace
+
+std::optional<std::string> separator_problem(std::string_view separator)
+{
+    const std::string quoted = "'" + std::string(separator) + "'";
+    if (separator.empty() || utf8_character_length(separator) != separator.size())
+        return "--separatore vuole un solo carattere, non " + quoted;
+    const auto c = static_cast<unsigned char>(separator[0]);
+    if ((c >= '0' && c <= '9') || c == '+' || c == '-')
+        return "--separatore non puo' essere una cifra o un segno: " + quoted;
+    if (c <= ' ' || c == 0x7F)
+        return "--separatore non puo' essere uno spazio, una tabulazione o un carattere di controllo";
+    return std::nullopt;
+}
+
+std::variant<CommandLine, UsageError> parse_command_line(std::span<const char* const> arguments)
+{
+    CommandLine line;
+    for (const char* argument : arguments) {
+        const std::string_view each = argument;
+        if (each == "--help" || each == "-h") {
+            line.request = CommandLine::Request::Help;
+            return line;
+        }
+        if (each == "--version") {
+            line.request = CommandLine::Request::Version;
+            return line;
+        }
+    }
+
+    bool batch = false;
+    std::optional<std::string_view> positional;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        const auto value = [&]() -> std::optional<std::string_view> {
+            if (i + 1 >= arguments.size())
+                return std::nullopt;
+            return arguments[++i];
+        };
+        if (argument == "--tsv") {
+            if (batch)
+                return error("opzione ripetuta: --tsv");
+            batch = true;
+        } else if (argument == "--separatore") {
+            if (line.separator)
+                return error("opzione ripetuta: --separatore");
+            line.separator = value();
+            if (!line.separator)
+                return error("manca il carattere dopo --separatore");
+            if (auto problem = separator_problem(*line.separator))
+                return error(std::move(*problem));
+        } else if (const auto quantity = quantity_option(argument)) {
+            if (line.texts[*quantity])
+                return error("opzione ripetuta: " + std::string(argument));
+            line.texts[*quantity] = value();
+            if (!line.texts[*quantity])
+                return error("manca il testo dopo " + std::string(argument));
+        } else if (argument.starts_with("--")) {
+            return error("opzione sconosciuta: " + std::string(argument));
+        } else if (positional) {
+            return error("argomento di troppo: " + std::string(argument));
+        } else {
+            positional = argument;
+        }
+    }
+
+    if (batch) {
+        line.request = CommandLine::Request::Batch;
+        std::string given;
+        for (Quantity quantity : tubaro::kQuantities)
+            if (line.texts[quantity])
+                given += (given.empty() ? "" : ", ") + std::string(kQuantityOptions[quantity]);
+        if (!given.empty())
+            return error("con --tsv le grandezze vengono dalle righe; non vale: " + given);
+        line.batch_file = positional;
+        return line;
+    }
+
+    if (!positional)
+        return error("manca MODO");
+    line.mode = parse_mode(*positional, false);
+    if (!line.mode)
+        return error("MODO sconosciuto: " + std::string(*positional));
+    std::string missing;
+    for (Quantity quantity : tubaro::kQuantities)
+        if (quantity != *line.mode && !line.texts[quantity])
+            missing += (missing.empty() ? "" : ", ") + std::string(kQuantityOptions[quantity]);
+    if (!missing.empty())
+        return error("mancano dei dati: " + missing);
+    return line;
+}

@@ -1,0 +1,153 @@
+// The built programs run as scripts and careless users run them: full disks,
+// closed pipes and streams, folders, odd separators, misplaced and repeated
+// options, over-long lines, no display. Each row is a bash command with
+// $CALC and $WINDOW standing for the programs.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct HostileCommand {
+    const char* name;
+    const char* command;
+    int status;
+    const char* first_error_line;  // standard error's first line ("" for none)
+    const char* output = nullptr;  // standard output, when it matters
+    bool one_error_line = false;   // nothing on standard error but that line
+};
+
+std::string slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string shell_quoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class HostileRun : public testing::TestWithParam<HostileCommand> {};
+
+TEST_P(HostileRun, EndsWithItsStatusAndMessage)
+{
+    const HostileCommand& run = GetParam();
+    const std::string stem = testing::TempDir() + "/hostile_" + std::to_string(getpid()) + "_" + run.name;
+    const std::string script = "CALC=" + shell_quoted(TUBAROGAS_CALC) + "; WINDOW=" + shell_quoted(TUBAROGAS_WINDOW) +
+                               "; TMPDIR_CASES=" + shell_quoted(stem + ".tsv") + "; " + run.command;
+    const std::string command = "bash -c " + shell_quoted(script) + " >" + stem + ".out 2>" + stem + ".err";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw)) << "ended by a signal";
+    EXPECT_EQ(WEXITSTATUS(raw), run.status);
+    const std::string errors = slurp(stem + ".err");
+    EXPECT_EQ(errors.substr(0, errors.find('\n')), run.first_error_line) << errors;
+    if (run.one_error_line)
+        EXPECT_EQ(errors, std::string(run.first_error_line) + "\n");
+    if (run.output)
+        EXPECT_EQ(slurp(stem + ".out"), run.output);
+}
+
+#define ONE_CASE "diametro --potenza 116 --perdita 100 --lunghezza 30"
+#define ONE_LINE "printf 'D\\t\\t116\\t100\\t30\\n'"
+
+const HostileCommand kCalcRuns[] = {
+    // Every write is checked, the last flush and close included.
+    {"FullDiskOneCase", "\"$CALC\" " ONE_CASE " >/dev/full", 4,
+     "tubarogas-calc: scrittura non riuscita: No space left on device"},
+    {"FullDiskBatch", ONE_LINE " | \"$CALC\" --tsv >/dev/full", 4,
+     "tubarogas-calc: scrittura non riuscita: No space left on device"},
+    {"FullDiskHelp", "\"$CALC\" --help >/dev/full", 4,
+     "tubarogas-calc: scrittura non riuscita: No space left on device"},
+    {"FullDiskVersion", "\"$CALC\" --version >/dev/full", 4,
+     "tubarogas-calc: scrittura non riuscita: No space left on device"},
+    {"ClosedStandardOutput", "\"$CALC\" " ONE_CASE " >&-", 4,
+     "tubarogas-calc: scrittura non riuscita: Bad file descriptor"},
+    // A closed pipe ends an endless batch at once, SIGPIPE ignored or not.
+    {"ClosedPipeWithSigpipeIgnored",
+     "trap '' PIPE; yes $'D\\t\\t116\\t100\\t30' 2>/dev/null | timeout 60 \"$CALC\" --tsv | head -c 1 >/dev/null;"
+     " exit ${PIPESTATUS[1]}",
+     4, "tubarogas-calc: scrittura non riuscita: Broken pipe"},
+    {"ClosedPipeSigpipeDefault",
+     "yes $'D\\t\\t116\\t100\\t30' | timeout 60 \"$CALC\" --tsv | head -c 1 >/dev/null; exit ${PIPESTATUS[1]}",
+     128 + 13, ""},
+    // Every read is checked. (No permission is not tried: these tests may
+    // run as root, who reads every file.)
+    {"Folder", "\"$CALC\" --tsv /", 2, "tubarogas-calc: lettura non riuscita: /: Is a directory", ""},
+    {"MissingFile", "\"$CALC\" --tsv /nonexistent/cases.tsv", 2,
+     "tubarogas-calc: /nonexistent/cases.tsv: No such file or directory", ""},
+    {"ClosedStandardInput", "\"$CALC\" --tsv <&-", 2,
+     "tubarogas-calc: lettura non riuscita: standard input: Bad file descriptor", ""},
+    {"ClosedStandardInputAsDash", "\"$CALC\" --tsv - <&-", 2,
+     "tubarogas-calc: lettura non riuscita: standard input: Bad file descriptor", ""},
+    // The separator is one character, not a digit, sign, space or tab.
+    {"SeparatorOfTwoCharacters", "\"$CALC\" --separatore ,, " ONE_CASE, 2,
+     "tubarogas-calc: --separatore vuole un solo carattere, non ',,'"},
+    {"SeparatorDigit", "\"$CALC\" --separatore 1 " ONE_CASE, 2,
+     "tubarogas-calc: --separatore non puo' essere una cifra o un segno: '1'"},
+    {"SeparatorMinus", "\"$CALC\" --separatore - " ONE_CASE, 2,
+     "tubarogas-calc: --separatore non puo' essere una cifra o un segno: '-'"},
+    {"SeparatorTab", "\"$CALC\" --separatore $'\\t' " ONE_CASE, 2,
+     "tubarogas-calc: --separatore non puo' essere uno spazio, una tabulazione o un carattere di controllo"},
+    {"SeparatorEmpty", "\"$CALC\" --separatore '' " ONE_CASE, 2,
+     "tubarogas-calc: --separatore vuole un solo carattere, non ''"},
+    {"SeparatorNotUtf8", "\"$CALC\" --separatore $'\\xff' " ONE_CASE, 2,
+     "tubarogas-calc: --separatore vuole un solo carattere, non '\xff'"},
+    {"SeparatorOfTwoBytes",
+     "\"$CALC\" lunghezza --separatore $'\\xd9\\xab' --diametro 37 --potenza $'116\\xd9\\xab""5' --perdita 100", 0, "",
+     "30\n"},
+    // Options in any order around the file, each once, none a batch ignores.
+    {"SeparatorBetweenTsvAndFile", ONE_LINE " >\"$TMPDIR_CASES\"; \"$CALC\" --tsv --separatore , \"$TMPDIR_CASES\"", 0,
+     "", "D\t37\t116\t100\t30\t1''1/2\tok\n"},
+    {"FileBeforeTsv", ONE_LINE " >\"$TMPDIR_CASES\"; \"$CALC\" \"$TMPDIR_CASES\" --separatore , --tsv", 0, "",
+     "D\t37\t116\t100\t30\t1''1/2\tok\n"},
+    {"QuantityBesideTsv", ONE_LINE " | \"$CALC\" --tsv --potenza 5 --perdita 3", 2,
+     "tubarogas-calc: con --tsv le grandezze vengono dalle righe; non vale: --potenza, --perdita", ""},
+    {"RepeatedQuantity", "\"$CALC\" " ONE_CASE " --perdita 90", 2, "tubarogas-calc: opzione ripetuta: --perdita", ""},
+    {"RepeatedSeparator", "\"$CALC\" --separatore , --separatore . " ONE_CASE, 2,
+     "tubarogas-calc: opzione ripetuta: --separatore", ""},
+    {"RepeatedTsv", "\"$CALC\" --tsv --tsv", 2, "tubarogas-calc: opzione ripetuta: --tsv", ""},
+    {"TwoFiles", "\"$CALC\" --tsv a.tsv b.tsv", 2, "tubarogas-calc: argomento di troppo: b.tsv", ""},
+    {"UnknownOption", "\"$CALC\" " ONE_CASE " --volume 3", 2, "tubarogas-calc: opzione sconosciuta: --volume", ""},
+    {"UnknownMode", "\"$CALC\" volume --potenza 1", 2, "tubarogas-calc: MODO sconosciuto: volume", ""},
+    {"MissingInputs", "\"$CALC\" diametro --potenza 116", 2,
+     "tubarogas-calc: mancano dei dati: --perdita, --lunghezza", ""},
+    {"MissingValue", "\"$CALC\" diametro --potenza", 2, "tubarogas-calc: manca il testo dopo --potenza", ""},
+    // An over-long line is its own not-valid line; the batch goes on.
+    {"OverLongLine",
+     "{ printf 'L\\t'; head -c 70000 /dev/zero | tr '\\0' 1; printf '\\n'; " ONE_LINE "; } | \"$CALC\" --tsv", 1, "",
+     "\t\t\t\t\t\triga non valida\nD\t37\t116\t100\t30\t1''1/2\tok\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Calc, HostileRun, testing::ValuesIn(kCalcRuns),
+                         [](const auto& row_info) { return std::string(row_info.param.name); });
+
+#ifdef TUBAROGAS_WITH_WINDOW
+#define NO_DISPLAY "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
+const HostileCommand kWindowRuns[] = {
+    // One clear line, status 1: no abort, no core.
+    {"NoDisplay", NO_DISPLAY "\"$WINDOW\"", 1, "TubaroGAS: nessun display disponibile (DISPLAY non impostato)", "",
+     true},
+    {"UnreachableDisplay", NO_DISPLAY "DISPLAY=:4242 \"$WINDOW\"", 1,
+     "TubaroGAS: nessun display disponibile (impossibile collegarsi a :4242)", "", true},
+    {"VersionWithoutDisplay", NO_DISPLAY "\"$WINDOW\" --version", 0, "", "TubaroGAS (Tubaro GAS) 1.00\n"},
+    {"HelpWithoutDisplay", NO_DISPLAY "\"$WINDOW\" --help | head -n 1", 0, "", "Uso: TubaroGAS [--help | --version]\n"},
+    {"HelpToAFullDisk", NO_DISPLAY "\"$WINDOW\" --help >/dev/full", 1,
+     "TubaroGAS: scrittura non riuscita: No space left on device"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Window, HostileRun, testing::ValuesIn(kWindowRuns),
+                         [](const auto& row_info) { return std::string(row_info.param.name); });
+#endif
+
+}  // namespace
