@@ -1,17 +1,39 @@
 #include "error_balloon.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 
 namespace {
+
 constexpr int kShownMilliseconds = 4000;
+
+// The note's accessible role: an alert, which screen readers read out when
+// it is shown, rather than a label they pass over.
+class AccessibleErrorNote final : public QAccessibleWidget {
+public:
+    explicit AccessibleErrorNote(QWidget* note) : QAccessibleWidget(note, QAccessible::AlertMessage) {}
+};
+
+QAccessibleInterface* error_note_interface(const QString&, QObject* object)
+{
+    if (auto* note = dynamic_cast<ErrorBalloon*>(object))
+        return new AccessibleErrorNote(note);
+    return nullptr;
 }
+
+}  // namespace
 
 ErrorBalloon::ErrorBalloon(QWidget* parent) : QLabel(parent, Qt::ToolTip | Qt::FramelessWindowHint)
 {
+    static const bool factory_installed = [] {
+        QAccessible::installFactory(error_note_interface);
+        return true;
+    }();
+    (void)factory_installed;
+
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setObjectName(QStringLiteral("ErrorBalloon"));
-    setAccessibleName(QStringLiteral("Errore"));
     setForegroundRole(QPalette::ToolTipText);
     setBackgroundRole(QPalette::ToolTipBase);
     setAutoFillBackground(true);
@@ -19,17 +41,24 @@ ErrorBalloon::ErrorBalloon(QWidget* parent) : QLabel(parent, Qt::ToolTip | Qt::F
     setMargin(3);
     m_timer.setSingleShot(true);
     m_timer.setInterval(kShownMilliseconds);
-    connect(&m_timer, &QTimer::timeout, this, &QWidget::hide);
+    connect(&m_timer, &QTimer::timeout, this, &ErrorBalloon::dismiss);
 }
 
 void ErrorBalloon::show_at(QWidget* anchor, const QString& message)
 {
     setText(message);
+    setAccessibleName(message);
+    setAccessibleDescription(message);
     adjustSize();
     const QWidget* target = anchor ? anchor : parentWidget();
     move(target->mapToGlobal(QPoint(0, target->height() + 1)));
     show();
     m_timer.start();
+    // Qt tells the accessibility bus of no top-level window being shown; an
+    // alert that starts showing is what a screen reader reads out. The alert
+    // event itself serves the platforms that have one.
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }
@@ -37,5 +66,9 @@ void ErrorBalloon::show_at(QWidget* anchor, const QString& message)
 void ErrorBalloon::dismiss()
 {
     m_timer.stop();
+    if (!isVisible())
+        return;
     hide();
+    QAccessibleEvent hidden(this, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&hidden);
 }

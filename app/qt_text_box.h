@@ -11,8 +11,8 @@
 class QLineEdit;
 
 // A QLineEdit as the form logic sees a text box. Qt's textChanged is emitted
-// synchronously inside setText, and not at all for an equal text, which is
-// what the logic relies on. The assignment goes through the event edge, so
+// synchronously inside setText, which is what the logic relies on; an equal
+// text is not set at all. Key releases pass the key-release filter. The assignment goes through the event edge, so
 // an error of the change it raises reaches the code that assigned once Qt's
 // own frames have returned.
 class QtTextBox final : public QObject, public tubaro::TextBox {

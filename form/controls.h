@@ -13,7 +13,8 @@ namespace tubaro {
 // a time, with these guarantees the logic relies on:
 //   - set_text raises the box's change event before it returns (so a computed
 //     diameter updates the inch designation before the recalculation goes on);
-//     assigning a text equal to the present one raises nothing;
+//     assigning a text equal to the present one leaves the box alone: no
+//     change event, and the user's selection, cursor and undo history stay;
 //   - an assignment by the program never raises a key release;
 //   - a key that changes the text raises the change before its release.
 

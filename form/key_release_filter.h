@@ -1,36 +1,49 @@
 #pragma once
 
-#include <algorithm>
-#include <vector>
+#include <optional>
 
 namespace tubaro {
 
-// A key release counts for a field only when the same key went down in it.
-// The release of the Tab that brought the focus into a field arrives there
-// without its press, and so does not recalculate.
+// A key with the modifiers held with it, in the toolkit's own codes.
+struct KeyChord {
+    int key = 0;
+    int modifiers = 0;
+    friend constexpr bool operator==(const KeyChord&, const KeyChord&) = default;
+};
+
+// Which key releases in a field count as the field's key-release event.
+//
+// Every release while the field has the focus counts, but one: the release
+// of the key, with its modifiers, that has just moved the focus into the
+// field (Tab, Shift+Tab, or Alt+Tab back from another program). Its press
+// happened elsewhere, and counting it would recalculate on arrival. A key
+// held while the user clicks into the field counts when it is released there,
+// and so does a modifier released after the Tab it came with.
 class KeyReleaseFilter {
 public:
-    void pressed(int key)
+    // The focus came into the field: by a key, or (nullopt) some other way.
+    void focus_entered(std::optional<KeyChord> moved_by) { m_arrival = moved_by; }
+    void focus_lost() { m_arrival.reset(); }
+
+    // A press in the field: the user's own, so the same key's next release
+    // counts.
+    void pressed(KeyChord chord)
     {
-        if (std::find(m_down.begin(), m_down.end(), key) == m_down.end())
-            m_down.push_back(key);
+        if (m_arrival == chord)
+            m_arrival.reset();
     }
 
-    // True when the release belongs to this field.
-    bool released(int key)
+    // True when the release counts.
+    bool released(KeyChord chord)
     {
-        const auto it = std::find(m_down.begin(), m_down.end(), key);
-        if (it == m_down.end())
-            return false;
-        m_down.erase(it);
-        return true;
+        if (m_arrival != chord)
+            return true;
+        m_arrival.reset();
+        return false;
     }
-
-    // Keys held while the focus leaves release elsewhere.
-    void focus_lost() { m_down.clear(); }
 
 private:
-    std::vector<int> m_down;
+    std::optional<KeyChord> m_arrival;
 };
 
 }  // namespace tubaro

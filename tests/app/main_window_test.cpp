@@ -1,4 +1,6 @@
+#include <QAccessible>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -42,6 +44,14 @@ private:
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Delete);
         QTest::keyClicks(field, text);
+    }
+
+    // One key event, nothing else: QTest's key functions press and release
+    // the modifiers around the key as well.
+    void key_event(QEvent::Type type, tubaro::ControlId target, Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
+        QKeyEvent event(type, key, modifiers);
+        QApplication::sendEvent(widget(target), &event);
     }
 
     bool balloon_shown() const { return m_window->error_balloon()->isVisible(); }
@@ -257,6 +267,53 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), edit(tubaro::ControlId::Text_P));
         QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(!balloon_shown());
+    }
+
+    // Only the key that moved the focus in is ignored: the Shift of a
+    // Shift+Tab counts when it comes up, and so does one held across a click.
+    void shift_tab_arrival_counts_only_the_shift()
+    {
+        edit(tubaro::ControlId::Text_L)->setText("");  // any recalculation now fails
+        up_down(tubaro::ControlId::UpDown_P)->setFocus();
+        key_event(QEvent::KeyPress, tubaro::ControlId::UpDown_P, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), edit(tubaro::ControlId::Text_P));
+        key_event(QEvent::KeyRelease, tubaro::ControlId::Text_P, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(!balloon_shown());
+        key_event(QEvent::KeyRelease, tubaro::ControlId::Text_P, Qt::Key_Shift, Qt::ShiftModifier);
+        QVERIFY(balloon_shown());
+    }
+
+    void shift_held_across_a_click_counts()
+    {
+        edit(tubaro::ControlId::Text_L)->setText("");
+        key_event(QEvent::KeyPress, tubaro::ControlId::Text_Y, Qt::Key_Shift, Qt::ShiftModifier);
+        QTest::mouseClick(edit(tubaro::ControlId::Text_P), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), edit(tubaro::ControlId::Text_P));
+        QVERIFY(!balloon_shown());
+        key_event(QEvent::KeyRelease, tubaro::ControlId::Text_P, Qt::Key_Shift, Qt::ShiftModifier);
+        QVERIFY(balloon_shown());
+    }
+
+    // Writing back the text a field holds leaves it as the user has it.
+    void select_all_in_the_computed_field_survives_the_recalculation()
+    {
+        QLineEdit* diameter = edit(tubaro::ControlId::Text_D);
+        diameter->setFocus();
+        QTest::keyClick(diameter, Qt::Key_A, Qt::ControlModifier);  // its release recalculates 37
+        QCOMPARE(diameter->selectedText(), QStringLiteral("37"));
+        type(tubaro::ControlId::Text_P, "0");  // 1160 kW: a new diameter is written as ever
+        QCOMPARE(diameter->text(), QStringLiteral("89"));
+    }
+
+    void the_error_note_is_an_alert_named_by_its_message()
+    {
+        replace(tubaro::ControlId::Text_P, "-");
+        QVERIFY(balloon_shown());
+        QAccessibleInterface* note = QAccessible::queryAccessibleInterface(m_window->error_balloon());
+        QVERIFY(note);
+        QCOMPARE(note->role(), QAccessible::AlertMessage);
+        QCOMPARE(note->text(QAccessible::Name), QStringLiteral("Tipo non corrispondente"));
+        QCOMPARE(note->text(QAccessible::Description), QStringLiteral("Tipo non corrispondente"));
     }
 
     void paste_updates_only_the_designation()

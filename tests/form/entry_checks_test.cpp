@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "error_kind.h"
 #include "quantity_letters.h"
@@ -32,8 +33,8 @@ TEST_P(TypedWindow, RecalculatesOnlyInsideTheWindow)
     form.click_option(row.mode);
     form.paste(row.field, row.text);
     form.clear_errors();
-    form.press_key(row.field, 'x');
-    form.release_key(row.field, 'x');
+    form.press_key(row.field, {'x'});
+    form.release_key(row.field, {'x'});
     EXPECT_EQ(form.recalculations(), row.recalculates ? 1 : 0);
     EXPECT_EQ(form.last_error(), row.error);
 }
@@ -74,8 +75,8 @@ TEST(TypedWindow, HalfJustUnderTheLimitReachesTheFormulasRounded)
     form.paste(Y, "100");
     form.paste(L, "30");
     form.paste(D, "4999,5");  // inside the window, read as 5000
-    form.press_key(D, '5');
-    form.release_key(D, '5');
+    form.press_key(D, {'5'});
+    form.release_key(D, {'5'});
     EXPECT_EQ(form.recalculations(), 1);
     EXPECT_EQ(form.text(P), "45036174");  // the power for 5000 mm; 4999 mm would give 45012552
 }
@@ -84,8 +85,8 @@ TEST(TypedWindow, HalfAboveZeroReachesTheFormulasAsZero)
 {
     WindowlessForm form;  // diameter mode
     form.paste(P, "0,5");
-    form.press_key(P, '5');
-    form.release_key(P, '5');
+    form.press_key(P, {'5'});
+    form.release_key(P, {'5'});
     EXPECT_EQ(form.text(D), "0");
     EXPECT_TRUE(form.errors().empty());
 }
@@ -111,21 +112,70 @@ TEST(TypedWindow, TypedZeroInTheOutputStays)
 TEST(TypedWindow, KeyThatChangesNothingRecalculatesAgain)
 {
     WindowlessForm form;
-    constexpr int kShift = 0x01000020;
-    form.press_key(P, kShift);
-    form.release_key(P, kShift);
-    form.press_key(P, kShift);
-    form.release_key(P, kShift);
+    const KeyChord shift{WindowlessForm::kShift, WindowlessForm::kShiftModifier};
+    form.press_key(P, shift);
+    form.release_key(P, shift);
+    form.press_key(P, shift);
+    form.release_key(P, shift);
     EXPECT_EQ(form.recalculations(), 2);
 }
 
-TEST(TypedWindow, ReleaseOfTheKeyThatBroughtTheFocusDoesNotCount)
+// Only the release of the key, with its modifiers, that moved the focus into
+// the field is ignored; every other release in the field counts.
+struct ArrivalRow {
+    const char* name;
+    std::optional<KeyChord> moved_by;     // how the focus came in (nullopt: a click)
+    std::vector<KeyChord> released;       // the keys then released in the field
+    int recalculations;
+};
+
+constexpr KeyChord kTab{WindowlessForm::kTab, 0};
+constexpr KeyChord kShiftTab{WindowlessForm::kTab, WindowlessForm::kShiftModifier};
+constexpr KeyChord kShiftUp{WindowlessForm::kShift, WindowlessForm::kShiftModifier};
+constexpr KeyChord kAltTab{WindowlessForm::kTab, WindowlessForm::kAltModifier};
+constexpr KeyChord kAltUp{WindowlessForm::kAlt, WindowlessForm::kAltModifier};
+
+class Arrival : public testing::TestWithParam<ArrivalRow> {};
+
+TEST_P(Arrival, IgnoresOnlyTheKeyThatBroughtTheFocus)
+{
+    const ArrivalRow& row = GetParam();
+    WindowlessForm form;
+    form.focus(P, row.moved_by);
+    for (const KeyChord& key : row.released)
+        form.release_key(P, key);
+    EXPECT_EQ(form.recalculations(), row.recalculations);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, Arrival,
+    testing::Values(ArrivalRow{"Tab", kTab, {kTab}, 0},
+                    ArrivalRow{"TabThenATypedKey", kTab, {kTab, {'5'}}, 1},
+                    ArrivalRow{"OnlyTheFirstTabReleaseIsIgnored", kTab, {kTab, kTab}, 1},
+                    ArrivalRow{"ShiftTabThenShift", kShiftTab, {kShiftTab, kShiftUp}, 1},
+                    ArrivalRow{"ShiftHeldAcrossAClick", std::nullopt, {kShiftUp}, 1},
+                    ArrivalRow{"TabReleasedAfterAClick", std::nullopt, {kTab}, 1},
+                    ArrivalRow{"AltTabBackIntoTheWindow", kAltTab, {kAltTab, kAltUp}, 1},
+                    ArrivalRow{"PlainTabAfterAltTab", kAltTab, {kTab}, 1}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
+TEST(Arrival, AKeyPressedInTheFieldIsTheUsersOwn)
 {
     WindowlessForm form;
-    constexpr int kTab = 0x01000001;
-    form.press_key(Y, kTab);    // Tab goes down in Text_Y ...
-    form.release_key(P, kTab);  // ... and comes up in Text_P
-    EXPECT_EQ(form.recalculations(), 0);
+    form.focus(P, kTab);
+    form.press_key(P, kTab);  // the arriving Tab's release was lost; this one is typed here
+    form.release_key(P, kTab);
+    EXPECT_EQ(form.recalculations(), 1);
+}
+
+TEST(Arrival, LeavingTheFieldForgetsTheArrival)
+{
+    WindowlessForm form;
+    form.focus(P, kTab);
+    form.focus(Y, std::nullopt);
+    form.focus(P, std::nullopt);
+    form.release_key(P, kTab);
+    EXPECT_EQ(form.recalculations(), 1);
 }
 
 TEST(TypedWindow, EmptiedFieldIsNoErrorUntilItIsRead)

@@ -47,6 +47,9 @@ for page in tubarogas-calc TubaroGAS; do
   warnings=$(man --warnings -l "$root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null) || fail "$page(1) does not render"
   [ -z "$warnings" ] || fail "$page(1): $warnings"
 done
+for program in "$root"/usr/bin/*; do
+  ! readelf -d "$program" | grep -q 'R\(UN\)\{0,1\}PATH' || fail "$program carries a run path"
+done
 grep -qx "StartupWMClass=TubaroCalcolatore" "$root/usr/share/applications/tubarogas.desktop" ||
   fail "StartupWMClass is not the window's class"
 

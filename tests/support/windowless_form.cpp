@@ -89,22 +89,29 @@ WindowlessForm::WindowlessForm(std::string decimal_separator)
     m_edge.run(std::nullopt, [this] { m_logic.load(); });
 }
 
-void WindowlessForm::press_key(Quantity field, int key)
+void WindowlessForm::press_key(Quantity field, KeyChord key)
 {
     m_fields[field].keys.pressed(key);
 }
 
-void WindowlessForm::release_key(Quantity field, int key)
+void WindowlessForm::release_key(Quantity field, KeyChord key)
 {
     TextBoxModel& target = m_fields[field];
     if (target.keys.released(key) && target.on_key_release)
         target.on_key_release();
 }
 
+void WindowlessForm::focus(Quantity field, std::optional<KeyChord> moved_by)
+{
+    for (Quantity each : kQuantities)
+        m_fields[each].keys.focus_lost();
+    m_fields[field].keys.focus_entered(moved_by);
+}
+
 void WindowlessForm::type(Quantity field, std::string_view text)
 {
     for (char c : text) {
-        const int key = static_cast<unsigned char>(c);
+        const KeyChord key{static_cast<unsigned char>(c), 0};
         press_key(field, key);
         m_fields[field].user_edit(m_fields[field].text() + c);
         release_key(field, key);
@@ -113,7 +120,7 @@ void WindowlessForm::type(Quantity field, std::string_view text)
 
 void WindowlessForm::backspace(Quantity field)
 {
-    constexpr int kBackspace = 8;
+    constexpr KeyChord kBackspace{0x08, 0};
     press_key(field, kBackspace);
     std::string text = m_fields[field].text();
     if (!text.empty()) {

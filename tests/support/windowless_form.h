@@ -90,14 +90,24 @@ private:
 
 class WindowlessForm {
 public:
+    static constexpr int kTab = 0x09;
+    static constexpr int kShift = 0x10;
+    static constexpr int kAlt = 0x12;
+    static constexpr int kShiftModifier = 1;
+    static constexpr int kAltModifier = 4;
+
     // Builds the window with its start values and runs the load handler.
     explicit WindowlessForm(std::string decimal_separator = ",");
     WindowlessForm(const WindowlessForm&) = delete;
     WindowlessForm& operator=(const WindowlessForm&) = delete;
 
-    // What a user does.
-    void press_key(Quantity field, int key);
-    void release_key(Quantity field, int key);
+    // What a user does. Keys are given as chords of the window-less form's
+    // own codes (a character, or kTab and the like).
+    void press_key(Quantity field, KeyChord key);
+    void release_key(Quantity field, KeyChord key);
+    // The focus comes into a field: by a key (Tab), whose release then
+    // arrives there, or by a click (nullopt).
+    void focus(Quantity field, std::optional<KeyChord> moved_by);
     // Types text at the end of the field, one key at a time (press, change,
     // release), as a keyboard would.
     void type(Quantity field, std::string_view text);
