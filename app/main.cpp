@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QLocale>
 
 #include <cerrno>
@@ -41,6 +43,19 @@ int answer(std::string_view first, std::string_view second = {})
     return 0;
 }
 
+// The match icon, read with the PNG reader that Qt has built in: a reader
+// left to guess the format would load every image plug-in to ask it.
+QIcon window_icon()
+{
+    QIcon icon;
+    for (const QString& path : {QStringLiteral(":/icons/tubarogas-16.png"), QStringLiteral(":/icons/tubarogas-32.png")}) {
+        QImageReader reader(path, "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
 // --help and --version answer without a display; every other argument is
 // Qt's own (-platform, -style) or ignored.
 std::optional<int> answer_command_line(int argc, char* argv[])
@@ -77,10 +92,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("tubarogas"));
     application.setProperty("productName", from_utf8(tubaro::kProductName));
 
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/tubarogas-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/tubarogas-32.png"), QSize(32, 32));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(window_icon());
 
     // The one place the regional format is read; everything below takes it
     // as an argument.

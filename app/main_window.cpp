@@ -68,8 +68,7 @@ QSize text_room(const QLineEdit* edit)
 MainWindow::MainWindow(const std::string& decimal_separator, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_edge([this](const tubaro::EventEdge::Report& each) { report(each); }),
-      m_balloon(new ErrorBalloon(this))
+      m_edge([this](const tubaro::EventEdge::Report& each) { report(each); })
 {
     setObjectName(from_utf8(tubaro::kWindowName));
     setWindowTitle(from_utf8(tubaro::kWindowCaption));
@@ -86,7 +85,10 @@ MainWindow::MainWindow(const std::string& decimal_separator, QWidget* parent)
         controls.spins[quantity] = static_cast<UpDown*>(control(row.spin));
     }
     m_logic = std::make_unique<tubaro::Form_Principale>(controls, decimal_separator);
-    m_logic->set_recalculated_listener([this] { m_balloon->dismiss(); });
+    m_logic->set_recalculated_listener([this] {
+        if (m_balloon)
+            m_balloon->dismiss();
+    });
 
     wire_events();
     set_tab_order();
@@ -164,6 +166,12 @@ void MainWindow::report(const tubaro::EventEdge::Report& report)
     m_last_error = report.kind;
     const QString message =
         report.kind ? from_utf8(tubaro::error_name(*report.kind)) : QStringLiteral("Errore interno");
+    if (!m_balloon) {
+        // Made at the first error, not before the first paint, which needs
+        // no note.
+        m_balloon = new ErrorBalloon(this);
+        m_balloon->setFont(font());  // a window of its own does not inherit it
+    }
     m_balloon->show_at(report.source ? control(*report.source) : this, message);
 }
 
@@ -224,7 +232,6 @@ void MainWindow::fit_font()
         texts.push_back({from_utf8(text), info_room});
 
     setFont(largest_fitting_font(font(), texts));
-    m_balloon->setFont(font());  // a window of its own does not inherit it
 }
 
 void MainWindow::load()

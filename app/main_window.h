@@ -30,6 +30,7 @@ public:
     void load();
 
     QWidget* control(tubaro::ControlId id) const { return m_widgets[index(id)]; }
+    // The note beside the field, made at the first error: null before it.
     ErrorBalloon* error_balloon() const { return m_balloon; }
     std::optional<tubaro::ErrorKind> last_error() const { return m_last_error; }
     int reports() const { return m_reports; }
@@ -52,7 +53,7 @@ private:
     std::unique_ptr<QtWindow> m_window;
     QButtonGroup* m_option_group = nullptr;
     std::unique_ptr<tubaro::Form_Principale> m_logic;
-    ErrorBalloon* m_balloon;
+    ErrorBalloon* m_balloon = nullptr;
     std::optional<tubaro::ErrorKind> m_last_error;
     int m_reports = 0;
 };

@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (Release) and prints a short table: the four
 # procedures, Ricalcola, a key release in the window-less form and in the real
-# window, start-up and peak memory against a bare Qt window, and a million
-# TSV lines through tubarogas-calc.
+# window, start-up to the first pixels and peak memory against a one-caption
+# and a bare Qt window, and a million TSV lines through tubarogas-calc.
 # Usage: bench/run.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
-"$root/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DTUBARO_BUILD_TESTS=OFF -DTUBARO_BENCH=ON
-command -v bc >/dev/null || { echo "needs bc (apt-get install bc)"; exit 1; }
+TUBARO_EXTRA_PACKAGES="libbenchmark-dev libxcb1-dev libxcb-damage0-dev bc" \
+  "$root/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DTUBARO_BUILD_TESTS=OFF -DTUBARO_BENCH=ON
 cmake --build "$build"
 
 echo "== $(lscpu | awk -F: '/Model name/ {gsub(/^ +/, "", $2); print $2}'), $(nproc) cores"
 "$build/bench/calc_bench" --benchmark_min_time=0.2 2>/dev/null | awk '/^BM_/ {printf "%-28s %10s %s\n", $1, $2, $3}'
 QT_QPA_PLATFORM=offscreen "$build/bench/window_key_bench" 2>/dev/null
-"$root/bench/startup.sh" "$build/app/TubaroGAS" "$build/bench/bare_window" "$build/bench/label_window"
+"$root/bench/startup.sh" "$build/app/TubaroGAS" "$build/bench/label_window" "$build/bench/bare_window" \
+  "$build/bench/first_paint" 15
 "$root/bench/tsv_million.sh" "$build/cli/tubarogas-calc"

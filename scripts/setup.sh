@@ -13,6 +13,10 @@ packages=(
   lintian desktop-file-utils appstream man-db
 )
 
+# Scripts that need more (the benchmarks, the Windows build) name it here.
+read -r -a extra <<<"${TUBARO_EXTRA_PACKAGES:-}"
+packages+=("${extra[@]}")
+
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
