@@ -23,7 +23,9 @@ QAccessibleInterface* error_note_interface(const QString&, QObject* object)
 
 }  // namespace
 
-ErrorBalloon::ErrorBalloon(QWidget* parent) : QLabel(parent, Qt::ToolTip | Qt::FramelessWindowHint)
+ErrorBalloon::ErrorBalloon(QWidget* parent)
+    // Clicks pass through to the field beneath, which the note must not block.
+    : QLabel(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput)
 {
     static const bool factory_installed = [] {
         QAccessible::installFactory(error_note_interface);

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "io_error.h"
+
 bool CheckedOutput::write(std::string_view bytes)
 {
     if (m_error)
@@ -32,7 +34,7 @@ bool CheckedOutput::finish()
 
 void CheckedOutput::fail()
 {
-    m_error = errno != 0 ? errno : EIO;
+    m_error = last_io_error(m_stream);
 }
 
 std::string CheckedOutput::failure() const

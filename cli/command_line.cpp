@@ -52,15 +52,18 @@ UsageError error(std::string message)
 
 std::optional<std::string> separator_problem(std::string_view separator)
 {
-    const std::string quoted = "'" + std::string(separator) + "'";
+    std::string problem;
     if (separator.empty() || utf8_character_length(separator) != separator.size())
-        return "--separatore vuole un solo carattere, non " + quoted;
-    const auto c = static_cast<unsigned char>(separator[0]);
-    if ((c >= '0' && c <= '9') || c == '+' || c == '-')
-        return "--separatore non puo' essere una cifra o un segno: " + quoted;
-    if (c <= ' ' || c == 0x7F)
+        problem = "--separatore vuole un solo carattere, non '";
+    else if (const auto c = static_cast<unsigned char>(separator[0]); (c >= '0' && c <= '9') || c == '+' || c == '-')
+        problem = "--separatore non puo' essere una cifra o un segno: '";
+    else if (c <= ' ' || c == 0x7F)
         return "--separatore non puo' essere uno spazio, una tabulazione o un carattere di controllo";
-    return std::nullopt;
+    else
+        return std::nullopt;
+    problem.append(separator);
+    problem += '\'';
+    return problem;
 }
 
 std::variant<CommandLine, UsageError> parse_command_line(std::span<const char* const> arguments)

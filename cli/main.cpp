@@ -1,5 +1,4 @@
 #include <cerrno>
-#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -7,6 +6,7 @@
 #include <variant>
 
 #include "checked_output.h"
+#include "platform.h"
 #include "command_line.h"
 #include "sizing_case.h"
 #include "tsv_batch.h"
@@ -48,14 +48,18 @@ constexpr std::string_view kHelp =
     "                  MODO D P Y L POLLICI ESITO. ESITO e' ok, il nome\n"
     "                  dell'errore, o 'riga non valida' (anche per una riga di\n"
     "                  oltre 65536 byte, che torna con i campi vuoti).\n"
-    "--separatore C    separatore decimale, un solo carattere (predefinito: quello\n"
-    "                  delle impostazioni internazionali, da LC_NUMERIC o LANG)\n"
+    "--separatore C    separatore decimale, un solo carattere\n"
     "\n"
     "Le opzioni valgono in qualsiasi ordine, ognuna una volta sola.\n"
     "\n"
     "Uscita: 0 riuscito; 1 righe non valide in --tsv; 2 uso errato, o FILE che\n"
     "non si puo' aprire o leggere; 3 errore di calcolo (il nome dell'errore e'\n"
     "sullo standard error); 4 scrittura non riuscita (disco pieno, pipe chiusa).\n";
+
+// Where the separator comes from without --separatore, which differs by
+// platform.
+const std::string kSeparatorNote = "\nSenza --separatore il separatore decimale e' quello delle impostazioni\n"
+                                   "internazionali, " + std::string(kRegionalSettingsSource) + ".\n";
 
 void say(std::string_view message)
 {
@@ -80,23 +84,13 @@ int finish(CheckedOutput& output, int status)
     return status;
 }
 
-// The regional decimal separator, read once from the C library's locale.
-std::string regional_separator()
-{
-    if (!std::setlocale(LC_NUMERIC, ""))
-        return ".";
-    std::string separator = std::localeconv()->decimal_point;
-    std::setlocale(LC_NUMERIC, "C");
-    return separator.empty() ? "." : separator;
-}
-
 int run_batch(const CommandLine& line, const std::string& separator, CheckedOutput& output)
 {
     std::FILE* input = stdin;
     std::string name = "standard input";
     if (line.batch_file && *line.batch_file != "-") {
         name = std::string(*line.batch_file);
-        input = std::fopen(name.c_str(), "rb");
+        input = open_for_reading(name);
         if (!input) {
             say(name + ": " + std::strerror(errno));
             return kUsageOrInput;
@@ -140,10 +134,11 @@ int run_one_case(const CommandLine& line, const std::string& separator, CheckedO
 
 }  // namespace
 
-int main(int argc, char* argv[])
+int tubarogas_calc(std::span<const char* const> arguments)
 {
+    use_binary_standard_streams();
     CheckedOutput output(stdout);
-    const auto parsed = parse_command_line({argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
+    const auto parsed = parse_command_line(arguments);
     if (const auto* problem = std::get_if<UsageError>(&parsed))
         return usage_error(problem->message);
     const CommandLine& line = std::get<CommandLine>(parsed);
@@ -153,6 +148,7 @@ int main(int argc, char* argv[])
         output.write(kUsage);
         output.write("\n");
         output.write(kHelp);
+        output.write(kSeparatorNote);
         return finish(output, kSucceeded);
     case CommandLine::Request::Version:
         output.write("tubarogas-calc (Tubaro GAS) ");
@@ -164,7 +160,7 @@ int main(int argc, char* argv[])
         break;
     }
 
-    const std::string separator = line.separator ? std::string(*line.separator) : regional_separator();
+    const std::string separator = line.separator ? std::string(*line.separator) : regional_decimal_separator();
     if (line.request == CommandLine::Request::Batch)
         return run_batch(line, separator, output);
     return run_one_case(line, separator, output);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "io_error.h"
 #include "sizing_case.h"
 
 namespace {
@@ -111,7 +112,7 @@ BatchResult run_tsv(std::FILE* input, CheckedOutput& output, std::string_view se
     for (;;) {
         errno = 0;
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), input);
-        const int read_error = std::ferror(input) ? (errno != 0 ? errno : EIO) : 0;
+        const int read_error = std::ferror(input) ? last_io_error(input) : 0;
         std::string_view chunk(buffer.data(), got);
         for (auto newline = chunk.find('\n'); newline != std::string_view::npos; newline = chunk.find('\n')) {
             if (pending.empty() && !too_long) {

@@ -9,12 +9,7 @@ seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 
-if ! command -v clang++ >/dev/null || ! dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q "ok installed"; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends clang libclang-rt-14-dev
-fi
+"$root/scripts/install-packages.sh" cmake ninja-build clang libclang-rt-14-dev
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTUBARO_SANITIZE=ON -DTUBARO_BUILD_APP=OFF -DTUBARO_BUILD_TESTS=OFF -DTUBARO_FUZZ=ON >/dev/null

@@ -11,26 +11,16 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick openbox xclip wmctrl
   lintian desktop-file-utils appstream man-db
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 # Scripts that need more (the benchmarks, the Windows build) name it here.
 read -r -a extra <<<"${TUBARO_EXTRA_PACKAGES:-}"
 packages+=("${extra[@]}")
 
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
-done
-
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
-
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-packages.sh" "${packages[@]}"
+
 build_dir=${1:?build directory}
 shift
 cmake -S "$root" -B "$build_dir" -G Ninja "$@" >/dev/null

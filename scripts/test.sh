@@ -3,8 +3,28 @@
 #   scripts/test.sh             the ordinary build, in build/
 #   scripts/test.sh --sanitize  the same tests with AddressSanitizer and
 #                               UndefinedBehaviorSanitizer, in build-sanitize/
+#   scripts/test.sh --windows   the Windows programs, cross-built by
+#                               scripts/build-windows.sh in build-windows/,
+#                               under Wine
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+
+if [ "${1:-}" = "--windows" ]; then
+  # The command line's tests are built for Linux and run against the .exe.
+  host="$root/build-windows-host"
+  "$root/scripts/setup.sh" "$host" -DTUBARO_BUILD_APP=OFF
+  cmake --build "$host" --target cli_tests hostile_runs_tests
+  "$root/scripts/build-windows.sh" -DTUBARO_HOST_TESTS="$host/tests"
+
+  # A Wine prefix of the build's own, its services started once before
+  # CTest, or they would hold CTest's pipes open.
+  export WINEPREFIX="$root/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+  status=0
+  ctest --test-dir "$root/build-windows" --output-on-failure -j2 || status=$?
+  wineserver -k || true
+  exit $status
+fi
 
 if [ "${1:-}" = "--sanitize" ]; then
   build_dir="$root/build-sanitize"

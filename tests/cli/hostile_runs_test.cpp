@@ -11,6 +11,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "program_under_test.h"
+
 namespace {
 
 struct HostileCommand {
@@ -44,7 +46,7 @@ TEST_P(HostileRun, EndsWithItsStatusAndMessage)
 {
     const HostileCommand& run = GetParam();
     const std::string stem = testing::TempDir() + "/hostile_" + std::to_string(getpid()) + "_" + run.name;
-    const std::string script = "CALC=" + shell_quoted(TUBAROGAS_CALC) + "; WINDOW=" + shell_quoted(TUBAROGAS_WINDOW) +
+    const std::string script = "CALC=" + shell_quoted(calc_under_test(TUBAROGAS_CALC)) + "; WINDOW=" + shell_quoted(TUBAROGAS_WINDOW) +
                                "; TMPDIR_CASES=" + shell_quoted(stem + ".tsv") + "; " + run.command;
     const std::string command = "bash -c " + shell_quoted(script) + " >" + stem + ".out 2>" + stem + ".err";
     const int raw = std::system(command.c_str());
@@ -123,6 +125,14 @@ const HostileCommand kCalcRuns[] = {
     {"MissingInputs", "\"$CALC\" diametro --potenza 116", 2,
      "tubarogas-calc: mancano dei dati: --perdita, --lunghezza", ""},
     {"MissingValue", "\"$CALC\" diametro --potenza", 2, "tubarogas-calc: manca il testo dopo --potenza", ""},
+    // Bytes pass as they are: a 0x1A (end of file to a Windows text stream)
+    // ends nothing, and a file whose name is not ASCII opens.
+    {"ByteOneAInTheInput", "printf 'D\\t\\t116\\t100\\t30\\x1a\\nL\\t37\\t116\\t100\\t\\n' | \"$CALC\" --tsv", 0, "",
+     "D\t\t116\t100\t30\x1a\t\tTipo non corrispondente\nL\t37\t116\t100\t30\t1''1/2\tok\n"},
+    {"FileNameNotAscii",
+     ONE_LINE " >\"${TMPDIR_CASES%.tsv}-perdite-caldaia-\xc3\xa8-\xe2\x82\xac.tsv\"; "
+     "\"$CALC\" --tsv \"${TMPDIR_CASES%.tsv}-perdite-caldaia-\xc3\xa8-\xe2\x82\xac.tsv\" --separatore ,",
+     0, "", "D\t37\t116\t100\t30\t1''1/2\tok\n"},
     // An over-long line is its own not-valid line; the batch goes on.
     {"OverLongLine",
      "{ printf 'L\\t'; head -c 70000 /dev/zero | tr '\\0' 1; printf '\\n'; " ONE_LINE "; } | \"$CALC\" --tsv", 1, "",
@@ -130,6 +140,18 @@ const HostileCommand kCalcRuns[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Calc, HostileRun, testing::ValuesIn(kCalcRuns),
+                         [](const auto& row_info) { return std::string(row_info.param.name); });
+
+// tubarogas-calc.exe under Wine, where the rows above that speak of signals,
+// of invalid UTF-8 arguments (Windows passes UTF-16) or of the C library's
+// wording do not apply. Run only against it (TUBAROGAS_CALC_UNDER_TEST).
+const HostileCommand kUnderWineRuns[] = {
+    {"Folder", "\"$CALC\" --tsv /", 2, "tubarogas-calc: Z:\\: Is a directory", ""},
+    {"ClosedStandardInput", "\"$CALC\" --tsv <&-", 2,
+     "tubarogas-calc: lettura non riuscita: standard input: Invalid argument", ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(UnderWine, HostileRun, testing::ValuesIn(kUnderWineRuns),
                          [](const auto& row_info) { return std::string(row_info.param.name); });
 
 #ifdef TUBAROGAS_WITH_WINDOW

@@ -12,6 +12,7 @@
 
 #include "error_kind.h"
 #include "golden_recalculations.h"
+#include "program_under_test.h"
 #include "quantity.h"
 
 namespace {
@@ -48,7 +49,7 @@ Finished run(const std::vector<std::string>& args, const std::string& input = ""
                              std::to_string(runs++);
     const std::string in_path = stem + ".in", out_path = stem + ".out", err_path = stem + ".err";
     std::ofstream(in_path, std::ios::binary) << input;
-    std::string command = quoted(TUBAROGAS_CALC);
+    std::string command = quoted(calc_under_test(TUBAROGAS_CALC));
     for (const std::string& arg : args)
         command += " " + quoted(arg);
     command += " <" + in_path + " >" + out_path + " 2>" + err_path;

@@ -6,13 +6,7 @@ set -euo pipefail
 binary=$1
 screenshot=${2:-}
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../support/virtual_display.sh"
 
 fail() {
   echo "FAIL: $*" >&2
@@ -20,13 +14,7 @@ fail() {
   exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+start_virtual_display
 
 # Italian settings: the decimal separator is the comma.
 LANG=it_IT.UTF-8 LC_ALL= "$binary" >"$work/app.log" 2>&1 &

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <cstdio>
+
+// The errno value of the operation on `stream` that has just failed, named
+// as POSIX names it. On Windows the C library reports a closed pipe or a
+// missing handle only as "Invalid argument"; the handle itself tells which
+// it was.
+int last_io_error(std::FILE* stream);

@@ -1,0 +1,8 @@
+#include <cerrno>
+
+#include "io_error.h"
+
+int last_io_error(std::FILE*)
+{
+    return errno != 0 ? errno : EIO;
+}

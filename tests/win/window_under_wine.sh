@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Starts a virtual X display with a window manager, TubaroGAS.exe under Wine
+# with a comma as the decimal separator of the regional settings, and
+# window_under_wine.py, which drives and reads it; then tubarogas-calc.exe
+# with the same settings. The wineserver ends before the display does.
+# Usage: window_under_wine.sh TubaroGAS.exe window_probe.exe golden_rows.exe tubarogas-calc.exe SCREENSHOT.png
+set -euo pipefail
+program=$1
+probe=$2
+golden=$3
+calc=$4
+screenshot=$5
+here=$(cd "$(dirname "$0")" && pwd)
+
+# A session of its own: Wine's desktop, once started without a display (by
+# the tests before), would keep every window of the session off this one.
+wineserver -k 2>/dev/null || true
+wineserver -w
+
+source "$here/../support/virtual_display.sh"
+international='HKCU\Control Panel\International'
+on_exit "wine reg add '$international' /v sDecimal /d . /f >/dev/null 2>&1"
+on_exit "wineserver -k 2>/dev/null"
+start_virtual_display
+
+# The user's decimal separator, as the regional settings of Windows keep it
+# (Wine's locale follows the environment's, which is English here).
+wine reg add "$international" /v sDecimal /d , /f >/dev/null 2>&1
+wine "$program" >"$work/window.log" 2>&1 &
+pids+=($!)
+# The first start of a prefix may take a while.
+for _ in $(seq 600); do
+  xdotool search --name "^Tubaro GAS$" >/dev/null 2>&1 && break
+  sleep 0.1
+done
+
+if ! /usr/bin/python3 "$here/window_under_wine.py" "$probe" "$golden" "$screenshot"; then
+  tail -n 20 "$work/window.log" >&2
+  exit 1
+fi
+
+# tubarogas-calc.exe reads the same setting when no --separatore is given.
+length=$(wine "$calc" lunghezza --diametro 37 --potenza 116,5 --perdita 100 | tr -d '\r')
+[ "$length" = 30 ] || { echo "FAIL: tubarogas-calc.exe with the regional comma: '$length'" >&2; exit 1; }

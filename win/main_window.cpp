@@ -1,0 +1,443 @@
+#include "main_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "control_ids.h"
+#include "resource_ids.h"
+#include "wide_text.h"
+
+namespace {
+
+using tubaro::ControlId;
+using tubaro::ControlKind;
+using tubaro::ControlSpec;
+using tubaro::Quantity;
+
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// The window class and the styles of each kind of control, from a row.
+struct NativeControl {
+    DWORD extended_style;
+    const wchar_t* class_name;
+    DWORD style;
+};
+
+NativeControl native_control(const ControlSpec& row)
+{
+    const DWORD shown = row.has(tubaro::kHiddenAtStart) ? 0 : WS_VISIBLE;
+    switch (row.kind) {
+    case ControlKind::Label: return {0, L"STATIC", WS_CHILD | shown | SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX};
+    case ControlKind::TextBox: {
+        DWORD style = WS_CHILD | shown | WS_TABSTOP | ES_AUTOHSCROLL;
+        if (row.has(tubaro::kRightAligned))
+            style |= ES_RIGHT;
+        if (row.has(tubaro::kCentred))
+            style |= ES_CENTER;
+        if (row.has(tubaro::kReadOnly))
+            style |= ES_READONLY;
+        return {WS_EX_CLIENTEDGE, L"EDIT", style};
+    }
+    case ControlKind::SpinControl: return {0, UPDOWN_CLASSW, WS_CHILD | shown | UDS_NOTHOUSANDS};
+    case ControlKind::OptionButton: return {0, L"BUTTON", WS_CHILD | shown | WS_TABSTOP | BS_RADIOBUTTON};
+    case ControlKind::CheckBox: return {0, L"BUTTON", WS_CHILD | shown | WS_TABSTOP | BS_AUTOCHECKBOX};
+    }
+    return {0, L"STATIC", WS_CHILD};
+}
+
+std::optional<Quantity> quantity_of_option(ControlId id)
+{
+    for (Quantity quantity : tubaro::kQuantities)
+        if (tubaro::kQuantityControls[quantity].option == id)
+            return quantity;
+    return std::nullopt;
+}
+
+std::optional<Quantity> quantity_of_spin(ControlId id)
+{
+    for (Quantity quantity : tubaro::kQuantities)
+        if (tubaro::kQuantityControls[quantity].spin == id)
+            return quantity;
+    return std::nullopt;
+}
+
+std::optional<ControlId> control_of(int identifier)
+{
+    const int row = identifier - kFirstControlIdentifier;
+    if (row < 0 || row >= static_cast<int>(tubaro::kControlCount))
+        return std::nullopt;
+    return static_cast<ControlId>(row);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, std::string decimal_separator)
+    : m_edge([this](const tubaro::EventEdge::Report& each) { report(each); })
+{
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = procedure;
+    window_class.hInstance = instance;
+    window_class.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_TUBAROGAS), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    window_class.lpszClassName = kWindowClassName;
+    RegisterClassExW(&window_class);
+
+    // The size follows once the window knows its resolution.
+    const std::wstring caption = widen(tubaro::kWindowCaption);
+    CreateWindowExW(0, kWindowClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,
+                    nullptr, instance, this);
+    m_dpi = GetDpiForWindow(m_window);
+
+    create_controls(decimal_separator);
+    bind_form(decimal_separator);
+    wire_events();
+    m_note.create(m_window, nullptr);
+    m_tips.create();
+    for (const ControlSpec& row : tubaro::kWindowControls) {
+        if (row.kind == ControlKind::Label)
+            continue;
+        const std::wstring description = widen(row.description);
+        m_tips.add(control(row.id), description);
+        m_names.name(control(row.id), description);
+    }
+    lay_out();
+    set_window_icon();
+}
+
+MainWindow::~MainWindow()
+{
+    for (HICON icon : m_icons)
+        if (icon)
+            DestroyIcon(icon);
+}
+
+void MainWindow::create_controls(const std::string& decimal_separator)
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    // Created in the order of the rows, so assistive technology meets them
+    // top to bottom; the tab order is the window's own (move_focus).
+    for (const ControlSpec& row : tubaro::kWindowControls) {
+        const NativeControl native = native_control(row);
+        const std::wstring text = widen(row.text);
+        m_controls[index(row.id)] =
+            CreateWindowExW(native.extended_style, native.class_name, text.c_str(), native.style, 0, 0, 0, 0,
+                            m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_identifier(row.id))),
+                            instance, nullptr);
+    }
+
+    for (const ControlSpec& row : tubaro::kWindowControls) {
+        const HWND native = control(row.id);
+        switch (row.kind) {
+        case ControlKind::TextBox:
+            SendMessageW(native, EM_SETLIMITTEXT, 0, 0);  // no limit but memory
+            m_edits[index(row.id)] = std::make_unique<EditBox>(native, m_edge, [this] { return m_focus_key; });
+            break;
+        case ControlKind::OptionButton:
+            SendMessageW(native, BM_SETCHECK, row.has(tubaro::kSetAtStart) ? BST_CHECKED : BST_UNCHECKED, 0);
+            break;
+        case ControlKind::CheckBox:
+            SendMessageW(native, BM_SETCHECK, row.has(tubaro::kSetAtStart) ? BST_CHECKED : BST_UNCHECKED, 0);
+            m_check = std::make_unique<CheckBoxControl>(native);
+            break;
+        case ControlKind::Label:
+        case ControlKind::SpinControl:
+            break;
+        }
+    }
+
+    for (Quantity quantity : tubaro::kQuantities) {
+        const tubaro::QuantityControls& row = tubaro::kQuantityControls[quantity];
+        m_options[quantity] = std::make_unique<RadioOption>(control(row.option));
+        m_spins[quantity] = std::make_unique<UpDownControl>(control(row.spin), *m_edits[index(row.field)],
+                                                            row.spin_upper, decimal_separator);
+    }
+    m_topmost = std::make_unique<TopmostWindow>(m_window);
+}
+
+void MainWindow::bind_form(const std::string& decimal_separator)
+{
+    tubaro::FormControls controls{{}, {}, {}, m_edits[index(ControlId::Text_Pollici)].get(),
+                                  m_edits[index(ControlId::Text1)].get(), m_check.get(), m_topmost.get()};
+    for (Quantity quantity : tubaro::kQuantities) {
+        controls.fields[quantity] = m_edits[index(tubaro::kQuantityControls[quantity].field)].get();
+        controls.options[quantity] = m_options[quantity].get();
+        controls.spins[quantity] = m_spins[quantity].get();
+    }
+    m_logic = std::make_unique<tubaro::Form_Principale>(controls, decimal_separator);
+    m_logic->set_recalculated_listener([this] { m_note.hide(); });
+}
+
+void MainWindow::wire_events()
+{
+    m_edits[index(ControlId::Text_D)]->on_change = [this] {
+        m_edge.run(ControlId::Text_D, [this] { m_logic->diameter_change(); });
+    };
+    for (Quantity quantity : tubaro::kQuantities) {
+        const ControlId field = tubaro::kQuantityControls[quantity].field;
+        m_edits[index(field)]->on_key_release = [this, field, quantity] {
+            m_edge.run(field, [this, quantity] { m_logic->key_release(quantity); });
+        };
+        m_spins[quantity]->on_notification = [this, quantity] { m_logic->spin_notification(quantity); };
+    }
+    m_edits[index(ControlId::Text1)]->on_click = [this] {
+        m_edge.run(ControlId::Text1, [this] { m_logic->information_click(); });
+    };
+}
+
+void MainWindow::lay_out()
+{
+    RECT frame{0, 0, tubaro::twips_to_pixels(tubaro::kClientWidthTwips, static_cast<int>(m_dpi)),
+               tubaro::twips_to_pixels(tubaro::kClientHeightTwips, static_cast<int>(m_dpi))};
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, 0, m_dpi);
+    SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    // An edit's text has its room less the sunken border and a margin each
+    // side.
+    const int border = GetSystemMetricsForDpi(SM_CXEDGE, m_dpi);
+    const int margin = MulDiv(2, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI);
+    std::vector<TextRoom> texts;
+    for (const ControlSpec& row : tubaro::kWindowControls) {
+        const tubaro::PixelRect place = tubaro::to_pixels(row, static_cast<int>(m_dpi));
+        MoveWindow(control(row.id), place.left, place.top, place.width, place.height, FALSE);
+        if (row.kind == ControlKind::Label)
+            texts.push_back({widen(row.text), {place.width, place.height}});
+        else if (row.kind == ControlKind::TextBox)
+            texts.push_back({widen(row.text), {place.width - 2 * (border + margin), place.height - 2 * border}});
+    }
+    // The information line shows two more texts after a click.
+    const tubaro::PixelRect information = tubaro::to_pixels(tubaro::control_spec(ControlId::Text1), static_cast<int>(m_dpi));
+    for (std::string_view text : {tubaro::Form_Principale::kWebAddress, tubaro::Form_Principale::kVersionLine})
+        texts.push_back({widen(text), {information.width - 2 * (border + margin), information.height - 2 * border}});
+
+    m_font.fit(m_window, m_dpi, texts);
+    for (HWND each : m_controls)
+        SendMessageW(each, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
+    SendMessageW(m_note.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
+    m_tips.set_font(m_font.handle());
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void MainWindow::set_window_icon()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const int sizes[2] = {GetSystemMetricsForDpi(SM_CXICON, m_dpi), GetSystemMetricsForDpi(SM_CXSMICON, m_dpi)};
+    const WPARAM kinds[2] = {ICON_BIG, ICON_SMALL};
+    for (int i = 0; i < 2; ++i) {
+        const HICON icon =
+            static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TUBAROGAS), IMAGE_ICON, sizes[i], sizes[i], 0));
+        SendMessageW(m_window, WM_SETICON, kinds[i], reinterpret_cast<LPARAM>(icon));
+        if (m_icons[i])
+            DestroyIcon(m_icons[i]);
+        m_icons[i] = icon;
+    }
+}
+
+void MainWindow::load()
+{
+    m_edge.run(std::nullopt, [this] { m_logic->load(); });
+}
+
+void MainWindow::show(int show_command)
+{
+    ShowWindow(m_window, show_command);
+    UpdateWindow(m_window);
+    m_last_focus = control(ControlId::Text_Y);
+    SetFocus(m_last_focus);
+}
+
+LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM w, LPARAM l)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self ? self->handle(message, w, l) : DefWindowProcW(window, message, w, l);
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l)
+{
+    switch (message) {
+    case WM_COMMAND:
+        return HANDLE_WM_COMMAND(m_window, w, l,
+                                 [this](HWND, int identifier, HWND source, UINT code) { on_command(identifier, source, code); });
+    case WM_NOTIFY:
+        return on_notify(*reinterpret_cast<const NMHDR*>(l));
+    case WM_CTLCOLORSTATIC: {
+        // Read-only edits ask as statics do; the information line sits on the
+        // colour of a button face, as do the labels.
+        const auto dc = reinterpret_cast<HDC>(w);
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_TIMER:
+        if (w == ErrorNote::kHideTimer)
+            m_note.hide();
+        return 0;
+    case WM_ACTIVATE:
+        on_activate(LOWORD(w));
+        return 0;
+    case WM_SIZE:
+        if (w == SIZE_MINIMIZED)
+            m_note.hide();  // not owned by the window, so it would stay
+        return 0;
+    case WM_SETFOCUS:
+        if (m_last_focus)
+            SetFocus(m_last_focus);
+        return 0;
+    case WM_DPICHANGED: {
+        m_dpi = HIWORD(w);
+        const RECT* suggested = reinterpret_cast<const RECT*>(l);
+        SetWindowPos(m_window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        lay_out();
+        set_window_icon();
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_window, message, w, l);
+}
+
+void MainWindow::on_command(int identifier, HWND, UINT code)
+{
+    const auto id = control_of(identifier);
+    if (!id)
+        return;
+    if (code == EN_CHANGE) {
+        if (EditBox* edit = m_edits[index(*id)].get())
+            edit->changed();
+    } else if (code == BN_CLICKED) {
+        if (const auto mode = quantity_of_option(*id))
+            click_option(*mode);
+        else if (*id == ControlId::Check1)
+            m_edge.run(ControlId::Check1, [this] { m_logic->stay_on_top_click(); });
+    }
+}
+
+LRESULT MainWindow::on_notify(const NMHDR& header)
+{
+    const auto id = control_of(static_cast<int>(header.idFrom));
+    if (!id || header.code != UDN_DELTAPOS)
+        return 0;
+    if (const auto quantity = quantity_of_spin(*id)) {
+        const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
+        const int direction = change.iDelta > 0 ? +1 : -1;
+        UpDownControl& spin = *m_spins[*quantity];
+        // A step's error is reported beside the field it wrote.
+        m_edge.run(tubaro::kQuantityControls[*quantity].field, [&spin, direction] { spin.step(direction); });
+    }
+    return TRUE;  // the control's own position never moves
+}
+
+void MainWindow::on_activate(UINT state)
+{
+    if (state == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(m_window, focus))
+            m_last_focus = focus;
+        return;
+    }
+    if (!m_last_focus)
+        return;
+    // Back by the keyboard, mostly Alt+Tab: its keys are not the field's.
+    if (state == WA_ACTIVE)
+        m_focus_key = tubaro::KeyChord{VK_TAB, kAltHeld};
+    SetFocus(m_last_focus);
+    m_focus_key.reset();
+}
+
+void MainWindow::click_option(Quantity mode)
+{
+    // One group: setting one option clears the other three.
+    for (Quantity each : tubaro::kQuantities)
+        m_options[each]->set(each == mode);
+    m_edge.run(tubaro::kQuantityControls[mode].option, [this, mode] { m_logic->option_click(mode); });
+}
+
+void MainWindow::report(const tubaro::EventEdge::Report& report)
+{
+    const std::wstring message = report.kind ? widen(tubaro::error_name(*report.kind)) : L"Errore interno";
+    RECT check_box;
+    GetWindowRect(control(ControlId::Check1), &check_box);
+    m_note.show(report.source ? control(*report.source) : m_window, message, check_box);
+}
+
+bool MainWindow::take_keyboard(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || !IsChild(m_window, message.hwnd))
+        return false;
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
+        return false;
+    if (message.wParam == VK_TAB) {
+        const bool back = GetKeyState(VK_SHIFT) < 0;
+        move_focus(back ? -1 : +1, tubaro::KeyChord{VK_TAB, back ? kShiftHeld : 0});
+        return true;
+    }
+    const auto id = control_of(GetDlgCtrlID(message.hwnd));
+    if (id && quantity_of_option(*id)) {
+        switch (message.wParam) {
+        case VK_DOWN:
+        case VK_RIGHT: step_option(+1); return true;
+        case VK_UP:
+        case VK_LEFT: step_option(-1); return true;
+        default: break;
+        }
+    }
+    return false;
+}
+
+void MainWindow::move_focus(int direction, tubaro::KeyChord key)
+{
+    // Those that take the focus by Tab, in the order of their tab indexes:
+    // the text boxes, the check box and the set option button. Labels never
+    // do, and the up-down controls have no focus of their own here.
+    std::vector<const ControlSpec*> order;
+    for (const ControlSpec& row : tubaro::kWindowControls) {
+        const bool takes_focus = row.kind == ControlKind::TextBox || row.kind == ControlKind::CheckBox ||
+                                 (row.kind == ControlKind::OptionButton &&
+                                  SendMessageW(control(row.id), BM_GETCHECK, 0, 0) == BST_CHECKED);
+        if (takes_focus && IsWindowVisible(control(row.id)))
+            order.push_back(&row);
+    }
+    std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
+
+    const HWND focus = GetFocus();
+    const auto at = std::find_if(order.begin(), order.end(), [&](auto* row) { return control(row->id) == focus; });
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    const std::ptrdiff_t from = at == order.end() ? (direction > 0 ? -1 : 0) : at - order.begin();
+    const ControlSpec& next = *order[static_cast<std::size_t>(((from + direction) % count + count) % count)];
+
+    // Show the focus, as dialogs do once the keyboard is in use.
+    SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    m_focus_key = key;
+    SetFocus(control(next.id));
+    m_focus_key.reset();
+    if (next.kind == ControlKind::TextBox)
+        SendMessageW(control(next.id), EM_SETSEL, 0, -1);  // typing replaces, as in a dialog
+}
+
+void MainWindow::step_option(int direction)
+{
+    Quantity mode = tubaro::start_mode();
+    for (Quantity each : tubaro::kQuantities)
+        if (m_options[each]->is_set())
+            mode = each;
+    const int next = (static_cast<int>(mode) + direction + 4) % 4;
+    const Quantity target = tubaro::kQuantities[static_cast<std::size_t>(next)];
+    SetFocus(m_options[target]->handle());
+    click_option(target);
+}

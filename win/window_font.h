@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+// A text and the room, in pixels, that its control gives it.
+struct TextRoom {
+    std::wstring text;
+    SIZE room;
+};
+
+// The window's font: the system's message font at the window's resolution,
+// made smaller only when a text would not fit its room, since the layout's
+// sizes are fixed. One measurement at the system's size gives the size and
+// one check confirms it.
+class WindowFont {
+public:
+    void fit(HWND window, UINT dots_per_inch, const std::vector<TextRoom>& texts);
+    HFONT handle() const { return m_font.get(); }
+
+private:
+    struct Deleter {
+        void operator()(HFONT font) const { DeleteObject(font); }
+    };
+    std::unique_ptr<std::remove_pointer_t<HFONT>, Deleter> m_font;
+};
