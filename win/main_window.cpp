@@ -206,8 +206,10 @@ void MainWindow::lay_out()
     for (const ControlSpec& row : tubaro::kWindowControls) {
         const tubaro::PixelRect place = tubaro::to_pixels(row, static_cast<int>(m_dpi));
         MoveWindow(control(row.id), place.left, place.top, place.width, place.height, FALSE);
+        // A label's box reaches its field (Label3 overlaps Text_D by 15
+        // twips): its text keeps a margin short of it.
         if (row.kind == ControlKind::Label)
-            texts.push_back({widen(row.text), {place.width, place.height}});
+            texts.push_back({widen(row.text), {place.width - 2 * margin, place.height}});
         else if (row.kind == ControlKind::TextBox)
             texts.push_back({widen(row.text), {place.width - 2 * (border + margin), place.height - 2 * border}});
     }
