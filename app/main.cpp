@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "main_window.h"
@@ -30,11 +31,9 @@ QString from_utf8(std::string_view text)
 }
 
 // Writes an answer to standard output, checked to the last close.
-int answer(std::string_view first, std::string_view second = {})
+int answer(const std::string& text)
 {
-    const bool written = std::fwrite(first.data(), 1, first.size(), stdout) == first.size() &&
-                         std::fwrite(second.data(), 1, second.size(), stdout) == second.size() &&
-                         std::fflush(stdout) == 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
     const int error = written ? 0 : errno;
     if (std::fclose(stdout) != 0 || !written) {
         std::fprintf(stderr, "TubaroGAS: scrittura non riuscita: %s\n", std::strerror(error ? error : errno));
@@ -63,9 +62,9 @@ std::optional<int> answer_command_line(int argc, char* argv[])
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h")
-            return answer(kHelp);
+            return answer(std::string(kHelp));
         if (argument == "--version")
-            return answer("TubaroGAS (Tubaro GAS) ", std::string(tubaro::kVersionText) + "\n");
+            return answer("TubaroGAS (Tubaro GAS) " + std::string(tubaro::kVersionText) + "\n");
     }
     return std::nullopt;
 }
