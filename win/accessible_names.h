@@ -10,8 +10,9 @@
 // Names for assistive technology on controls whose own text would not give
 // one (the option buttons and the check box have no caption; an edit takes
 // its name from the label before it, which the indicator has none of):
-// Microsoft Active Accessibility's dynamic annotation. Where the service is
-// missing (Wine has none), the controls keep their tooltips and nothing more.
+// Microsoft Active Accessibility's dynamic annotation. Where the service
+// refuses (Wine 8 answers E_NOTIMPL), the controls keep their tooltips and
+// nothing more.
 class AccessibleNames {
 public:
     AccessibleNames();
