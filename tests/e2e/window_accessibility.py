@@ -117,14 +117,17 @@ keys("key", "ctrl+a")
 keys("key", "ctrl+c")
 selection = find(DIAMETER).queryText()
 check(selection.getNSelections() == 1, "Ctrl+A selection kept after the recalculation")
-copied = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
-check(copied == "37", "clipboard after Ctrl+A, Ctrl+C in Text_D: %r" % copied)
+def clipboard():
+    return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
+
+
+check(wait_for(lambda: clipboard() == "37"), "clipboard after Ctrl+A, Ctrl+C in Text_D: %r" % clipboard())
 
 # A failing step shows the note, an alert whose name is the message, and
 # says so on the bus; the next good recalculation takes it away.
 set_text(LENGTH, "1")
 find(LENGTH_DOWN).queryAction().doAction(0)
-check(text(LENGTH) == "0", "stepped length")
+check(wait_for(lambda: text(LENGTH) == "0"), "stepped length")
 check(wait_for(lambda: len(error_notes()) == 1), "an error note is shown")
 notes = error_notes()
 if notes:
@@ -134,7 +137,7 @@ check(("object:state-changed:showing", "alert", "Divisione per zero", 1) in even
       "no showing event for the alert: %r" % events)
 set_text(LENGTH, "29")
 find(LENGTH_UP).queryAction().doAction(0)
-check(text(LENGTH) == "30" and text(DIAMETER) == "37", "recalculated after the step")
+check(wait_for(lambda: text(LENGTH) == "30" and text(DIAMETER) == "37"), "recalculated after the step")
 check(wait_for(lambda: not error_notes()), "the note goes at the next good recalculation")
 
 
@@ -148,18 +151,18 @@ def arm():
 arm()
 focus(LOSS)
 keys("key", "Tab")
-check(find(POWER).getState().contains(pyatspi.STATE_FOCUSED), "Tab reaches Text_P")
+check(wait_for(lambda: find(POWER).getState().contains(pyatspi.STATE_FOCUSED)), "Tab reaches Text_P")
 check(text(DIAMETER) == "37", "the Tab's release recalculated")
 keys("key", "shift")
-check(text(DIAMETER) == "15", "a Shift released in the field did not recalculate")
+check(wait_for(lambda: text(DIAMETER) == "15"), "a Shift released in the field did not recalculate")
 
 arm()
 focus(POWER_SPIN)
 keys("keydown", "shift", "key", "Tab")
-check(find(POWER).getState().contains(pyatspi.STATE_FOCUSED), "Shift+Tab reaches Text_P")
+check(wait_for(lambda: find(POWER).getState().contains(pyatspi.STATE_FOCUSED)), "Shift+Tab reaches Text_P")
 check(text(DIAMETER) == "37", "the Shift+Tab's release recalculated")
 keys("keyup", "shift")
-check(text(DIAMETER) == "15", "the Shift released after Shift+Tab did not recalculate")
+check(wait_for(lambda: text(DIAMETER) == "15"), "the Shift released after Shift+Tab did not recalculate")
 
 arm()
 focus(LOSS)
@@ -167,7 +170,7 @@ keys("keydown", "shift")
 click(POWER)
 check(text(DIAMETER) == "37", "a click recalculated")
 keys("keyup", "shift")
-check(text(DIAMETER) == "15", "a Shift held across a click did not recalculate on release")
+check(wait_for(lambda: text(DIAMETER) == "15"), "a Shift held across a click did not recalculate on release")
 
 # Alt+Tab away and back: the window manager keeps the keys; no recalculation.
 arm()
