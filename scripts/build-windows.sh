@@ -13,7 +13,7 @@ build="$root/build-windows"
 packages=(
   cmake ninja-build g++-mingw-w64-x86-64-posix
   wine wine64 nsis googletest
-  xvfb xauth xdotool x11-utils imagemagick openbox python3
+  xvfb xauth xdotool x11-utils imagemagick openbox wmctrl python3
 )
 "$root/scripts/install-packages.sh" "${packages[@]}"
 

@@ -27,7 +27,8 @@ start_virtual_display
 # (Wine's locale follows the environment's, which is English here).
 wine reg add "$international" /v sDecimal /d , /f >/dev/null 2>&1
 wine "$program" >"$work/window.log" 2>&1 &
-pids+=($!)
+window_process=$!
+pids+=($window_process)
 # The first start of a prefix may take a while.
 for _ in $(seq 600); do
   xdotool search --name "^Tubaro GAS$" >/dev/null 2>&1 && break
@@ -38,6 +39,15 @@ if ! /usr/bin/python3 "$here/window_under_wine.py" "$probe" "$golden" "$screensh
   tail -n 20 "$work/window.log" >&2
   exit 1
 fi
+
+# Closing the one window ends the program, normally.
+wmctrl -c "Tubaro GAS"
+for _ in $(seq 100); do kill -0 "$window_process" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$window_process" 2>/dev/null; then
+  echo "FAIL: the program did not end when its window closed" >&2
+  exit 1
+fi
+wait "$window_process" || { echo "FAIL: the program ended with status $?" >&2; exit 1; }
 
 # tubarogas-calc.exe reads the same setting when no --separatore is given.
 length=$(wine "$calc" lunghezza --diametro 37 --potenza 116,5 --perdita 100 | tr -d '\r')
