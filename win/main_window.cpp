@@ -110,12 +110,7 @@ MainWindow::MainWindow(HINSTANCE instance, std::string decimal_separator)
     set_window_icon();
 }
 
-MainWindow::~MainWindow()
-{
-    for (HICON icon : m_icons)
-        if (icon)
-            DestroyIcon(icon);
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::create_controls(const std::string& decimal_separator)
 {
@@ -235,9 +230,7 @@ void MainWindow::set_window_icon()
         const HICON icon =
             static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TUBAROGAS), IMAGE_ICON, sizes[i], sizes[i], 0));
         SendMessageW(m_window, WM_SETICON, kinds[i], reinterpret_cast<LPARAM>(icon));
-        if (m_icons[i])
-            DestroyIcon(m_icons[i]);
-        m_icons[i] = icon;
+        m_icons[i].reset(icon);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 #include "accessible_names.h"
 #include "description_tips.h"
@@ -78,7 +79,11 @@ private:
     ErrorNote m_note;
     DescriptionTips m_tips;
     AccessibleNames m_names;
-    HICON m_icons[2] = {nullptr, nullptr};
+    struct IconDeleter {
+        void operator()(HICON icon) const { DestroyIcon(icon); }
+    };
+    // The big and the small icon at the window's resolution.
+    std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter> m_icons[2];
     HWND m_last_focus = nullptr;
     // The key that is moving the focus right now, for the field it reaches.
     std::optional<tubaro::KeyChord> m_focus_key;
