@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Prints random tubarogas-calc batch lines, the same for the same seed: every
-# mode, whole and fractional numbers with either separator, signs, spaces,
-# empty fields, words, huge numbers, and now and then a line of the wrong
-# shape. For comparing two builds byte for byte (bench/compare_batch.sh).
-# Usage: bench/random_batch.sh [LINES] [SEED]
+# Prints random tubarogas-calc batch lines, the same ones for the same
+# generator state (the second argument): every mode, whole and fractional
+# numbers with either separator, signs, spaces, empty fields, words, huge
+# numbers, and now and then a line of the wrong shape. For comparing two
+# builds byte for byte (bench/compare_batch.sh).
+# Usage: bench/random_batch.sh [LINES] [GENERATOR_STATE]
 set -euo pipefail
 lines=${1:-100000}
-seed=${2:-20261207}
-awk -v lines="$lines" -v seed="$seed" '
+state=${2:-20261207}
+awk -v lines="$lines" -v state="$state" '
 function pick(n) { return int(rand() * n) }
 function digits(n,   s, i) { s = ""; for (i = 0; i < n; i++) s = s pick(10); return s }
 function number(   r, s) {
@@ -26,7 +27,7 @@ function number(   r, s) {
   return s
 }
 BEGIN {
-  srand(seed)
+  srand(state)
   split("D P Y L diametro potenza perdita lunghezza X", modes, " ")
   for (i = 0; i < lines; i++) {
     r = pick(1000)
