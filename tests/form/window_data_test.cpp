@@ -55,15 +55,5 @@ TEST(WindowData, ClientArea)
     EXPECT_EQ(twips_to_pixels(kClientWidthTwips, 144), 311);  // 310.5, half away from zero
 }
 
-TEST(WindowData, StartValues)
-{
-    EXPECT_EQ(start_mode(), Quantity::Diameter);
-    EXPECT_EQ(control_spec(ControlId::Text_Pollici).text, "1\"1/2");
-    EXPECT_TRUE(control_spec(ControlId::UpDown_D).has(kHiddenAtStart));
-    EXPECT_TRUE(control_spec(ControlId::Check1).has(kSetAtStart));
-    EXPECT_EQ(control_spec(kQuantityControls[Quantity::Loss].field).name, "Text_Y");
-    EXPECT_EQ(control_spec(ControlId::Text_Y).tab_index, 0);
-}
-
 }  // namespace
 }  // namespace tubaro
