@@ -56,11 +56,6 @@ constexpr std::string_view kHelp =
     "non si puo' aprire o leggere; 3 errore di calcolo (il nome dell'errore e'\n"
     "sullo standard error); 4 scrittura non riuscita (disco pieno, pipe chiusa).\n";
 
-// Where the separator comes from without --separatore, which differs by
-// platform.
-const std::string kSeparatorNote = "\nSenza --separatore il separatore decimale e' quello delle impostazioni\n"
-                                   "internazionali, " + std::string(kRegionalSettingsSource) + ".\n";
-
 void say(std::string_view message)
 {
     std::fprintf(stderr, "tubarogas-calc: %.*s\n", static_cast<int>(message.size()), message.data());
@@ -148,7 +143,11 @@ int tubarogas_calc(std::span<const char* const> arguments)
         output.write(kUsage);
         output.write("\n");
         output.write(kHelp);
-        output.write(kSeparatorNote);
+        // Where the separator comes from without --separatore differs by
+        // platform.
+        output.write("\nSenza --separatore il separatore decimale e' quello delle impostazioni\ninternazionali, ");
+        output.write(kRegionalSettingsSource);
+        output.write(".\n");
         return finish(output, kSucceeded);
     case CommandLine::Request::Version:
         output.write("tubarogas-calc (Tubaro GAS) ");
