@@ -34,7 +34,7 @@ TOOLINFOW ErrorNote::tool() const
     return info;
 }
 
-void ErrorNote::create(HWND owner, HFONT font)
+void ErrorNote::create(HWND owner)
 {
     m_owner = owner;
     // No owner window: Wine will not make a window topmost that owns a
@@ -45,7 +45,6 @@ void ErrorNote::create(HWND owner, HFONT font)
     TOOLINFOW info = tool();
     SendMessageW(m_note, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     SendMessageW(m_note, TTM_SETTITLEW, TTI_ERROR, reinterpret_cast<LPARAM>(L"Tubaro GAS"));
-    SendMessageW(m_note, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 void ErrorNote::show(HWND anchor, const std::wstring& message, const RECT& keep_clear)

@@ -22,7 +22,7 @@ public:
     ErrorNote(const ErrorNote&) = delete;
     ErrorNote& operator=(const ErrorNote&) = delete;
 
-    void create(HWND owner, HFONT font);
+    void create(HWND owner);
     // Shows the note under `anchor` (or the owner), clear of `keep_clear`
     // (screen coordinates).
     void show(HWND anchor, const std::wstring& message, const RECT& keep_clear);

@@ -97,7 +97,7 @@ MainWindow::MainWindow(HINSTANCE instance, std::string decimal_separator)
     create_controls(decimal_separator);
     bind_form(decimal_separator);
     wire_events();
-    m_note.create(m_window, nullptr);
+    m_note.create(m_window);
     m_tips.create();
     for (const ControlSpec& row : tubaro::kWindowControls) {
         if (row.kind == ControlKind::Label)
