@@ -6,6 +6,8 @@
 # Runs the programs under Wine (WINEPREFIX set by the caller).
 # Usage: check_distribution.sh ZIP INSTALLER file_version.exe VERSION
 set -euo pipefail
+# Wine quiet, and asking for no add-ons, however the caller started it.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 zip=$1
 installer=$2
 file_version=$3

@@ -4,6 +4,8 @@
 # its Linux path is given as Wine's Z: path, and arguments pass in UTF-8.
 # Usage: run_under_wine.sh PROGRAM.exe [ARGUMENTS...]
 set -euo pipefail
+# Wine quiet, and asking for no add-ons, however the caller started it.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 program=$1
 shift
 arguments=()

@@ -5,6 +5,8 @@
 # with the same settings. The wineserver ends before the display does.
 # Usage: window_under_wine.sh TubaroGAS.exe window_probe.exe golden_rows.exe tubarogas-calc.exe SCREENSHOT.png
 set -euo pipefail
+# Wine quiet, and asking for no add-ons, however the caller started it.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 program=$1
 probe=$2
 golden=$3
