@@ -26,7 +26,6 @@ public:
     std::string text() const override;
     void set_text(std::string_view text) override;
 
-    HWND handle() const { return m_edit; }
 
     // EN_CHANGE, which the window forwards here.
     void changed();

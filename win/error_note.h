@@ -27,7 +27,6 @@ public:
     // (screen coordinates).
     void show(HWND anchor, const std::wstring& message, const RECT& keep_clear);
     void hide();
-    bool shown() const { return m_shown; }
     HWND handle() const { return m_note; }
 
 private:

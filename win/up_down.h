@@ -18,7 +18,6 @@ public:
 
     void set_visible(bool visible) override { ShowWindow(m_up_down, visible ? SW_SHOWNA : SW_HIDE); }
     bool visible() const { return IsWindowVisible(m_up_down) != FALSE; }
-    HWND handle() const { return m_up_down; }
 
     // +1 up, -1 down.
     void step(int direction);
