@@ -8,11 +8,12 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include <algorithm>
 #include <limits>
 #include <vector>
 
 #include "font_fit.h"
+#include "keyboard.h"
+#include "navigation_key.h"
 #include "quantity.h"
 #include "twips.h"
 
@@ -91,7 +92,6 @@ MainWindow::MainWindow(const std::string& decimal_separator, QWidget* parent)
     });
 
     wire_events();
-    set_tab_order();
     fit_font();
     control(ControlId::Text_Y)->setFocus();
 }
@@ -193,6 +193,7 @@ void MainWindow::wire_events()
         };
         up_down->on_notification = [this, quantity] { m_logic->spin_notification(quantity); };
         const ControlId option = row.option;
+        control(option)->installEventFilter(this);
         connect(static_cast<QRadioButton*>(control(option)), &QRadioButton::clicked, this, [this, option, quantity] {
             m_edge.run(option, [this, quantity] { m_logic->option_click(quantity); });
         });
@@ -201,20 +202,74 @@ void MainWindow::wire_events()
     connect(static_cast<QCheckBox*>(control(ControlId::Check1)), &QCheckBox::clicked, this,
             [this] { m_edge.run(ControlId::Check1, [this] { m_logic->stay_on_top_click(); }); });
 
+    control(ControlId::Text1)->installEventFilter(this);
     m_text_boxes[index(ControlId::Text1)]->on_click = [this] {
         m_edge.run(ControlId::Text1, [this] { m_logic->information_click(); });
     };
 }
 
-void MainWindow::set_tab_order()
+tubaro::Quantity MainWindow::mode() const
 {
-    std::vector<const ControlSpec*> order;
+    for (Quantity quantity : tubaro::kQuantities)
+        if (m_options[index(tubaro::kQuantityControls[quantity].option)]->is_set())
+            return quantity;
+    return tubaro::start_mode();
+}
+
+std::optional<ControlId> MainWindow::control_id(const QWidget* widget) const
+{
     for (const ControlSpec& row : tubaro::kWindowControls)
-        if (row.kind != ControlKind::Label)
-            order.push_back(&row);
-    std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(control(order[i - 1]->id), control(order[i]->id));
+        if (control(row.id) == widget)
+            return row.id;
+    return std::nullopt;
+}
+
+bool MainWindow::focusNextPrevChild(bool next)
+{
+    tubaro::PerQuantity<bool> shown{};
+    for (Quantity quantity : tubaro::kQuantities)
+        shown[quantity] = !control(tubaro::kQuantityControls[quantity].spin)->isHidden();
+    // The focus may sit in a spin control's arrow or elsewhere inside a
+    // control: the control is the child of the window that holds it.
+    QWidget* focus = focusWidget();
+    while (focus && focus->parentWidget() != this)
+        focus = focus->parentWidget();
+    const ControlId target = tubaro::next_tab_stop(mode(), shown, control_id(focus), next ? +1 : -1);
+    control(target)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void MainWindow::choose_option(Quantity target)
+{
+    auto* option = static_cast<QRadioButton*>(control(tubaro::kQuantityControls[target].option));
+    option->setChecked(true);  // the group clears the others
+    option->setFocus(Qt::OtherFocusReason);
+    m_edge.run(tubaro::kQuantityControls[target].option, [this, target] { m_logic->option_click(target); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key_event = static_cast<QKeyEvent*>(event);
+    const auto key = navigation_key(*key_event);
+    if (!key)
+        return false;
+    if (watched == control(ControlId::Text1)) {
+        // Each press is one, as each click is; a held key is not a stream.
+        if (!tubaro::presses_information_field(*key))
+            return false;
+        if (!key_event->isAutoRepeat())
+            m_edge.run(ControlId::Text1, [this] { m_logic->information_click(); });
+        return true;
+    }
+    // One of the option buttons: Qt's own arrow keys would move by geometry
+    // and stop at the ends; the group moves by the form's order and wraps.
+    if (const auto target = tubaro::option_after(mode(), *key)) {
+        choose_option(*target);
+        return true;
+    }
+    return false;
 }
 
 void MainWindow::fit_font()

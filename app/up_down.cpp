@@ -5,6 +5,8 @@
 #include <QStyleOptionFocusRect>
 #include <QToolButton>
 
+#include "navigation_key.h"
+
 namespace {
 
 QToolButton* arrow_button(Qt::ArrowType arrow, const QString& name, QWidget* parent)
@@ -46,10 +48,11 @@ void UpDown::step(int direction)
 
 void UpDown::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Up)
-        request_step(+1);
-    else if (event->key() == Qt::Key_Down)
-        request_step(-1);
+    // A held key repeats its press, and each press is a step, as holding an
+    // arrow button is.
+    const auto key = navigation_key(*event);
+    if (const auto direction = key ? tubaro::spin_direction(*key) : std::nullopt)
+        request_step(*direction);
     else
         QWidget::keyPressEvent(event);
 }

@@ -99,16 +99,46 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), edit(tubaro::ControlId::Text_Y));
     }
 
-    void tab_order()
+    // Keyboard alone: a Tab cycle, a mode change by the arrow keys, the
+    // cycle of the new mode, a spin step by Up, the information field by
+    // Space and by Enter.
+    void keyboard_alone()
     {
-        const tubaro::ControlId expected[] = {tubaro::ControlId::Text_P,          tubaro::ControlId::UpDown_P, tubaro::ControlId::Text_L,
-                                      tubaro::ControlId::Option_Diametro, tubaro::ControlId::UpDown_Y, tubaro::ControlId::Check1,
-                                      tubaro::ControlId::Text1,           tubaro::ControlId::Text_D,   tubaro::ControlId::UpDown_L,
-                                      tubaro::ControlId::Text_Pollici,    tubaro::ControlId::Text_Y};
-        for (tubaro::ControlId id : expected) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), widget(id)->objectName());
-        }
+        using C = tubaro::ControlId;
+        const auto tab_cycle = [this](std::initializer_list<C> expected) {
+            for (C id : expected) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget()->objectName(), widget(id)->objectName());
+            }
+        };
+        tab_cycle({C::Text_P, C::UpDown_P, C::Text_L, C::Option_Diametro, C::UpDown_Y, C::Check1, C::Text1, C::Text_D,
+                   C::UpDown_L, C::Text_Pollici, C::Text_Y});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), edit(C::Text_Pollici));
+
+        tab_cycle({C::Text_Y, C::Text_P, C::UpDown_P, C::Text_L, C::Option_Diametro});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);  // wraps to the last
+        QVERIFY(widget<QRadioButton>(C::Option_Lunghezza)->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QVERIFY(widget<QRadioButton>(C::Option_Diametro)->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(widget<QRadioButton>(C::Option_Potenza)->isChecked());
+        QCOMPARE(QApplication::focusWidget(), widget(C::Option_Potenza));
+        QVERIFY(up_down(C::UpDown_D)->isVisible() && !up_down(C::UpDown_P)->isVisible());
+
+        tab_cycle({C::UpDown_Y, C::Check1, C::Text1, C::Text_D, C::UpDown_D});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(edit(C::Text_D)->text(), QStringLiteral("38"));
+        QCOMPARE(edit(C::Text_P)->text(), QStringLiteral("124"));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), edit(C::Text1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(edit(C::Text1)->text(), QStringLiteral("https://www.tubaro.example/gas"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(edit(C::Text1)->text(), QStringLiteral("Versione Beta - 2004 11 19"));
+        QCOMPARE(edit(C::Text_P)->text(), QStringLiteral("124"));  // no recalculation
     }
 
     void typing_recalculates_and_updates_the_designation()

@@ -1,0 +1,91 @@
+#include "keyboard.h"
+
+#include <algorithm>
+
+namespace tubaro {
+
+namespace {
+
+bool takes_focus(const ControlSpec& row, Quantity mode, const PerQuantity<bool>& spin_shown)
+{
+    switch (row.kind) {
+    case ControlKind::Label: return false;
+    case ControlKind::TextBox:
+    case ControlKind::CheckBox: return true;
+    case ControlKind::OptionButton: return row.id == kQuantityControls[mode].option;
+    case ControlKind::SpinControl:
+        for (Quantity quantity : kQuantities)
+            if (kQuantityControls[quantity].spin == row.id)
+                return spin_shown[quantity];
+        return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<ControlId> tab_stops(Quantity mode, const PerQuantity<bool>& spin_shown)
+{
+    std::vector<const ControlSpec*> rows;
+    for (const ControlSpec& row : kWindowControls)
+        if (takes_focus(row, mode, spin_shown))
+            rows.push_back(&row);
+    std::sort(rows.begin(), rows.end(), [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
+    std::vector<ControlId> stops;
+    stops.reserve(rows.size());
+    for (const ControlSpec* row : rows)
+        stops.push_back(row->id);
+    return stops;
+}
+
+ControlId next_tab_stop(Quantity mode, const PerQuantity<bool>& spin_shown, std::optional<ControlId> from,
+                        int direction)
+{
+    const std::vector<ControlId> stops = tab_stops(mode, spin_shown);
+    const bool forward = direction >= 0;
+    if (!from)
+        return forward ? stops.front() : stops.back();
+    // Stops are in tab-index order, so the neighbour is the first stop past
+    // the present control's index, the control itself excluded.
+    const int at = control_spec(*from).tab_index;
+    if (forward) {
+        for (ControlId stop : stops)
+            if (control_spec(stop).tab_index > at)
+                return stop;
+        return stops.front();
+    }
+    for (auto stop = stops.rbegin(); stop != stops.rend(); ++stop)
+        if (control_spec(*stop).tab_index < at)
+            return *stop;
+    return stops.back();
+}
+
+std::optional<int> spin_direction(NavigationKey key)
+{
+    switch (key) {
+    case NavigationKey::Up: return +1;
+    case NavigationKey::Down: return -1;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<Quantity> option_after(Quantity mode, NavigationKey key)
+{
+    int step = 0;
+    switch (key) {
+    case NavigationKey::Up:
+    case NavigationKey::Left: step = -1; break;
+    case NavigationKey::Down:
+    case NavigationKey::Right: step = +1; break;
+    default: return std::nullopt;
+    }
+    const auto count = static_cast<int>(kQuantities.size());
+    return kQuantities[static_cast<std::size_t>((static_cast<int>(mode) + step + count) % count)];
+}
+
+bool presses_information_field(NavigationKey key)
+{
+    return key == NavigationKey::Space || key == NavigationKey::Enter;
+}
+
+}  // namespace tubaro

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "quantity.h"
+#include "window_data.h"
+
+namespace tubaro {
+
+// What the keyboard does in the window, the same on every front end, so a
+// keyboard-only user can reach everything a mouse can.
+
+// The controls that take the focus by Tab, in ascending tab index: the value
+// fields, Text_Pollici and Text1 (read-only ones too, so they can be read and
+// copied), every shown spin control, the option button that is set (the
+// group's one stop; the arrow keys move within it) and Check1. Labels never.
+std::vector<ControlId> tab_stops(Quantity mode, const PerQuantity<bool>& spin_shown);
+
+// The control Tab (+1) or Shift+Tab (-1) moves the focus to from `from`,
+// wrapping around at either end. From a control that is no stop (a label, an
+// option button not set, a hidden spin control) it is the next stop by tab
+// index in that direction; from nowhere, the first stop (last for Shift+Tab).
+ControlId next_tab_stop(Quantity mode, const PerQuantity<bool>& spin_shown, std::optional<ControlId> from,
+                        int direction);
+
+// The keys with a meaning beyond typing, by their meaning; each front end
+// maps its own key codes to these.
+enum class NavigationKey { Up, Down, Left, Right, Space, Enter };
+
+// A spin control with the focus steps as its arrows do: Up +1, Down -1.
+std::optional<int> spin_direction(NavigationKey key);
+
+// In the option group Up and Left set the previous option, Down and Right
+// the next, wrapping around (D P Y L D ...).
+std::optional<Quantity> option_after(Quantity mode, NavigationKey key);
+
+// The information field answers Space and Enter as it answers a click.
+bool presses_information_field(NavigationKey key);
+
+}  // namespace tubaro
