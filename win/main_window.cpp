@@ -3,10 +3,11 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "control_ids.h"
+#include "keyboard.h"
+#include "navigation_key.h"
 #include "resource_ids.h"
 #include "wide_text.h"
 
@@ -41,7 +42,7 @@ NativeControl native_control(const ControlSpec& row)
             style |= ES_READONLY;
         return {WS_EX_CLIENTEDGE, L"EDIT", style};
     }
-    case ControlKind::SpinControl: return {0, UPDOWN_CLASSW, WS_CHILD | shown | UDS_NOTHOUSANDS};
+    case ControlKind::SpinControl: return {0, UPDOWN_CLASSW, WS_CHILD | shown | WS_TABSTOP | UDS_NOTHOUSANDS};
     case ControlKind::OptionButton: return {0, L"BUTTON", WS_CHILD | shown | WS_TABSTOP | BS_RADIOBUTTON};
     case ControlKind::CheckBox: return {0, L"BUTTON", WS_CHILD | shown | WS_TABSTOP | BS_AUTOCHECKBOX};
     }
@@ -144,6 +145,8 @@ void MainWindow::create_controls(const std::string& decimal_separator)
         case ControlKind::SpinControl:
             break;
         }
+        if (row.kind != ControlKind::Label && row.kind != ControlKind::TextBox)
+            m_focus_frames.push_back(std::make_unique<FocusFrame>(native));
     }
 
     for (Quantity quantity : tubaro::kQuantities) {
@@ -383,56 +386,58 @@ bool MainWindow::take_keyboard(const MSG& message)
         return true;
     }
     const auto id = control_of(GetDlgCtrlID(message.hwnd));
-    if (id && quantity_of_option(*id)) {
-        switch (message.wParam) {
-        case VK_DOWN:
-        case VK_RIGHT: step_option(+1); return true;
-        case VK_UP:
-        case VK_LEFT: step_option(-1); return true;
-        default: break;
+    const auto key = navigation_key(message.wParam);
+    if (!id || !key)
+        return false;
+    show_focus();
+    if (quantity_of_option(*id)) {
+        if (const auto target = tubaro::option_after(mode(), *key)) {
+            SetFocus(m_options[*target]->handle());
+            click_option(*target);
+            return true;
         }
+    } else if (const auto quantity = quantity_of_spin(*id)) {
+        // Each press a step, the key's own repeat included, as a held arrow.
+        if (const auto direction = tubaro::spin_direction(*key)) {
+            UpDownControl& spin = *m_spins[*quantity];
+            m_edge.run(tubaro::kQuantityControls[*quantity].field, [&spin, &direction] { spin.step(*direction); });
+            return true;
+        }
+    } else if (*id == ControlId::Text1 && tubaro::presses_information_field(*key)) {
+        // One press, one toggle: a held key's repeats are not presses.
+        const bool repeated = (message.lParam & (1 << 30)) != 0;
+        if (!repeated)
+            m_edge.run(ControlId::Text1, [this] { m_logic->information_click(); });
+        return true;
     }
     return false;
 }
 
-void MainWindow::move_focus(int direction, tubaro::KeyChord key)
+Quantity MainWindow::mode() const
 {
-    // Those that take the focus by Tab, in the order of their tab indexes:
-    // the text boxes, the check box and the set option button. Labels never
-    // do, and the up-down controls have no focus of their own here.
-    std::vector<const ControlSpec*> order;
-    for (const ControlSpec& row : tubaro::kWindowControls) {
-        const bool takes_focus = row.kind == ControlKind::TextBox || row.kind == ControlKind::CheckBox ||
-                                 (row.kind == ControlKind::OptionButton &&
-                                  SendMessageW(control(row.id), BM_GETCHECK, 0, 0) == BST_CHECKED);
-        if (takes_focus && IsWindowVisible(control(row.id)))
-            order.push_back(&row);
-    }
-    std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
-
-    const HWND focus = GetFocus();
-    const auto at = std::find_if(order.begin(), order.end(), [&](auto* row) { return control(row->id) == focus; });
-    const auto count = static_cast<std::ptrdiff_t>(order.size());
-    const std::ptrdiff_t from = at == order.end() ? (direction > 0 ? -1 : 0) : at - order.begin();
-    const ControlSpec& next = *order[static_cast<std::size_t>(((from + direction) % count + count) % count)];
-
-    // Show the focus, as dialogs do once the keyboard is in use.
-    SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-    m_focus_key = key;
-    SetFocus(control(next.id));
-    m_focus_key.reset();
-    if (next.kind == ControlKind::TextBox)
-        SendMessageW(control(next.id), EM_SETSEL, 0, -1);  // typing replaces, as in a dialog
-}
-
-void MainWindow::step_option(int direction)
-{
-    Quantity mode = tubaro::start_mode();
     for (Quantity each : tubaro::kQuantities)
         if (m_options[each]->is_set())
-            mode = each;
-    const int next = (static_cast<int>(mode) + direction + 4) % 4;
-    const Quantity target = tubaro::kQuantities[static_cast<std::size_t>(next)];
-    SetFocus(m_options[target]->handle());
-    click_option(target);
+            return each;
+    return tubaro::start_mode();
+}
+
+void MainWindow::show_focus()
+{
+    // As dialogs do once the keyboard is in use.
+    SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+void MainWindow::move_focus(int direction, tubaro::KeyChord key)
+{
+    tubaro::PerQuantity<bool> shown{};
+    for (Quantity quantity : tubaro::kQuantities)
+        shown[quantity] = m_spins[quantity]->visible();
+    const ControlId next = tubaro::next_tab_stop(mode(), shown, control_of(GetDlgCtrlID(GetFocus())), direction);
+
+    show_focus();
+    m_focus_key = key;
+    SetFocus(control(next));
+    m_focus_key.reset();
+    if (tubaro::control_spec(next).kind == ControlKind::TextBox)
+        SendMessageW(control(next), EM_SETSEL, 0, -1);  // typing replaces, as in a dialog
 }

@@ -7,11 +7,13 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "accessible_names.h"
 #include "description_tips.h"
 #include "edit_box.h"
 #include "error_note.h"
+#include "focus_frame.h"
 #include "event_edge.h"
 #include "form_principale.h"
 #include "simple_controls.h"
@@ -38,8 +40,10 @@ public:
     // Shows the window with the focus in Text_Y.
     void show(int show_command);
 
-    // Tab, Shift+Tab and the option group's arrow keys, which the message
-    // loop offers here before dispatching a message; true when taken.
+    // The window's keys, which the message loop offers here before
+    // dispatching a message: Tab and Shift+Tab by the form's focus order,
+    // the option group's arrows, Up and Down on a spin control, Space and
+    // Enter on the information line. True when taken.
     bool take_keyboard(const MSG& message);
 
 private:
@@ -59,8 +63,9 @@ private:
     void report(const tubaro::EventEdge::Report& report);
 
     void click_option(tubaro::Quantity mode);
+    tubaro::Quantity mode() const;
     void move_focus(int direction, tubaro::KeyChord key);
-    void step_option(int direction);
+    void show_focus();
 
     HWND control(tubaro::ControlId id) const { return m_controls[index(id)]; }
     static std::size_t index(tubaro::ControlId id) { return static_cast<std::size_t>(id); }
@@ -73,6 +78,8 @@ private:
     tubaro::PerQuantity<std::unique_ptr<RadioOption>> m_options;
     tubaro::PerQuantity<std::unique_ptr<UpDownControl>> m_spins;
     std::unique_ptr<CheckBoxControl> m_check;
+    // Around the spin controls, the option buttons and the check box.
+    std::vector<std::unique_ptr<FocusFrame>> m_focus_frames;
     std::unique_ptr<TopmostWindow> m_topmost;
     std::unique_ptr<tubaro::Form_Principale> m_logic;
     WindowFont m_font;

@@ -12,6 +12,8 @@
 // value of its own (no UDS_SETBUDDYINT): every click on an arrow arrives as
 // UDN_DELTAPOS, which the window hands to the event edge, and step() takes
 // the project's one spin step, which writes the field and then notifies.
+// It is a tab stop: with the focus, Up and Down step it (the window's
+// keyboard handling).
 class UpDownControl final : public tubaro::SpinControl {
 public:
     UpDownControl(HWND up_down, tubaro::TextBox& paired, int upper, std::string decimal_separator);

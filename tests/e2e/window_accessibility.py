@@ -186,6 +186,55 @@ try:
 finally:
     other.kill()
 
+# Keyboard alone: the Tab cycle of the diameter mode, a mode change by the
+# arrow keys, a spin step by Up, the information line by Space and Enter.
+NAMES = {"Text_D": DIAMETER, "Text_P": POWER, "Text_Y": LOSS, "Text_L": LENGTH,
+         "Text_Pollici": "Misura nominale del tubo, in pollici",
+         "Text1": "Informazioni sul programma: fare clic per cambiare", "Check1": "Sempre in primo piano",
+         "UpDown_D": "Regola il diametro", "UpDown_P": POWER_SPIN, "UpDown_Y": "Regola la perdita di carico",
+         "UpDown_L": "Regola la lunghezza equivalente", "Option_Diametro": "Calcola il diametro",
+         "Option_Potenza": "Calcola la potenza"}
+
+
+def focused():
+    for control, name in NAMES.items():
+        if find(name).getState().contains(pyatspi.STATE_FOCUSED):
+            return control
+    return "-"
+
+
+def tab_visits(count, key="Tab"):
+    visits = []
+    for _ in range(count):
+        before = focused()
+        keys("key", key)
+        wait_for(lambda: focused() != before)
+        visits.append(focused())
+    return visits
+
+
+set_text(POWER, "116")
+focus(LOSS)
+cycle = tab_visits(11)
+check(cycle == ["Text_P", "UpDown_P", "Text_L", "Option_Diametro", "UpDown_Y", "Check1", "Text1", "Text_D",
+                "UpDown_L", "Text_Pollici", "Text_Y"], "the Tab cycle: %r" % cycle)
+tab_visits(4)
+keys("key", "Down")
+check(wait_for(lambda: find(NAMES["Option_Potenza"]).getState().contains(pyatspi.STATE_CHECKED)),
+      "Down sets the next option")
+cycle = tab_visits(5)
+check(cycle == ["UpDown_Y", "Check1", "Text1", "Text_D", "UpDown_D"], "the Tab cycle in power mode: %r" % cycle)
+keys("key", "Up")
+check(wait_for(lambda: text(DIAMETER) == "38" and text(POWER) == "124"), "Up on UpDown_D steps and recalculates")
+tab_visits(2, "shift+Tab")
+info = NAMES["Text1"]
+before = text(info)
+keys("key", "space")
+check(wait_for(lambda: text(info) != before), "Space on the information line")
+shown = text(info)
+keys("key", "Return")
+check(wait_for(lambda: text(info) not in (shown, before)), "Enter on the information line")
+
 if failures:
     sys.exit("%d checks failed" % len(failures))
 print("window through the accessibility bus: ok")

@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         TabCycle{"Length", Quantity::Length,
                  {C::Text_Y, C::Text_P, C::UpDown_P, C::Text_L, C::UpDown_Y, C::Check1, C::Text1, C::Text_D,
                   C::UpDown_D, C::Option_Lunghezza, C::Text_Pollici}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row_info) { return std::string(row_info.param.name); });
 
 TEST(TabOrder, FromAControlThatIsNoStop)
 {

@@ -207,6 +207,44 @@ time.sleep(1)
 click("Text1")
 check(wait_until(lambda: probe.text("Text1") == "Versione Beta - 2004 11 19"), "second click: the version line")
 
+# Keyboard alone: the Tab cycle of the diameter mode, a mode change by the
+# arrow keys, a spin step by Up, the information line by Space and Enter.
+def tab_visits(count, key="Tab"):
+    visits = []
+    for _ in range(count):
+        before = probe.ask("focus")
+        xdotool("key", key)
+        wait_until(lambda: probe.ask("focus") != before)
+        visits.append(probe.ask("focus"))
+    return visits
+
+
+click("Text_Y")
+cycle = tab_visits(11)
+check(cycle == ["Text_P", "UpDown_P", "Text_L", "Option_Diametro", "UpDown_Y", "Check1", "Text1", "Text_D",
+                "UpDown_L", "Text_Pollici", "Text_Y"], "the Tab cycle: %r" % cycle)
+check(tab_visits(1, "shift+Tab") == ["Text_Pollici"], "Shift+Tab wraps back")
+tab_visits(5)
+xdotool("key", "Down")
+check(wait_until(lambda: probe.ask("checked Option_Potenza") == "1"), "Down sets the next option")
+check([probe.ask("visible " + SPINS[q]) for q in "DPYL"] == ["1", "0", "1", "1"], "Down: the spin controls follow")
+cycle = tab_visits(5)
+check(cycle == ["UpDown_Y", "Check1", "Text1", "Text_D", "UpDown_D"], "the Tab cycle in power mode: %r" % cycle)
+xdotool("key", "Up")
+check(wait_until(lambda: probe.text("Text_D") == "38" and probe.text("Text_P") == "124"), "Up on UpDown_D steps")
+tab_visits(2, "shift+Tab")
+check(probe.ask("focus") == "Text1", "Shift+Tab back to Text1")
+xdotool("key", "space")
+check(wait_until(lambda: probe.text("Text1") == "https://www.tubaro.example/gas"), "Space on the information line")
+xdotool("key", "Return")
+check(wait_until(lambda: probe.text("Text1") == "Versione Beta - 2004 11 19"), "Enter on the information line")
+check(probe.text("Text_P") == "124", "a key in the information line recalculated")
+tab_visits(1, "shift+Tab")
+xdotool("key", "space")
+check(wait_until(lambda: probe.ask("checked Check1") == "0" and probe.ask("topmost") == "0"), "Space on Check1")
+xdotool("key", "space")
+check(wait_until(lambda: probe.ask("topmost") == "1"), "Space on Check1 again")
+
 subprocess.run(["import", "-window", "root", screenshot], check=False)
 probe.close()
 
