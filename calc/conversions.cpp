@@ -1,11 +1,11 @@
 #include "conversions.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "error_kind.h"
+#include "plain_decimal.h"
 #include "rounding.h"
 
 namespace tubaro {
@@ -18,12 +18,10 @@ double to_double(Currency value)
         return static_cast<double>(count) / 10'000.0;  // one correctly rounded division
 
     // Beyond 2^53 the count itself would round first; read the decimal
-    // instead, which from_chars rounds once and correctly.
+    // instead, which is rounded once and correctly (and always in range).
     std::string digits = std::to_string(count);
     digits.insert(digits.size() - 4, 1, '.');
-    double result = 0.0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), result, std::chars_format::fixed);
-    return result;
+    return *plain_decimal_to_double(digits);
 }
 
 Long double_to_long(double value)

@@ -1,13 +1,12 @@
 #include "number_text.h"
 
-#include <charconv>
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <system_error>
 
 #include "error_kind.h"
 #include "int128.h"
+#include "plain_decimal.h"
 
 namespace tubaro {
 
@@ -115,7 +114,7 @@ double text_to_double(std::string_view text, std::string_view decimal_separator)
 {
     const DecimalText number = parse(text, decimal_separator);
 
-    // from_chars is locale-free and correctly rounded; give it the plain form.
+    // Read locale-free and correctly rounded from the plain form.
     std::string plain;
     plain.reserve(number.whole.size() + number.fraction.size() + 3);
     if (number.negative)
@@ -126,18 +125,13 @@ double text_to_double(std::string_view text, std::string_view decimal_separator)
         plain += number.fraction;
     }
 
-    double value = 0.0;
-    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::fixed);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Out of range means too large, or, with no whole part, too small
-        // to tell from zero.
-        if (!without_leading_zeros(number.whole).empty())
-            raise(ErrorKind::Overflow);
-        return number.negative ? -0.0 : 0.0;
-    }
-    if (result.ec != std::errc{} || result.ptr != plain.data() + plain.size())
-        raise(ErrorKind::TypeMismatch);  // cannot happen for a parsed number
-    return value;
+    if (const auto value = plain_decimal_to_double(plain))
+        return *value;
+    // Out of range means too large, or, with no whole part, too small to
+    // tell from zero.
+    if (!without_leading_zeros(number.whole).empty())
+        raise(ErrorKind::Overflow);
+    return number.negative ? -0.0 : 0.0;
 }
 
 }  // namespace tubaro

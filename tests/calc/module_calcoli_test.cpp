@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "error_kind.h"
@@ -10,11 +11,17 @@
 namespace tubaro {
 namespace {
 
-// The shortest text that reads back as exactly this double.
+// The shortest text (of printf's %g) that reads back as exactly this double;
+// printf, not to_chars, which the WebAssembly build's library lacks for
+// doubles.
 std::string shortest(double value)
 {
     char buffer[32];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    for (int digits = 1;; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+        if (std::strtod(buffer, nullptr) == value || digits == 17)
+            return buffer;
+    }
 }
 
 Currency currency(Long whole, int ten_thousandths = 0)

@@ -1,0 +1,36 @@
+"""Serves a folder on localhost with the MIME types a web app needs
+(application/wasm for WebAssembly, which browsers insist on to compile it
+as it streams in, and the manifest's own type).
+
+Usage: serve_static.py FOLDER [PORT]   (PORT 0: any free port, printed)"""
+
+import functools
+import http.server
+import sys
+
+folder = sys.argv[1]
+port = int(sys.argv[2]) if len(sys.argv) > 2 else 8080
+
+
+class Handler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {
+        **http.server.SimpleHTTPRequestHandler.extensions_map,
+        ".wasm": "application/wasm",
+        ".webmanifest": "application/manifest+json",
+        ".js": "text/javascript",
+        ".svg": "image/svg+xml",
+    }
+
+    def end_headers(self):
+        # Always the latest files from here; offline use is the service
+        # worker's business.
+        self.send_header("Cache-Control", "no-cache")
+        super().end_headers()
+
+    def log_message(self, format, *args):
+        pass
+
+
+server = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(Handler, directory=folder))
+print("http://127.0.0.1:%d/" % server.server_address[1], flush=True)
+server.serve_forever()

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The few DOM operations the page needs, on elements held by handle. The
+// JavaScript behind each is one or two lines (dom.cpp): the page's
+// behaviour stays in C++ beside the form library. Elements are held by
+// handle, not looked up by id, so they stay reachable when the form moves
+// into a window of its own (another document).
+namespace dom {
+
+using Element = int;
+
+Element by_id(std::string_view id);
+Element create(std::string_view tag, Element parent);
+
+void set_attribute(Element element, std::string_view name, std::string_view value);
+void remove_attribute(Element element, std::string_view name);
+// A style property through the CSS object model (allowed by a policy that
+// forbids inline style attributes).
+void set_style(Element element, std::string_view property, std::string_view value);
+void set_text_content(Element element, std::string_view text);
+
+// An input's value and its checked state.
+std::string value(Element element);
+void set_value(Element element, std::string_view value);
+bool checked(Element element);
+void set_checked(Element element, bool checked);
+void set_disabled(Element element, bool disabled);
+void set_hidden(Element element, bool hidden);
+void set_tab_index(Element element, int index);
+void focus(Element element);
+void set_title(std::string_view title);
+
+// Events of `type` on the element reach on_dom_event (events.h) with
+// `target`, a number of the caller's that tells which element it was, and
+// `kind`; the event's default is prevented when the handler says so.
+void listen(Element element, std::string_view type, int target, int kind);
+
+}  // namespace dom
