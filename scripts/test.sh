@@ -6,14 +6,36 @@
 #   scripts/test.sh --windows   the Windows programs, cross-built by
 #                               scripts/build-windows.sh in build-windows/,
 #                               under Wine
+#   scripts/test.sh --web       the WebAssembly build of scripts/build-web.sh
+#                               in build-web/: its tests in Node.js, the
+#                               page in headless Chromium
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-if [ "${1:-}" = "--windows" ]; then
-  # The command line's tests are built for Linux and run against the .exe.
-  host="$root/build-windows-host"
+# The command line's tests, built for Linux, which the Windows and the
+# Node.js builds of tubarogas-calc are held to.
+build_host_tests() {
+  host="$root/build-host"
   "$root/scripts/setup.sh" "$host" -DTUBARO_BUILD_APP=OFF
-  cmake --build "$host" --target cli_tests hostile_runs_tests
+  cmake --build "$host" --target cli_tests hostile_runs_tests tubarogas-calc
+}
+
+if [ "${1:-}" = "--web" ]; then
+  build_host_tests
+  "$root/scripts/build-web.sh" -DTUBARO_HOST_TESTS="$host/tests"
+  # axe-core for the accessibility scan, pinned.
+  npm_dir="$root/build-web/npm"
+  if [ ! -f "$npm_dir/node_modules/axe-core/axe.min.js" ]; then
+    mkdir -p "$npm_dir"
+    (cd "$npm_dir" && npm install --no-audit --no-fund --silent axe-core@4.10.3)
+  fi
+  export NODE_PATH=/usr/share/nodejs
+  ctest --test-dir "$root/build-web" --output-on-failure -j2
+  exit
+fi
+
+if [ "${1:-}" = "--windows" ]; then
+  build_host_tests
   "$root/scripts/build-windows.sh" -DTUBARO_HOST_TESTS="$host/tests"
 
   # A Wine prefix of the build's own, its services started once before

@@ -1,5 +1,6 @@
-// Prints the golden rows for the test that drives the Windows window, one a
-// line, tab-separated: name, mode letter, separator, D, P, Y, L, the expected
+// Prints the golden rows for the tests that drive a window from outside (the
+// Windows window under Wine, the page in a browser), one a line,
+// tab-separated: name, mode letter, separator, D, P, Y, L, the expected
 // written text or error name, and the designation.
 #include <cstdio>
 #include <string>
