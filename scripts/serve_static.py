@@ -2,7 +2,9 @@
 (application/wasm for WebAssembly, which browsers insist on to compile it
 as it streams in, and the manifest's own type).
 
-Usage: serve_static.py FOLDER [PORT]   (PORT 0: any free port, printed)"""
+Usage: serve_static.py FOLDER [PORT] [--isolated]
+  PORT 0: any free port, printed. --isolated: cross-origin isolated (COOP
+  and COEP), which the benchmarks need for a fine performance.now()."""
 
 import functools
 import http.server
@@ -10,9 +12,13 @@ import sys
 
 folder = sys.argv[1]
 port = int(sys.argv[2]) if len(sys.argv) > 2 else 8080
+isolated = "--isolated" in sys.argv[3:]
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
+    # Headers and body are written apart: without this, Nagle's algorithm
+    # and delayed acknowledgements hold each response back.
+    disable_nagle_algorithm = True
     extensions_map = {
         **http.server.SimpleHTTPRequestHandler.extensions_map,
         ".wasm": "application/wasm",
@@ -25,6 +31,9 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         # Always the latest files from here; offline use is the service
         # worker's business.
         self.send_header("Cache-Control", "no-cache")
+        if isolated:
+            self.send_header("Cross-Origin-Opener-Policy", "same-origin")
+            self.send_header("Cross-Origin-Embedder-Policy", "require-corp")
         super().end_headers()
 
     def log_message(self, format, *args):

@@ -4,15 +4,40 @@
 #include <memory>
 #include <string>
 
+#include <emscripten/eventloop.h>
+
+#include "entry_check.h"
 #include "main_page.h"
+#include "pipe_size.h"
+#include "recalculation.h"
+#include "window_data.h"
 
 // The page's entry point: the form built into the page with the browser's
 // decimal separator, then the service worker that keeps the page for use
 // without a network. From then on the page answers the browser's events.
 
 namespace {
+
 MainPage* g_page = nullptr;
+
+// Runs the rules once on the start texts, right after the page is up and
+// long before anyone can type: the browser compiles WebAssembly a function
+// at a time, at its first call, and the first key would pay for it. Pure
+// functions: nothing on the page changes.
+void warm_up(void* separator)
+{
+    const std::string& decimal = *static_cast<const std::string*>(separator);
+    tubaro::FieldTexts texts{};
+    for (tubaro::Quantity quantity : tubaro::kQuantities)
+        texts[quantity] = tubaro::control_spec(tubaro::kQuantityControls[quantity].field).text;
+    for (tubaro::Quantity mode : tubaro::kQuantities) {
+        (void)tubaro::starts_recalculation(mode, texts[mode], decimal);
+        if (const auto written = tubaro::recalculate(mode, texts, decimal); written.ok())
+            (void)tubaro::designation_of_text(written.value(), decimal);
+    }
 }
+
+}  // namespace
 
 // clang-format off
 // The decimal separator of the browser's language: a comma for Italian.
@@ -29,6 +54,9 @@ EM_JS(char*, js_decimal_separator, (), {
     stringToUTF8(separator, text, size);
     return text;
 });
+
+// When the form first answers input, for the benchmarks.
+EM_JS(void, js_mark_ready, (), { performance.mark("tubarogas-ready"); });
 
 EM_JS(void, js_register_service_worker, (), {
     if ("serviceWorker" in navigator && location.protocol !== "file:")
@@ -56,8 +84,11 @@ int main()
 {
     const std::unique_ptr<char, decltype(&std::free)> separator(js_decimal_separator(), &std::free);
     // The page lives as long as the page does.
-    static MainPage page(separator ? separator.get() : ".");
+    static const std::string decimal_separator = separator ? separator.get() : ".";
+    static MainPage page(decimal_separator);
     g_page = &page;
+    js_mark_ready();
+    emscripten_set_timeout(&warm_up, 0, const_cast<std::string*>(&decimal_separator));
     js_register_service_worker();
     return 0;
 }

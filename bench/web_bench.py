@@ -1,0 +1,108 @@
+"""The page's figures, in headless Chromium on a local server:
+  - its weight: html + js + wasm + css, gzip -9, and the total;
+  - navigation start to the form answering input (the page's own mark once
+    the form is built and focused), as a ratio to a page with one line of
+    text (its first contentful paint), served the same way, interleaved,
+    paired ratios of ROUNDS rounds, with the browser's cache disabled (no
+    service worker: a first visit);
+  - key release to result in the page: the first release after load, and
+    the mean of 2000 releases, each a keyup in Text_Y handled to the written
+    diameter (cross-origin isolated, for a fine clock).
+
+Usage: web_bench.py SITE_FOLDER [ROUNDS]"""
+
+import gzip
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+site = sys.argv[1]
+rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+here = os.path.dirname(os.path.abspath(__file__))
+
+total = 0
+for name in ["index.html", "tubarogas.js", "tubarogas.wasm", "tubarogas.css"]:
+    with open(os.path.join(site, name), "rb") as source:
+        size = len(gzip.compress(source.read(), 9))
+    total += size
+    print("%-28s %6.1f KiB gzip" % (name, size / 1024))
+print("%-28s %6.1f KiB gzip" % ("page weight", total / 1024))
+
+# The page and the one-line page side by side, served the same way.
+folder = tempfile.mkdtemp()
+try:
+    shutil.copytree(site, os.path.join(folder, "site"))
+    shutil.copy(os.path.join(here, "one_line.html"), os.path.join(folder, "site", "one_line.html"))
+    # No service worker: each navigation is a first visit.
+    with open(os.path.join(folder, "site", "sw.js"), "w") as worker:
+        worker.write("")
+    server = subprocess.Popen([sys.executable, os.path.join(here, "..", "scripts", "serve_static.py"),
+                               os.path.join(folder, "site"), "0", "--isolated"], stdout=subprocess.PIPE, text=True)
+    url = server.stdout.readline().strip()
+
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/lib/chromium/chromium"
+    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1280,800"]:
+        options.add_argument(argument)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.execute_cdp_cmd("Network.enable", {})
+    driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+
+    def wait_for(script):
+        for _ in range(500):
+            result = driver.execute_script(script)
+            if result is not None:
+                return result
+            time.sleep(0.01)
+        raise RuntimeError("timed out: " + script)
+
+    def form_ready():
+        driver.get(url + "index.html")
+        return wait_for("const m = performance.getEntriesByName('tubarogas-ready')[0]; return m ? m.startTime : null")
+
+    def one_line_shown():
+        driver.get(url + "one_line.html")
+        return wait_for("const p = performance.getEntriesByName('first-contentful-paint')[0];"
+                        " return p ? p.startTime : null")
+
+    form_ready(), one_line_shown()  # warm up the browser and the server
+    pairs = []
+    for _ in range(rounds):
+        form = form_ready()
+        line = one_line_shown()
+        pairs.append((form, line, form / line))
+    print("navigation to the form answering input: %.1f ms; one-line page shown: %.1f ms; ratio %.2f"
+          " (medians of %d paired rounds)" % (statistics.median(p[0] for p in pairs),
+                                              statistics.median(p[1] for p in pairs),
+                                              statistics.median(p[2] for p in pairs), rounds))
+
+    driver.get(url + "index.html")
+    wait_for("return document.activeElement && document.activeElement.id === 'Text_Y' ? true : null")
+    first, mean = driver.execute_script("""
+        const y = document.getElementById('Text_Y');
+        const d = document.getElementById('Text_D');
+        const release = () => y.dispatchEvent(new KeyboardEvent('keyup', {key: 'Shift', keyCode: 16, bubbles: true}));
+        y.value = '1000';
+        let t = performance.now();
+        release();
+        const first = performance.now() - t;
+        if (d.value !== '23') throw new Error('no result: ' + d.value);
+        const n = 2000;
+        t = performance.now();
+        for (let i = 0; i < n; ++i) {
+            y.value = i % 2 ? '1000' : '100';
+            release();
+        }
+        return [first, (performance.now() - t) / n];""")
+    print("key release to result in the page: first %.3f ms, mean %.1f us" % (first, mean * 1000))
+    driver.quit()
+    server.kill()
+finally:
+    shutil.rmtree(folder)
