@@ -2,7 +2,7 @@
 
 #include <string>
 
-AccessibleNames::AccessibleNames()
+AccessibleNames::AccessibleNames() : m_com(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))
 {
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                                 reinterpret_cast<void**>(&m_services))))
@@ -11,12 +11,14 @@ AccessibleNames::AccessibleNames()
 
 AccessibleNames::~AccessibleNames()
 {
-    if (!m_services)
-        return;
-    MSAAPROPID name = PROPID_ACC_NAME;
-    for (HWND control : m_named)
-        m_services->ClearHwndProps(control, OBJID_CLIENT, CHILDID_SELF, &name, 1);
-    m_services->Release();
+    if (m_services) {
+        MSAAPROPID name = PROPID_ACC_NAME;
+        for (HWND control : m_named)
+            m_services->ClearHwndProps(control, OBJID_CLIENT, CHILDID_SELF, &name, 1);
+        m_services->Release();
+    }
+    if (SUCCEEDED(m_com))
+        CoUninitialize();
 }
 
 void AccessibleNames::name(HWND control, std::wstring_view name)

@@ -10,9 +10,9 @@
 // Names for assistive technology on controls whose own text would not give
 // one (the option buttons and the check box have no caption; an edit takes
 // its name from the label before it, which the indicator has none of):
-// Microsoft Active Accessibility's dynamic annotation. Where the service
-// refuses (Wine 8 answers E_NOTIMPL), the controls keep their tooltips and
-// nothing more.
+// Microsoft Active Accessibility's dynamic annotation, through COM, which
+// only this needs and so starts itself. Where the service refuses (Wine 8
+// answers E_NOTIMPL), the controls keep their tooltips and nothing more.
 class AccessibleNames {
 public:
     AccessibleNames();
@@ -23,6 +23,7 @@ public:
     void name(HWND control, std::wstring_view name);
 
 private:
+    HRESULT m_com;
     IAccPropServices* m_services = nullptr;
     std::vector<HWND> m_named;
 };

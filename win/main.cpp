@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "main_window.h"
 #include "regional_separator.h"
@@ -11,10 +10,7 @@
 // shown with the focus in Text_Y, then events until it is closed.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command)
 {
-    // For the accessibility service that names the controls.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
 
     int status = 0;
@@ -27,6 +23,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command)
 
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            window.before_dispatch(message);
             if (window.take_keyboard(message))
                 continue;
             TranslateMessage(&message);
@@ -34,7 +31,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command)
         }
         status = static_cast<int>(message.wParam);
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
     return status;
 }

@@ -73,6 +73,25 @@ std::optional<ControlId> control_of(int identifier)
     return static_cast<ControlId>(row);
 }
 
+// The window whose start is not finished yet, for the hook below.
+MainWindow* g_starting = nullptr;
+
+// Sees every message sent to the thread's windows while the start is not
+// finished: a screen reader's first question (WM_GETOBJECT) finishes it
+// before it is answered.
+LRESULT CALLBACK watch_for_questions(int code, WPARAM w, LPARAM l)
+{
+    if (code == HC_ACTION && g_starting && reinterpret_cast<const CWPSTRUCT*>(l)->message == WM_GETOBJECT)
+        g_starting->finish_start();
+    return CallNextHookEx(nullptr, code, w, l);
+}
+
+bool is_input(UINT message)
+{
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, std::string decimal_separator)
@@ -82,33 +101,58 @@ MainWindow::MainWindow(HINSTANCE instance, std::string decimal_separator)
     window_class.cbSize = sizeof window_class;
     window_class.lpfnWndProc = procedure;
     window_class.hInstance = instance;
-    window_class.hIcon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_TUBAROGAS), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     window_class.lpszClassName = kWindowClassName;
     RegisterClassExW(&window_class);
 
-    // The size follows once the window knows its resolution.
+    // Made at its size for the system's resolution, which is the window's
+    // own unless it opens on a monitor of another.
     const std::wstring caption = widen(tubaro::kWindowCaption);
-    CreateWindowExW(0, kWindowClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,
-                    nullptr, instance, this);
-    m_dpi = GetDpiForWindow(m_window);
+    m_dpi = GetDpiForSystem();
+    const SIZE size = window_size(m_dpi);
+    CreateWindowExW(0, kWindowClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
+                    nullptr, nullptr, instance, this);
+    const UINT own_dpi = GetDpiForWindow(m_window);
+    const bool other_resolution = own_dpi != m_dpi;
+    m_dpi = own_dpi;
 
+    // Only what the first paint shows: the window, its controls with their
+    // texts, the font and the title bar's icon. The rest waits for
+    // finish_start().
     create_controls(decimal_separator);
     bind_form(decimal_separator);
     wire_events();
+    lay_out(other_resolution);
+    set_window_icon(ICON_SMALL);
+}
+
+void MainWindow::finish_start()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    KillTimer(m_window, kFinishStartTimer);
+    g_starting = nullptr;
+    if (m_question_hook)
+        UnhookWindowsHookEx(m_question_hook);
+    m_question_hook = nullptr;
+    // The tooltips' class, for the note and the descriptions.
+    INITCOMMONCONTROLSEX tooltips{sizeof tooltips, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&tooltips);
     m_note.create(m_window);
     m_tips.create();
+    m_names.emplace();
     for (const ControlSpec& row : tubaro::kWindowControls) {
         if (row.kind == ControlKind::Label)
             continue;
         const std::wstring description = widen(row.description);
         m_tips.add(control(row.id), description);
-        m_names.name(control(row.id), description);
+        m_names->name(control(row.id), description);
     }
-    lay_out();
-    set_window_icon();
+    SendMessageW(m_note.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
+    m_tips.set_font(m_font.handle());
+    set_window_icon(ICON_BIG);
 }
 
 MainWindow::~MainWindow() = default;
@@ -118,13 +162,17 @@ void MainWindow::create_controls(const std::string& decimal_separator)
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     // Created in the order of the rows, so assistive technology meets them
     // top to bottom; the tab order is the window's own (move_focus).
+    // Each at its place at the window's resolution, moved only when that
+    // changes.
     for (const ControlSpec& row : tubaro::kWindowControls) {
         const NativeControl native = native_control(row);
         const std::wstring text = widen(row.text);
+        const tubaro::PixelRect place = tubaro::to_pixels(row, static_cast<int>(m_dpi));
         m_controls[index(row.id)] =
-            CreateWindowExW(native.extended_style, native.class_name, text.c_str(), native.style, 0, 0, 0, 0,
-                            m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_identifier(row.id))),
-                            instance, nullptr);
+            CreateWindowExW(native.extended_style, native.class_name, text.c_str(), native.style, place.left,
+                            place.top, place.width, place.height, m_window,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_identifier(row.id))), instance,
+                            nullptr);
     }
 
     for (const ControlSpec& row : tubaro::kWindowControls) {
@@ -188,13 +236,20 @@ void MainWindow::wire_events()
     };
 }
 
-void MainWindow::lay_out()
+SIZE MainWindow::window_size(UINT dpi)
 {
-    RECT frame{0, 0, tubaro::twips_to_pixels(tubaro::kClientWidthTwips, static_cast<int>(m_dpi)),
-               tubaro::twips_to_pixels(tubaro::kClientHeightTwips, static_cast<int>(m_dpi))};
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, 0, m_dpi);
-    SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT frame{0, 0, tubaro::twips_to_pixels(tubaro::kClientWidthTwips, static_cast<int>(dpi)),
+               tubaro::twips_to_pixels(tubaro::kClientHeightTwips, static_cast<int>(dpi))};
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, 0, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void MainWindow::lay_out(bool resolution_changed)
+{
+    if (resolution_changed) {
+        const SIZE size = window_size(m_dpi);
+        SetWindowPos(m_window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 
     // An edit's text has its room less the sunken border and a margin each
     // side.
@@ -203,7 +258,8 @@ void MainWindow::lay_out()
     std::vector<TextRoom> texts;
     for (const ControlSpec& row : tubaro::kWindowControls) {
         const tubaro::PixelRect place = tubaro::to_pixels(row, static_cast<int>(m_dpi));
-        MoveWindow(control(row.id), place.left, place.top, place.width, place.height, FALSE);
+        if (resolution_changed)
+            MoveWindow(control(row.id), place.left, place.top, place.width, place.height, FALSE);
         // A label's box reaches its field (Label3 overlaps Text_D by 15
         // twips): its text keeps a margin short of it.
         if (row.kind == ControlKind::Label)
@@ -219,22 +275,21 @@ void MainWindow::lay_out()
     m_font.fit(m_window, m_dpi, texts);
     for (HWND each : m_controls)
         SendMessageW(each, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
-    SendMessageW(m_note.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
-    m_tips.set_font(m_font.handle());
-    InvalidateRect(m_window, nullptr, TRUE);
+    if (m_started) {
+        SendMessageW(m_note.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
+        m_tips.set_font(m_font.handle());
+    }
+    if (resolution_changed)
+        InvalidateRect(m_window, nullptr, TRUE);
 }
 
-void MainWindow::set_window_icon()
+void MainWindow::set_window_icon(WPARAM kind)
 {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const int sizes[2] = {GetSystemMetricsForDpi(SM_CXICON, m_dpi), GetSystemMetricsForDpi(SM_CXSMICON, m_dpi)};
-    const WPARAM kinds[2] = {ICON_BIG, ICON_SMALL};
-    for (int i = 0; i < 2; ++i) {
-        const HICON icon =
-            static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TUBAROGAS), IMAGE_ICON, sizes[i], sizes[i], 0));
-        SendMessageW(m_window, WM_SETICON, kinds[i], reinterpret_cast<LPARAM>(icon));
-        m_icons[i].reset(icon);
-    }
+    const int size = GetSystemMetricsForDpi(kind == ICON_BIG ? SM_CXICON : SM_CXSMICON, m_dpi);
+    const HICON icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TUBAROGAS), IMAGE_ICON, size, size, 0));
+    SendMessageW(m_window, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+    m_icons[kind == ICON_BIG ? 0 : 1].reset(icon);
 }
 
 void MainWindow::load()
@@ -248,6 +303,18 @@ void MainWindow::show(int show_command)
     UpdateWindow(m_window);
     m_last_focus = control(ControlId::Text_Y);
     SetFocus(m_last_focus);
+    // The rest of the start once the queue runs dry, the window painted; or
+    // sooner, before the first input or the first question of a screen
+    // reader is handled, whichever comes first.
+    SetTimer(m_window, kFinishStartTimer, USER_TIMER_MINIMUM, nullptr);
+    g_starting = this;
+    m_question_hook = SetWindowsHookExW(WH_CALLWNDPROC, watch_for_questions, nullptr, GetCurrentThreadId());
+}
+
+void MainWindow::before_dispatch(const MSG& message)
+{
+    if (!m_started && is_input(message.message))
+        finish_start();
 }
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM w, LPARAM l)
@@ -280,6 +347,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l)
     case WM_TIMER:
         if (w == ErrorNote::kHideTimer)
             m_note.hide();
+        else if (w == kFinishStartTimer)
+            finish_start();
         return 0;
     case WM_ACTIVATE:
         on_activate(LOWORD(w));
@@ -297,8 +366,10 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l)
         const RECT* suggested = reinterpret_cast<const RECT*>(l);
         SetWindowPos(m_window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        lay_out();
-        set_window_icon();
+        lay_out(true);
+        set_window_icon(ICON_SMALL);
+        if (m_started)
+            set_window_icon(ICON_BIG);
         return 0;
     }
     case WM_DESTROY:

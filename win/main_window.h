@@ -39,6 +39,13 @@ public:
     void load();
     // Shows the window with the focus in Text_Y.
     void show(int show_command);
+    // What a user needs only after the first paint: the error note's
+    // window, the tooltips, the accessible names, the large icon. Runs once
+    // the window is painted and the queue is empty, or before the first
+    // input or the first question of a screen reader, whichever is first.
+    void finish_start();
+    // Every message the loop takes, before it is dispatched.
+    void before_dispatch(const MSG& message);
 
     // The window's keys, which the message loop offers here before
     // dispatching a message: Tab and Shift+Tab by the form's focus order,
@@ -53,9 +60,14 @@ private:
     void create_controls(const std::string& decimal_separator);
     void bind_form(const std::string& decimal_separator);
     void wire_events();
-    // Places every control and fits the font at the window's resolution.
-    void lay_out();
-    void set_window_icon();
+    // The window's outer size for its client area at a resolution.
+    static SIZE window_size(UINT dpi);
+    // Fits the font at the window's resolution; when that has changed,
+    // sizes the window and moves every control first.
+    void lay_out(bool resolution_changed);
+    // ICON_SMALL for the title bar, ICON_BIG for the task switcher.
+    void set_window_icon(WPARAM kind);
+    static constexpr UINT_PTR kFinishStartTimer = 2;
 
     void on_command(int identifier, HWND control, UINT code);
     LRESULT on_notify(const NMHDR& header);
@@ -85,7 +97,9 @@ private:
     WindowFont m_font;
     ErrorNote m_note;
     DescriptionTips m_tips;
-    AccessibleNames m_names;
+    std::optional<AccessibleNames> m_names;
+    bool m_started = false;
+    HHOOK m_question_hook = nullptr;
     struct IconDeleter {
         void operator()(HICON icon) const { DestroyIcon(icon); }
     };

@@ -12,6 +12,7 @@
 //   focus                the name of the control with the focus, or "-"
 //   note                 the text of the error note shown, or "-"
 //   noterect             the note's place on the screen, or "-"
+//   tooltips             how many tooltip windows the window's thread has
 //   quit
 #include <windows.h>
 
@@ -22,6 +23,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "control_ids.h"
 #include "wide_text.h"
@@ -61,27 +63,31 @@ std::string rect_of(HWND window)
     return out.str();
 }
 
+// The tooltip windows of the window's thread: the description tips and the
+// error note.
+std::vector<HWND> tooltips()
+{
+    std::vector<HWND> found;
+    EnumThreadWindows(
+        GetWindowThreadProcessId(g_window, nullptr),
+        [](HWND each, LPARAM data) -> BOOL {
+            wchar_t class_name[64] = {};
+            GetClassNameW(each, class_name, 64);
+            if (lstrcmpiW(class_name, TOOLTIPS_CLASSW) == 0)
+                reinterpret_cast<std::vector<HWND>*>(data)->push_back(each);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 // The shown tooltip of the window's thread that carries a message.
 HWND shown_note()
 {
-    struct Search {
-        DWORD thread;
-        HWND found;
-    } search{GetWindowThreadProcessId(g_window, nullptr), nullptr};
-    EnumThreadWindows(
-        search.thread,
-        [](HWND each, LPARAM data) -> BOOL {
-            auto* found = reinterpret_cast<Search*>(data);
-            wchar_t class_name[64] = {};
-            GetClassNameW(each, class_name, 64);
-            if (lstrcmpiW(class_name, TOOLTIPS_CLASSW) == 0 && IsWindowVisible(each) && GetWindowTextLengthW(each) > 0) {
-                found->found = each;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND each : tooltips())
+        if (IsWindowVisible(each) && GetWindowTextLengthW(each) > 0)
+            return each;
+    return nullptr;
 }
 
 std::string answer(const std::string& line)
@@ -124,6 +130,8 @@ std::string answer(const std::string& line)
             return "-";
         return std::string(tubaro::kWindowControls[static_cast<std::size_t>(id)].name);
     }
+    if (command == "tooltips")
+        return std::to_string(tooltips().size());
     if (command == "note" || command == "noterect") {
         const HWND note = shown_note();
         if (!note)

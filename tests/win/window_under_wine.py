@@ -106,6 +106,9 @@ check(probe.ask("checked Check1") == "1", "Check1 checked")
 check(probe.ask("topmost") == "1", "WS_EX_TOPMOST at start")
 check(above_other_windows(), "_NET_WM_STATE_ABOVE at start")
 check(probe.ask("focus") == "Text_Y", "focus in Text_Y at start")
+# Made after the first paint, before any input: the description tips and
+# the error note's window.
+check(wait_until(lambda: probe.ask("tooltips") == "2"), "%s tooltip windows once started" % probe.ask("tooltips"))
 
 # Typing into a field recalculates at each key release, with the comma of
 # the regional settings.
