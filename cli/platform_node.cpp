@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "intl_separator.h"
 #include "platform.h"
 
 // tubarogas-calc for Node.js. The C library here knows no locale but C, so
@@ -14,31 +15,26 @@
 const std::string_view kRegionalSettingsSource = "da LC_ALL, LC_NUMERIC o LANG";
 
 // clang-format off
-EM_JS(char*, node_decimal_separator, (), {
+// The language of the first of LC_ALL, LC_NUMERIC and LANG that is set:
+// "it_IT.UTF-8@euro" is "it-IT"; empty for C and POSIX.
+EM_JS(char*, node_locale_language, (), {
     const env = process.env;
     const locale = env.LC_ALL || env.LC_NUMERIC || env.LANG || "";
-    // "it_IT.UTF-8@euro" is the language tag "it-IT".
-    const tag = locale.split(/[.@]/)[0].replace("_", "-");
-    let separator = ".";
-    if (tag && tag !== "C" && tag !== "POSIX") {
-        try {
-            const part = new Intl.NumberFormat(tag).formatToParts(1.5).find(each => each.type === "decimal");
-            if (part) separator = part.value;
-        } catch (e) {
-            // Not a language tag: the point.
-        }
-    }
-    const size = lengthBytesUTF8(separator) + 1;
+    let tag = locale.split(/[.@]/)[0].replace("_", "-");
+    if (tag === "C" || tag === "POSIX") tag = "";
+    const size = lengthBytesUTF8(tag) + 1;
     const text = _malloc(size);
-    stringToUTF8(separator, text, size);
+    stringToUTF8(tag, text, size);
     return text;
 });
 // clang-format on
 
 std::string regional_decimal_separator()
 {
-    const std::unique_ptr<char, decltype(&std::free)> separator(node_decimal_separator(), &std::free);
-    return separator ? std::string(separator.get()) : std::string(".");
+    const std::unique_ptr<char, decltype(&std::free)> language(node_locale_language(), &std::free);
+    if (!language || !*language)
+        return ".";
+    return intl_decimal_separator(language.get());
 }
 
 std::FILE* open_for_reading(const std::string& utf8_name)

@@ -7,6 +7,7 @@
 #include <emscripten/eventloop.h>
 
 #include "entry_check.h"
+#include "intl_separator.h"
 #include "main_page.h"
 #include "pipe_size.h"
 #include "recalculation.h"
@@ -40,18 +41,11 @@ void warm_up(void* separator)
 }  // namespace
 
 // clang-format off
-// The decimal separator of the browser's language: a comma for Italian.
-EM_JS(char*, js_decimal_separator, (), {
-    let separator = ".";
-    try {
-        const part = new Intl.NumberFormat(navigator.language).formatToParts(1.5).find(each => each.type === "decimal");
-        if (part) separator = part.value;
-    } catch (e) {
-        // An unknown language: the point.
-    }
-    const size = lengthBytesUTF8(separator) + 1;
+// The browser's language.
+EM_JS(char*, js_browser_language, (), {
+    const size = lengthBytesUTF8(navigator.language) + 1;
     const text = _malloc(size);
-    stringToUTF8(separator, text, size);
+    stringToUTF8(navigator.language, text, size);
     return text;
 });
 
@@ -82,9 +76,10 @@ EMSCRIPTEN_KEEPALIVE void on_float_ended()
 
 int main()
 {
-    const std::unique_ptr<char, decltype(&std::free)> separator(js_decimal_separator(), &std::free);
+    // The decimal separator of the browser's language: a comma for Italian.
+    const std::unique_ptr<char, decltype(&std::free)> language(js_browser_language(), &std::free);
     // The page lives as long as the page does.
-    static const std::string decimal_separator = separator ? separator.get() : ".";
+    static const std::string decimal_separator = intl_decimal_separator(language ? language.get() : "");
     static MainPage page(decimal_separator);
     g_page = &page;
     js_mark_ready();

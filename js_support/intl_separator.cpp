@@ -1,0 +1,29 @@
+#include "intl_separator.h"
+
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <memory>
+
+// clang-format off
+EM_JS(char*, js_intl_decimal_separator, (const char* tag), {
+    let separator = ".";
+    try {
+        const part = new Intl.NumberFormat(UTF8ToString(tag)).formatToParts(1.5).find(each => each.type === "decimal");
+        if (part) separator = part.value;
+    } catch (e) {
+        // Not a language tag: the point.
+    }
+    const size = lengthBytesUTF8(separator) + 1;
+    const text = _malloc(size);
+    stringToUTF8(separator, text, size);
+    return text;
+});
+// clang-format on
+
+std::string intl_decimal_separator(std::string_view language_tag)
+{
+    const std::unique_ptr<char, decltype(&std::free)> separator(
+        js_intl_decimal_separator(std::string(language_tag).c_str()), &std::free);
+    return separator ? std::string(separator.get()) : std::string(".");
+}
