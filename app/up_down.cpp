@@ -20,6 +20,28 @@ QToolButton* arrow_button(Qt::ArrowType arrow, const QString& name, QWidget* par
     return button;
 }
 
+// Above the two arrows, which cover the whole control, the focus frame the
+// control would otherwise draw beneath them; clicks pass through.
+class FocusFrameOverlay final : public QWidget {
+public:
+    explicit FocusFrameOverlay(QWidget* control) : QWidget(control)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!parentWidget()->hasFocus())
+            return;
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+};
+
 }  // namespace
 
 UpDown::UpDown(tubaro::TextBox& paired, int upper, std::string decimal_separator, const QString& up_name,
@@ -28,7 +50,8 @@ UpDown::UpDown(tubaro::TextBox& paired, int upper, std::string decimal_separator
       m_paired(paired),
       m_stepper(upper, std::move(decimal_separator)),
       m_up(arrow_button(Qt::UpArrow, up_name, this)),
-      m_down(arrow_button(Qt::DownArrow, down_name, this))
+      m_down(arrow_button(Qt::DownArrow, down_name, this)),
+      m_focus_frame(new FocusFrameOverlay(this))
 {
     setFocusPolicy(Qt::TabFocus);
     connect(m_up, &QToolButton::clicked, this, [this] { request_step(+1); });
@@ -57,14 +80,16 @@ void UpDown::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void UpDown::paintEvent(QPaintEvent*)
+void UpDown::focusInEvent(QFocusEvent* event)
 {
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    m_focus_frame->update();
+    QWidget::focusInEvent(event);
+}
+
+void UpDown::focusOutEvent(QFocusEvent* event)
+{
+    m_focus_frame->update();
+    QWidget::focusOutEvent(event);
 }
 
 void UpDown::resizeEvent(QResizeEvent*)
@@ -72,4 +97,6 @@ void UpDown::resizeEvent(QResizeEvent*)
     const int upper_half = height() / 2;
     m_up->setGeometry(0, 0, width(), upper_half);
     m_down->setGeometry(0, upper_half, width(), height() - upper_half);
+    m_focus_frame->setGeometry(rect());
+    m_focus_frame->raise();
 }

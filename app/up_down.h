@@ -31,7 +31,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -41,4 +42,5 @@ private:
     tubaro::SpinStepper m_stepper;
     QToolButton* m_up;
     QToolButton* m_down;
+    QWidget* m_focus_frame;
 };
