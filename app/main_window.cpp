@@ -208,14 +208,6 @@ void MainWindow::wire_events()
     };
 }
 
-tubaro::Quantity MainWindow::mode() const
-{
-    for (Quantity quantity : tubaro::kQuantities)
-        if (m_options[index(tubaro::kQuantityControls[quantity].option)]->is_set())
-            return quantity;
-    return tubaro::start_mode();
-}
-
 std::optional<ControlId> MainWindow::control_id(const QWidget* widget) const
 {
     for (const ControlSpec& row : tubaro::kWindowControls)
@@ -226,15 +218,12 @@ std::optional<ControlId> MainWindow::control_id(const QWidget* widget) const
 
 bool MainWindow::focusNextPrevChild(bool next)
 {
-    tubaro::PerQuantity<bool> shown{};
-    for (Quantity quantity : tubaro::kQuantities)
-        shown[quantity] = !control(tubaro::kQuantityControls[quantity].spin)->isHidden();
     // The focus may sit in a spin control's arrow or elsewhere inside a
     // control: the control is the child of the window that holds it.
     QWidget* focus = focusWidget();
     while (focus && focus->parentWidget() != this)
         focus = focus->parentWidget();
-    const ControlId target = tubaro::next_tab_stop(mode(), shown, control_id(focus), next ? +1 : -1);
+    const ControlId target = m_logic->next_tab_stop(control_id(focus), next ? +1 : -1);
     control(target)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
@@ -265,7 +254,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
     // One of the option buttons: Qt's own arrow keys would move by geometry
     // and stop at the ends; the group moves by the form's order and wraps.
-    if (const auto target = tubaro::option_after(mode(), *key)) {
+    if (const auto target = tubaro::option_after(m_logic->mode(), *key)) {
         choose_option(*target);
         return true;
     }

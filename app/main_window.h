@@ -42,18 +42,14 @@ private:
     void wire_events();
     void fit_font();
     void report(const tubaro::EventEdge::Report& report);
-    tubaro::Quantity mode() const;
     std::optional<tubaro::ControlId> control_id(const QWidget* widget) const;
     void choose_option(tubaro::Quantity mode);
 
-protected:
     // Tab and Shift+Tab, by the form's one focus order.
     bool focusNextPrevChild(bool next) override;
     // The option group's arrow keys, and Space and Enter on the information
     // field.
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
 
     tubaro::EventEdge m_edge;
     std::array<QWidget*, tubaro::kControlCount> m_widgets{};

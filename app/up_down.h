@@ -18,6 +18,7 @@ public:
            const QString& down_name, QWidget* parent);
 
     void set_visible(bool visible) override { setVisible(visible); }
+    bool visible() const override { return !isHidden(); }
 
     // A click on an arrow, or an arrow key: the window runs step() for it at
     // the event edge.

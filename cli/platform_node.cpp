@@ -22,10 +22,7 @@ EM_JS(char*, node_locale_language, (), {
     const locale = env.LC_ALL || env.LC_NUMERIC || env.LANG || "";
     let tag = locale.split(/[.@]/)[0].replace("_", "-");
     if (tag === "C" || tag === "POSIX") tag = "";
-    const size = lengthBytesUTF8(tag) + 1;
-    const text = _malloc(size);
-    stringToUTF8(tag, text, size);
-    return text;
+    return allocateUTF8(tag);
 });
 // clang-format on
 

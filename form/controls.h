@@ -46,6 +46,7 @@ class SpinControl {
 public:
     virtual ~SpinControl() = default;
     virtual void set_visible(bool visible) = 0;
+    virtual bool visible() const = 0;
 };
 
 class Window {

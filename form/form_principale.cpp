@@ -1,6 +1,7 @@
 #include "form_principale.h"
 
 #include "entry_check.h"
+#include "keyboard.h"
 #include "pipe_size.h"
 #include "recalculation.h"
 
@@ -50,6 +51,32 @@ void Form_Principale::information_click()
 {
     const bool showing_address = m_controls.Text1->text() == kWebAddress;
     m_controls.Text1->set_text(showing_address ? kVersionLine : kWebAddress);
+}
+
+Quantity Form_Principale::mode() const
+{
+    for (Quantity quantity : kQuantities)
+        if (m_controls.options[quantity]->is_set())
+            return quantity;
+    return start_mode();
+}
+
+std::vector<ControlId> Form_Principale::tab_stops() const
+{
+    return tubaro::tab_stops(mode(), spins_shown());
+}
+
+ControlId Form_Principale::next_tab_stop(std::optional<ControlId> from, int direction) const
+{
+    return tubaro::next_tab_stop(mode(), spins_shown(), from, direction);
+}
+
+PerQuantity<bool> Form_Principale::spins_shown() const
+{
+    PerQuantity<bool> shown{};
+    for (Quantity quantity : kQuantities)
+        shown[quantity] = m_controls.spins[quantity]->visible();
+    return shown;
 }
 
 void Form_Principale::Ricalcola()

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "controls.h"
 #include "quantity.h"
+#include "window_data.h"
 
 namespace tubaro {
 
@@ -57,7 +60,17 @@ public:
     // writes it into its field. The output field's text is never read.
     void Ricalcola();
 
+    // The computed quantity: the one whose option button is set.
+    Quantity mode() const;
+    // The keyboard's focus order for the set option and the spin controls
+    // shown now (keyboard.h): the controls Tab visits, and where Tab (+1)
+    // or Shift+Tab (-1) goes from `from`.
+    std::vector<ControlId> tab_stops() const;
+    ControlId next_tab_stop(std::optional<ControlId> from, int direction) const;
+
 private:
+    PerQuantity<bool> spins_shown() const;
+
     FormControls m_controls;
     std::string m_separator;
     std::function<void()> m_recalculated;

@@ -14,10 +14,7 @@ EM_JS(char*, js_intl_decimal_separator, (const char* tag), {
     } catch (e) {
         // Not a language tag: the point.
     }
-    const size = lengthBytesUTF8(separator) + 1;
-    const text = _malloc(size);
-    stringToUTF8(separator, text, size);
-    return text;
+    return allocateUTF8(separator);
 });
 // clang-format on
 

@@ -35,10 +35,7 @@ EM_JS(void, js_set_text_content, (int element, const char* text), {
 });
 EM_JS(char*, js_value, (int element), {
     const value = Module.elements[element].value;
-    const size = lengthBytesUTF8(value) + 1;
-    const text = _malloc(size);
-    stringToUTF8(value, text, size);
-    return text;
+    return allocateUTF8(value);
 });
 EM_JS(void, js_set_value, (int element, const char* value), {
     Module.elements[element].value = UTF8ToString(value);

@@ -73,7 +73,7 @@ public:
     DomSpinControl& operator=(const DomSpinControl&) = delete;
 
     void set_visible(bool visible) override;
-    bool visible() const { return m_visible; }
+    bool visible() const override { return m_visible; }
 
     dom::Element element() const { return m_group; }
     dom::Element up() const { return m_up; }

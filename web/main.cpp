@@ -43,10 +43,7 @@ void warm_up(void* separator)
 // clang-format off
 // The browser's language.
 EM_JS(char*, js_browser_language, (), {
-    const size = lengthBytesUTF8(navigator.language) + 1;
-    const text = _malloc(size);
-    stringToUTF8(navigator.language, text, size);
-    return text;
+    return allocateUTF8(navigator.language);
 });
 
 // When the form first answers input, for the benchmarks.

@@ -271,24 +271,13 @@ void MainPage::wire_events()
 
 void MainPage::apply_focus_order()
 {
-    tubaro::PerQuantity<bool> shown{};
-    for (Quantity quantity : tubaro::kQuantities)
-        shown[quantity] = m_spins[quantity]->visible();
-    const std::vector<ControlId> stops = tubaro::tab_stops(mode(), shown);
+    const std::vector<ControlId> stops = m_logic->tab_stops();
     for (const ControlSpec& row : tubaro::kWindowControls) {
         if (row.kind == ControlKind::Label)
             continue;
         const bool stop = std::find(stops.begin(), stops.end(), row.id) != stops.end();
         dom::set_tab_index(m_elements[index(row.id)], stop ? 0 : -1);
     }
-}
-
-Quantity MainPage::mode() const
-{
-    for (Quantity quantity : tubaro::kQuantities)
-        if (m_options[quantity]->is_set())
-            return quantity;
-    return tubaro::start_mode();
 }
 
 void MainPage::choose_option(Quantity target)
@@ -373,7 +362,7 @@ bool MainPage::control_event(ControlId id, DomEvent event, const DomEventDetail&
         if (event == DomEvent::KeyDown && key) {
             // The browser's own arrows would stop at the ends; the group
             // moves by the form's order and wraps.
-            if (const auto next = tubaro::option_after(mode(), *key)) {
+            if (const auto next = tubaro::option_after(m_logic->mode(), *key)) {
                 choose_option(*next);
                 return true;
             }

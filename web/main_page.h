@@ -40,7 +40,6 @@ private:
     void bind_form(const std::string& decimal_separator);
     void wire_events();
     void apply_focus_order();
-    tubaro::Quantity mode() const;
     void choose_option(tubaro::Quantity target);
     void report(const tubaro::EventEdge::Report& report);
     void hide_note();

@@ -161,9 +161,8 @@ void MainWindow::create_controls(const std::string& decimal_separator)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     // Created in the order of the rows, so assistive technology meets them
-    // top to bottom; the tab order is the window's own (move_focus).
-    // Each at its place at the window's resolution, moved only when that
-    // changes.
+    // top to bottom (the Tab order is the form's, move_focus), each at its
+    // place at the window's resolution, moved only when that changes.
     for (const ControlSpec& row : tubaro::kWindowControls) {
         const NativeControl native = native_control(row);
         const std::wstring text = widen(row.text);
@@ -462,7 +461,7 @@ bool MainWindow::take_keyboard(const MSG& message)
         return false;
     show_focus();
     if (quantity_of_option(*id)) {
-        if (const auto target = tubaro::option_after(mode(), *key)) {
+        if (const auto target = tubaro::option_after(m_logic->mode(), *key)) {
             SetFocus(m_options[*target]->handle());
             click_option(*target);
             return true;
@@ -484,14 +483,6 @@ bool MainWindow::take_keyboard(const MSG& message)
     return false;
 }
 
-Quantity MainWindow::mode() const
-{
-    for (Quantity each : tubaro::kQuantities)
-        if (m_options[each]->is_set())
-            return each;
-    return tubaro::start_mode();
-}
-
 void MainWindow::show_focus()
 {
     // As dialogs do once the keyboard is in use.
@@ -500,10 +491,7 @@ void MainWindow::show_focus()
 
 void MainWindow::move_focus(int direction, tubaro::KeyChord key)
 {
-    tubaro::PerQuantity<bool> shown{};
-    for (Quantity quantity : tubaro::kQuantities)
-        shown[quantity] = m_spins[quantity]->visible();
-    const ControlId next = tubaro::next_tab_stop(mode(), shown, control_of(GetDlgCtrlID(GetFocus())), direction);
+    const ControlId next = m_logic->next_tab_stop(control_of(GetDlgCtrlID(GetFocus())), direction);
 
     show_focus();
     m_focus_key = key;

@@ -75,7 +75,6 @@ private:
     void report(const tubaro::EventEdge::Report& report);
 
     void click_option(tubaro::Quantity mode);
-    tubaro::Quantity mode() const;
     void move_focus(int direction, tubaro::KeyChord key);
     void show_focus();
 

@@ -19,7 +19,7 @@ public:
     UpDownControl(HWND up_down, tubaro::TextBox& paired, int upper, std::string decimal_separator);
 
     void set_visible(bool visible) override { ShowWindow(m_up_down, visible ? SW_SHOWNA : SW_HIDE); }
-    bool visible() const { return IsWindowVisible(m_up_down) != FALSE; }
+    bool visible() const override { return IsWindowVisible(m_up_down) != FALSE; }
 
     // +1 up, -1 down.
     void step(int direction);

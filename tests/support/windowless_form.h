@@ -61,7 +61,7 @@ public:
     {
     }
     void set_visible(bool visible) override { m_visible = visible; }
-    bool visible() const { return m_visible; }
+    bool visible() const override { return m_visible; }
 
     void step(int direction) { m_stepper.step(direction, m_visible, m_paired, on_notification); }
 
