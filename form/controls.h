@@ -1,20 +1,25 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "window_data.h"
+
 namespace tubaro {
 
-// What the form logic uses of the window's controls, and nothing more. The
-// window-less model and the Qt widgets both implement it, so the logic runs
-// the same in tests and on screen.
+// What the form uses of the window's controls, and nothing more. Each front
+// end implements it over its toolkit (the Qt widgets, the Win32 controls, the
+// page's elements), the tests over plain data, so the same rules run in
+// tests and on screen. Every event of these controls reaches the form
+// through FormPresenter, nothing else.
 //
-// Event delivery is the implementation's: it calls the form's handlers one at
-// a time, with these guarantees the logic relies on:
-//   - set_text raises the box's change event before it returns (so a computed
-//     diameter updates the inch designation before the recalculation goes on);
-//     assigning a text equal to the present one leaves the box alone: no
-//     change event, and the user's selection, cursor and undo history stay;
+// What the form relies on:
+//   - set_text raises the box's change event (FormPresenter::text_changed)
+//     before it returns, so a computed diameter updates the inch designation
+//     before the recalculation goes on. The form never assigns a text equal
+//     to the present one, so the user's selection, cursor and undo history
+//     stay;
 //   - an assignment by the program never raises a key release;
 //   - a key that changes the text raises the change before its release.
 
@@ -25,11 +30,13 @@ public:
     virtual void set_text(std::string_view text) = 0;
 };
 
-// One of an exclusive group: setting one clears the others.
+// One of an exclusive group. The form sets the new one first, then clears
+// the others, so a group that keeps one set by itself never refuses.
 class OptionButton {
 public:
     virtual ~OptionButton() = default;
     virtual bool is_set() const = 0;
+    virtual void set_checked(bool on) = 0;
 };
 
 class CheckBox {
@@ -39,9 +46,9 @@ public:
     virtual int value() const = 0;
 };
 
-// A spin control paired with a value field: a step writes the new value into
-// the field (raising its change event) and then raises its notification.
-// A hidden one cannot be stepped and takes no focus.
+// A spin control paired with a value field. Its stepping is the form's
+// (FormPresenter::spin_stepped); the control only shows its arrows. A hidden
+// one cannot be stepped and takes no focus.
 class SpinControl {
 public:
     virtual ~SpinControl() = default;
@@ -55,6 +62,12 @@ public:
     // Keep the window above all other windows, or return it to the normal
     // stacking, without moving or resizing it.
     virtual void set_topmost(bool topmost) = 0;
+    // Give a control the keyboard focus.
+    virtual void focus(ControlId control) = 0;
+    // Show the note that names what went wrong, beside `source` (the window
+    // itself when empty), and take it away again.
+    virtual void show_error(std::optional<ControlId> source, std::string_view message) = 0;
+    virtual void hide_error() = 0;
 };
 
 }  // namespace tubaro

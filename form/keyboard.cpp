@@ -60,32 +60,11 @@ ControlId next_tab_stop(Quantity mode, const PerQuantity<bool>& spin_shown, std:
     return stops.back();
 }
 
-std::optional<int> spin_direction(NavigationKey key)
+Quantity option_after(Quantity mode, int direction)
 {
-    switch (key) {
-    case NavigationKey::Up: return +1;
-    case NavigationKey::Down: return -1;
-    default: return std::nullopt;
-    }
-}
-
-std::optional<Quantity> option_after(Quantity mode, NavigationKey key)
-{
-    int step = 0;
-    switch (key) {
-    case NavigationKey::Up:
-    case NavigationKey::Left: step = -1; break;
-    case NavigationKey::Down:
-    case NavigationKey::Right: step = +1; break;
-    default: return std::nullopt;
-    }
     const auto count = static_cast<int>(kQuantities.size());
+    const int step = direction >= 0 ? 1 : -1;
     return kQuantities[static_cast<std::size_t>((static_cast<int>(mode) + step + count) % count)];
-}
-
-bool presses_information_field(NavigationKey key)
-{
-    return key == NavigationKey::Space || key == NavigationKey::Enter;
 }
 
 }  // namespace tubaro

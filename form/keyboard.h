@@ -25,17 +25,11 @@ ControlId next_tab_stop(Quantity mode, const PerQuantity<bool>& spin_shown, std:
                         int direction);
 
 // The keys with a meaning beyond typing, by their meaning; each front end
-// maps its own key codes to these.
+// maps its own key codes to these (FormPresenter::navigation_key).
 enum class NavigationKey { Up, Down, Left, Right, Space, Enter };
 
-// A spin control with the focus steps as its arrows do: Up +1, Down -1.
-std::optional<int> spin_direction(NavigationKey key);
-
-// In the option group Up and Left set the previous option, Down and Right
-// the next, wrapping around (D P Y L D ...).
-std::optional<Quantity> option_after(Quantity mode, NavigationKey key);
-
-// The information field answers Space and Enter as it answers a click.
-bool presses_information_field(NavigationKey key);
+// The option after `mode` in the group's order, D P Y L, wrapping around:
+// +1 the next, -1 the previous.
+Quantity option_after(Quantity mode, int direction);
 
 }  // namespace tubaro

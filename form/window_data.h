@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "quantity.h"
@@ -120,6 +121,18 @@ inline constexpr PerQuantity<QuantityControls> kQuantityControls{{{
     {ControlId::Label5, ControlId::Text_L, ControlId::UpDown_L, ControlId::Option_Lunghezza, 20000,
      "Aumenta la lunghezza equivalente", "Diminuisci la lunghezza equivalente"},
 }}};
+
+// The quantity whose row a control is in (its label, field, spin control or
+// option button); none for Text_Pollici, Text1 and Check1.
+constexpr std::optional<Quantity> quantity_of(ControlId id)
+{
+    for (Quantity quantity : kQuantities) {
+        const QuantityControls& row = kQuantityControls[quantity];
+        if (id == row.label || id == row.field || id == row.spin || id == row.option)
+            return quantity;
+    }
+    return std::nullopt;
+}
 
 // The quantity whose option button is set at start: the diameter.
 constexpr Quantity start_mode()

@@ -1,5 +1,8 @@
 #include "keyboard.h"
 
+#include "form_presenter.h"
+#include "windowless_form.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -87,23 +90,95 @@ TEST(TabOrder, FromAControlThatIsNoStop)
             << control_spec(row.from.value_or(C::Text_Y)).name << " " << row.direction;
 }
 
+// Tab from either end of the order wraps around; a page hands that Tab to
+// the browser instead.
+TEST(TabOrder, TheFormTellsWhereTabGoesAndWhetherItWraps)
+{
+    WindowlessForm form;
+    struct Row {
+        std::optional<ControlId> from;
+        int direction;
+        TabMove expected;
+    };
+    const Row rows[] = {
+        {std::nullopt, +1, {C::Text_Y, false}},  {std::nullopt, -1, {C::Text_Pollici, false}},
+        {C::Text_Y, +1, {C::Text_P, false}},     {C::Text_Y, -1, {C::Text_Pollici, true}},
+        {C::Text_Pollici, +1, {C::Text_Y, true}}, {C::UpDown_L, +1, {C::Text_Pollici, false}},
+        {C::Label3, +1, {C::UpDown_L, false}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(form.form().tab(row.from, row.direction), row.expected)
+            << control_spec(row.from.value_or(C::Text_Y)).name << " " << row.direction;
+    EXPECT_EQ(form.form().first_focus(), C::Text_Y);
+}
+
+// What each key does on the control that has the focus, one row after the
+// other on the same window, which starts in the diameter's mode.
 TEST(NavigationKeys, MeaningInEachControl)
 {
     using K = NavigationKey;
-    EXPECT_EQ(option_after(Quantity::Diameter, K::Down), Quantity::Power);
-    EXPECT_EQ(option_after(Quantity::Diameter, K::Right), Quantity::Power);
-    EXPECT_EQ(option_after(Quantity::Diameter, K::Up), Quantity::Length);  // wraps
-    EXPECT_EQ(option_after(Quantity::Length, K::Left), Quantity::Loss);
-    EXPECT_EQ(option_after(Quantity::Length, K::Down), Quantity::Diameter);
-    EXPECT_EQ(option_after(Quantity::Power, K::Space), std::nullopt);
+    WindowlessForm form;
+    struct Row {
+        ControlId on;
+        NavigationKey key;
+        bool repeat;
+        bool taken;
+        Quantity mode;  // afterwards
+        const char* power;
+        const char* information;
+    };
+    const char* start = "cliccare qui per informazioni";
+    const char* address = "https://www.tubaro.example/gas";
+    const char* version = "Versione Beta - 2004 11 19";
+    const Row rows[] = {
+        {C::Option_Diametro, K::Down, false, true, Quantity::Power, "116", start},
+        {C::Option_Potenza, K::Up, false, true, Quantity::Diameter, "116", start},
+        {C::Option_Diametro, K::Left, false, true, Quantity::Length, "116", start},  // wraps
+        {C::Option_Lunghezza, K::Right, false, true, Quantity::Diameter, "116", start},
+        {C::Option_Diametro, K::Space, false, false, Quantity::Diameter, "116", start},
+        {C::UpDown_P, K::Up, false, true, Quantity::Diameter, "117", start},
+        {C::UpDown_P, K::Up, true, true, Quantity::Diameter, "118", start},  // a held key steps on
+        {C::UpDown_P, K::Down, false, true, Quantity::Diameter, "117", start},
+        {C::UpDown_P, K::Right, false, false, Quantity::Diameter, "117", start},
+        {C::Text1, K::Space, false, true, Quantity::Diameter, "117", address},
+        {C::Text1, K::Space, true, true, Quantity::Diameter, "117", address},  // held: one press
+        {C::Text1, K::Enter, false, true, Quantity::Diameter, "117", version},
+        {C::Text1, K::Up, false, false, Quantity::Diameter, "117", version},
+        {C::Text_P, K::Space, false, false, Quantity::Diameter, "117", version},
+        {C::Check1, K::Space, false, false, Quantity::Diameter, "117", version},  // the toolkit's own
+    };
+    for (const Row& row : rows) {
+        const std::string at = std::string(control_spec(row.on).name) + " key " + std::to_string(static_cast<int>(row.key));
+        EXPECT_EQ(form.form().navigation_key(row.on, row.key, row.repeat), row.taken) << at;
+        EXPECT_EQ(form.mode(), row.mode) << at;
+        EXPECT_EQ(form.options_set(), 1) << at;
+        EXPECT_EQ(form.text(Quantity::Power), row.power) << at;
+        EXPECT_EQ(form.information(), row.information) << at;
+    }
+    // An option chosen by a key takes the focus, and its arrows go.
+    EXPECT_EQ(form.window().m_focus, C::Option_Diametro);
+    EXPECT_FALSE(form.spin_visible(Quantity::Diameter));
+    EXPECT_EQ(form.recalculations(), 3);
 
-    EXPECT_EQ(spin_direction(K::Up), +1);
-    EXPECT_EQ(spin_direction(K::Down), -1);
-    EXPECT_EQ(spin_direction(K::Right), std::nullopt);
+    // A double click on the information line is one click.
+    form.click_text1(1);
+    form.click_text1(2);
+    EXPECT_EQ(form.information(), address);
+}
 
-    EXPECT_TRUE(presses_information_field(K::Space));
-    EXPECT_TRUE(presses_information_field(K::Enter));
-    EXPECT_FALSE(presses_information_field(K::Down));
+// Events that come before the controls are bound (a page typed into before
+// its code has loaded) change nothing and break nothing.
+TEST(FormPresenter, EventsBeforeBindingAreIgnored)
+{
+    FormPresenter form(",");
+    form.key_released(C::Text_P, {'1', 0});
+    form.text_changed(C::Text_D);
+    form.clicked(C::Option_Potenza);
+    form.spin_stepped(C::UpDown_P, +1);
+    EXPECT_FALSE(form.navigation_key(C::Option_Diametro, NavigationKey::Down, false));
+    EXPECT_EQ(form.mode(), Quantity::Diameter);
+    EXPECT_EQ(form.first_focus(), C::Text_Y);
+    EXPECT_EQ(form.handlers(), nullptr);
 }
 
 }  // namespace

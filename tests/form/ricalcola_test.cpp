@@ -109,7 +109,7 @@ TEST(Recalculation, ComputedDiameterUpdatesDesignationBeforeReturning)
     WindowlessForm form;
     form.paste(P, "10");
     std::string seen_during_recalculation;
-    form.logic().set_recalculated_listener([&] { seen_during_recalculation = form.designation(); });
+    form.on_recalculated([&] { seen_during_recalculation = form.designation(); });
     EXPECT_EQ(recalculate_in(form), std::nullopt);
     EXPECT_EQ(form.text(D), "15");
     EXPECT_EQ(seen_during_recalculation, "1/2\"");

@@ -64,7 +64,7 @@ TEST_P(StepInMode, FieldWrittenBeforeRecalculation)
     form.click_option(row.mode);
     std::string seen_at_recalculation;
     const auto output = row.mode;
-    form.logic().set_recalculated_listener([&] { seen_at_recalculation = form.text(row.stepped); });
+    form.on_recalculated([&] { seen_at_recalculation = form.text(row.stepped); });
     form.step(row.stepped, +1);
     EXPECT_EQ(form.text(row.stepped), row.stepped_text);
     EXPECT_EQ(seen_at_recalculation, row.stepped_text);

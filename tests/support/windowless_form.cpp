@@ -1,111 +1,99 @@
 #include "windowless_form.h"
 
-#include "window_data.h"
+#include "error_kind.h"
 
 namespace tubaro {
 
 namespace {
 
-std::string_view start_text(ControlId id)
+constexpr ControlId field_of(Quantity quantity)
 {
-    return control_spec(id).text;
+    return kQuantityControls[quantity].field;
 }
 
-std::string_view start_text(Quantity field)
-{
-    return start_text(kQuantityControls[field].field);
-}
-
-template <typename Interface, typename Model>
-PerQuantity<Interface*> addresses(PerQuantity<Model>& models)
+template <typename Interface, typename Double>
+PerQuantity<Interface*> addresses(PerQuantity<Double>& doubles)
 {
     PerQuantity<Interface*> result{};
     for (Quantity quantity : kQuantities)
-        result[quantity] = &models[quantity];
+        result[quantity] = &doubles[quantity];
     return result;
+}
+
+// The kind a note names, read back from its text.
+std::optional<ErrorKind> kind_named(std::string_view message)
+{
+    for (ErrorKind kind :
+         {ErrorKind::TypeMismatch, ErrorKind::Overflow, ErrorKind::DivisionByZero, ErrorKind::InvalidArgument})
+        if (error_name(kind) == message)
+            return kind;
+    return std::nullopt;
 }
 
 }  // namespace
 
-SpinControlModel WindowlessForm::spin_model(Quantity field)
+void TextBoxDouble::set_text(std::string_view text)
 {
-    const QuantityControls& row = kQuantityControls[field];
-    return {m_fields[field], row.spin_upper, m_separator, !control_spec(row.spin).has(kHiddenAtStart)};
+    m_text = text;
+    m_form.text_changed(m_id);
 }
 
-void TextBoxModel::set_text(std::string_view text)
-{
-    if (text != m_text)
-        m_edge.through_toolkit([&] { user_edit(text); });
-}
-
-void TextBoxModel::user_edit(std::string_view text)
+void TextBoxDouble::user_edit(std::string_view text)
 {
     if (text == m_text)
         return;
-    m_text = text;
-    if (on_change)
-        on_change();
+    set_text(text);
+}
+
+void WindowDouble::show_error(std::optional<ControlId> source, std::string_view message)
+{
+    m_notes.push_back({source, std::string(message)});
+    m_note_shown = true;
+}
+
+void WindowDouble::hide_error()
+{
+    m_note_shown = false;
+    ++m_recalculations;
+    if (on_recalculated)
+        on_recalculated();
 }
 
 WindowlessForm::WindowlessForm(std::string decimal_separator)
-    : m_separator(std::move(decimal_separator)),
-      m_edge([this](const EventEdge::Report& report) {
-          if (report.kind)
-              m_errors.push_back(*report.kind);
-          else
-              ++m_other_failures;
-      }),
-      // Start values are stored, not computed: they are in place before any
-      // handler is attached, so none runs.
-      m_fields{{{{m_edge, start_text(Quantity::Diameter)},
-                 {m_edge, start_text(Quantity::Power)},
-                 {m_edge, start_text(Quantity::Loss)},
-                 {m_edge, start_text(Quantity::Length)}}}},
-      m_text_pollici(m_edge, start_text(ControlId::Text_Pollici)),
-      m_text1(m_edge, start_text(ControlId::Text1)),
-      m_spins{{{spin_model(Quantity::Diameter), spin_model(Quantity::Power), spin_model(Quantity::Loss),
-                spin_model(Quantity::Length)}}},
-      m_logic(FormControls{addresses<TextBox>(m_fields), addresses<OptionButton>(m_options),
-                           addresses<SpinControl>(m_spins), &m_text_pollici, &m_text1, &m_check1, &m_window},
-          m_separator)
+    : m_form(std::move(decimal_separator)),
+      // Start values are stored, not computed: they are in place before the
+      // form is bound, so no handler runs.
+      m_boxes{{{{m_form, field_of(Quantity::Diameter)},
+                {m_form, field_of(Quantity::Power)},
+                {m_form, field_of(Quantity::Loss)},
+                {m_form, field_of(Quantity::Length)}}}},
+      m_text_pollici(m_form, ControlId::Text_Pollici),
+      m_text1(m_form, ControlId::Text1),
+      m_options{{{OptionButtonDouble(ControlId::Option_Diametro), OptionButtonDouble(ControlId::Option_Potenza),
+                  OptionButtonDouble(ControlId::Option_Perdita), OptionButtonDouble(ControlId::Option_Lunghezza)}}},
+      m_spins{{{SpinControlDouble(ControlId::UpDown_D), SpinControlDouble(ControlId::UpDown_P),
+                SpinControlDouble(ControlId::UpDown_Y), SpinControlDouble(ControlId::UpDown_L)}}}
 {
-    for (Quantity quantity : kQuantities)
-        m_options[quantity].m_set = control_spec(kQuantityControls[quantity].option).has(kSetAtStart);
-    m_check1.m_value = control_spec(ControlId::Check1).has(kSetAtStart) ? CheckBox::Checked : CheckBox::Unchecked;
-
-    // The wiring: each event runs its handler through the edge.
-    m_fields[Quantity::Diameter].on_change = [this] {
-        m_edge.run(ControlId::Text_D, [this] { m_logic.diameter_change(); });
-    };
-    for (Quantity field : kQuantities) {
-        m_fields[field].on_key_release = [this, field] {
-            m_edge.run(kQuantityControls[field].field, [this, field] { m_logic.key_release(field); });
-        };
-        m_spins[field].on_notification = [this, field] { m_logic.spin_notification(field); };
-    }
-    m_logic.set_recalculated_listener([this] { ++m_recalculations; });
-
-    m_edge.run(std::nullopt, [this] { m_logic.load(); });
+    m_form.bind(FormControls{addresses<TextBox>(m_boxes), addresses<OptionButton>(m_options),
+                             addresses<SpinControl>(m_spins), &m_text_pollici, &m_text1, &m_check1, &m_window});
+    m_form.loaded();
 }
 
 void WindowlessForm::press_key(Quantity field, KeyChord key)
 {
-    m_fields[field].keys.pressed(key);
+    m_form.key_pressed(field_of(field), key);
 }
 
 void WindowlessForm::release_key(Quantity field, KeyChord key)
 {
-    TextBoxModel& target = m_fields[field];
-    if (target.keys.released(key) && target.on_key_release)
-        target.on_key_release();
+    m_form.key_released(field_of(field), key);
 }
 
 void WindowlessForm::focus(Quantity field, std::optional<KeyChord> moved_by)
 {
     for (Quantity each : kQuantities)
-        m_fields[each].keys.focus_lost();
-    m_fields[field].keys.focus_entered(moved_by);
+        m_form.focus_left(field_of(each));
+    m_form.focus_entered(field_of(field), moved_by);
 }
 
 void WindowlessForm::type(Quantity field, std::string_view text)
@@ -113,7 +101,7 @@ void WindowlessForm::type(Quantity field, std::string_view text)
     for (char c : text) {
         const KeyChord key{static_cast<unsigned char>(c), 0};
         press_key(field, key);
-        m_fields[field].user_edit(m_fields[field].text() + c);
+        m_boxes[field].user_edit(m_boxes[field].text() + c);
         release_key(field, key);
     }
 }
@@ -122,40 +110,38 @@ void WindowlessForm::backspace(Quantity field)
 {
     constexpr KeyChord kBackspace{0x08, 0};
     press_key(field, kBackspace);
-    std::string text = m_fields[field].text();
+    std::string text = m_boxes[field].text();
     if (!text.empty()) {
         text.pop_back();
-        m_fields[field].user_edit(text);
+        m_boxes[field].user_edit(text);
     }
     release_key(field, kBackspace);
 }
 
 void WindowlessForm::paste(Quantity field, std::string_view text)
 {
-    m_fields[field].user_edit(text);
+    m_boxes[field].user_edit(text);
 }
 
 void WindowlessForm::step(Quantity field, int direction)
 {
-    m_edge.run(kQuantityControls[field].field, [this, field, direction] { m_spins[field].step(direction); });
+    m_form.spin_stepped(kQuantityControls[field].spin, direction);
 }
 
 void WindowlessForm::click_option(Quantity mode)
 {
-    for (Quantity each : kQuantities)
-        m_options[each].m_set = each == mode;
-    m_edge.run(kQuantityControls[mode].option, [this, mode] { m_logic.option_click(mode); });
+    m_form.clicked(kQuantityControls[mode].option);
 }
 
 void WindowlessForm::click_check1()
 {
     m_check1.m_value = m_check1.m_value == CheckBox::Unchecked ? CheckBox::Checked : CheckBox::Unchecked;
-    m_edge.run(ControlId::Check1, [this] { m_logic.stay_on_top_click(); });
+    m_form.clicked(ControlId::Check1);
 }
 
-void WindowlessForm::click_text1()
+void WindowlessForm::click_text1(int clicks)
 {
-    m_edge.run(ControlId::Text1, [this] { m_logic.information_click(); });
+    m_form.clicked(ControlId::Text1, clicks);
 }
 
 std::optional<Quantity> WindowlessForm::mode() const
@@ -174,11 +160,25 @@ int WindowlessForm::options_set() const
     return set;
 }
 
+std::vector<ErrorKind> WindowlessForm::errors() const
+{
+    std::vector<ErrorKind> kinds;
+    for (const WindowDouble::Note& note : m_window.m_notes)
+        if (const auto kind = kind_named(note.message))
+            kinds.push_back(*kind);
+    return kinds;
+}
+
 std::optional<ErrorKind> WindowlessForm::last_error() const
 {
-    if (m_errors.empty())
+    if (m_window.m_notes.empty())
         return std::nullopt;
-    return m_errors.back();
+    return kind_named(m_window.m_notes.back().message);
+}
+
+int WindowlessForm::other_failures() const
+{
+    return static_cast<int>(m_window.m_notes.size() - errors().size());
 }
 
 }  // namespace tubaro

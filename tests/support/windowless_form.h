@@ -7,85 +7,79 @@
 #include <vector>
 
 #include "controls.h"
-#include "event_edge.h"
-#include "form_principale.h"
-#include "key_release_filter.h"
+#include "form_presenter.h"
 #include "quantity.h"
-#include "spin_stepper.h"
 
 namespace tubaro {
 
-// The main window without a window, for tests, fuzzers and benchmarks: every
-// control as plain data built from the window's data, events delivered as
-// the real window delivers them, each through the event edge, and the errors
-// that stop there kept where a test can see them.
+// The main window without a window, for tests, fuzzers and benchmarks: test
+// doubles of the control interface, built from the window's data and bound
+// to the real FormPresenter, so every event takes the road it takes on
+// screen; the errors reported are kept where a test can see them.
 
-class TextBoxModel final : public TextBox {
+class TextBoxDouble final : public TextBox {
 public:
-    TextBoxModel(EventEdge& edge, std::string_view start_text) : m_edge(edge), m_text(start_text) {}
+    TextBoxDouble(FormPresenter& form, ControlId id) : m_form(form), m_id(id), m_text(control_spec(id).text) {}
 
     std::string text() const override { return m_text; }
-    // An assignment by the program. An equal text is no change, as on the
-    // real window.
+    // The program's assignment: its change event comes inside it.
     void set_text(std::string_view text) override;
     // A change the user makes (a key, a paste): its change event is an
-    // event of its own, not nested in a handler.
+    // event of its own.
     void user_edit(std::string_view text);
 
-    std::function<void()> on_change;
-    std::function<void()> on_key_release;
-
-    KeyReleaseFilter keys;
-
 private:
-    EventEdge& m_edge;
+    FormPresenter& m_form;
+    ControlId m_id;
     std::string m_text;
 };
 
-class OptionButtonModel final : public OptionButton {
+class OptionButtonDouble final : public OptionButton {
 public:
+    explicit OptionButtonDouble(ControlId id) : m_set(control_spec(id).has(kSetAtStart)) {}
     bool is_set() const override { return m_set; }
-    bool m_set = false;
+    void set_checked(bool on) override { m_set = on; }
+
+private:
+    bool m_set;
 };
 
-class CheckBoxModel final : public CheckBox {
+class CheckBoxDouble final : public CheckBox {
 public:
     int value() const override { return m_value; }
-    int m_value = Unchecked;
+    int m_value = control_spec(ControlId::Check1).has(kSetAtStart) ? Checked : Unchecked;
 };
 
-class SpinControlModel final : public SpinControl {
+class SpinControlDouble final : public SpinControl {
 public:
-    SpinControlModel(TextBox& paired, int upper, std::string decimal_separator, bool visible)
-        : m_paired(paired), m_stepper(upper, std::move(decimal_separator)), m_visible(visible)
-    {
-    }
+    explicit SpinControlDouble(ControlId id) : m_visible(!control_spec(id).has(kHiddenAtStart)) {}
     void set_visible(bool visible) override { m_visible = visible; }
     bool visible() const override { return m_visible; }
 
-    void step(int direction) { m_stepper.step(direction, m_visible, m_paired, on_notification); }
-
-    std::function<void()> on_notification;
-
 private:
-    TextBox& m_paired;
-    SpinStepper m_stepper;
     bool m_visible;
 };
 
-class WindowModel final : public Window {
+class WindowDouble final : public Window {
 public:
-    void set_topmost(bool topmost) override
-    {
-        m_topmost = topmost;
-        ++m_topmost_requests;
-    }
-    bool topmost() const { return m_topmost; }
-    int topmost_requests() const { return m_topmost_requests; }
+    void set_topmost(bool topmost) override { m_topmost = topmost; }
+    void focus(ControlId control) override { m_focus = control; }
+    void show_error(std::optional<ControlId> source, std::string_view message) override;
+    void hide_error() override;
 
-private:
     bool m_topmost = false;
-    int m_topmost_requests = 0;
+    std::optional<ControlId> m_focus;
+    // Every note shown, oldest first, and the one shown now.
+    struct Note {
+        std::optional<ControlId> source;
+        std::string message;
+    };
+    std::vector<Note> m_notes;
+    bool m_note_shown = false;
+    // The form takes the note away after every recalculation that wrote its
+    // result, and only then.
+    int m_recalculations = 0;
+    std::function<void()> on_recalculated;
 };
 
 class WindowlessForm {
@@ -118,48 +112,46 @@ public:
     void step(Quantity field, int direction);
     void click_option(Quantity mode);
     void click_check1();
-    void click_text1();
+    void click_text1(int clicks = 1);
 
     // What the window shows.
-    std::string text(Quantity field) const { return m_fields[field].text(); }
+    std::string text(Quantity field) const { return field_box(field).text(); }
     std::string designation() const { return m_text_pollici.text(); }
     std::string information() const { return m_text1.text(); }
     std::optional<Quantity> mode() const;
     int options_set() const;
     bool spin_visible(Quantity field) const { return m_spins[field].visible(); }
     int check1() const { return m_check1.value(); }
-    bool topmost() const { return m_window.topmost(); }
-    const WindowModel& window() const { return m_window; }
+    bool topmost() const { return m_window.m_topmost; }
+    const WindowDouble& window() const { return m_window; }
 
     // Errors of the four kinds reported at the edges of events, oldest first.
-    const std::vector<ErrorKind>& errors() const { return m_errors; }
+    std::vector<ErrorKind> errors() const;
     std::optional<ErrorKind> last_error() const;
-    void clear_errors() { m_errors.clear(); }
+    void clear_errors() { m_window.m_notes.clear(); }
     // Failures outside the four kinds that stopped at an edge; none expected.
-    int other_failures() const { return m_other_failures; }
-    int recalculations() const { return m_recalculations; }
+    int other_failures() const;
+    int recalculations() const { return m_window.m_recalculations; }
+    // Runs inside every recalculation that wrote its result, after the write.
+    void on_recalculated(std::function<void()> listener) { m_window.on_recalculated = std::move(listener); }
 
-    // The logic, for tests that call a handler directly.
-    Form_Principale& logic() { return m_logic; }
-    TextBoxModel& box(Quantity field) { return m_fields[field]; }
-    TextBoxModel& designation_box() { return m_text_pollici; }
+    FormPresenter& form() { return m_form; }
+    // The handlers, for tests that call the recalculation directly.
+    Form_Principale& logic() { return *m_form.handlers(); }
+    TextBoxDouble& box(Quantity field) { return m_boxes[field]; }
+    TextBoxDouble& designation_box() { return m_text_pollici; }
 
 private:
-    SpinControlModel spin_model(Quantity field);
+    const TextBoxDouble& field_box(Quantity field) const { return m_boxes[field]; }
 
-    std::string m_separator;
-    std::vector<ErrorKind> m_errors;
-    int m_other_failures = 0;
-    int m_recalculations = 0;
-    EventEdge m_edge;
-    PerQuantity<TextBoxModel> m_fields;
-    TextBoxModel m_text_pollici;
-    TextBoxModel m_text1;
-    PerQuantity<OptionButtonModel> m_options;
-    PerQuantity<SpinControlModel> m_spins;
-    CheckBoxModel m_check1;
-    WindowModel m_window;
-    Form_Principale m_logic;
+    FormPresenter m_form;
+    PerQuantity<TextBoxDouble> m_boxes;
+    TextBoxDouble m_text_pollici;
+    TextBoxDouble m_text1;
+    PerQuantity<OptionButtonDouble> m_options;
+    PerQuantity<SpinControlDouble> m_spins;
+    CheckBoxDouble m_check1;
+    WindowDouble m_window;
 };
 
 }  // namespace tubaro
