@@ -5,39 +5,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "text_fit.h"
+
 namespace {
 
-constexpr double kSmallestPointSize = 6.0;
+constexpr int kSmallestHalfPoints = 12;
 constexpr double kDefaultPointSize = 9.0;
 
-QFont at_size(QFont font, double points)
+QFont at_half_points(QFont font, int half_points)
 {
-    font.setPointSizeF(points);
+    font.setPointSizeF(half_points / 2.0);
     return font;
-}
-
-bool fits(const QFont& font, const std::vector<TextRoom>& texts)
-{
-    const QFontMetrics metrics(font);
-    for (const TextRoom& each : texts)
-        if (metrics.horizontalAdvance(each.text) > each.room.width() || metrics.height() > each.room.height())
-            return false;
-    return true;
-}
-
-// How far the font must shrink for every text to fit, from one measurement:
-// 1 when it fits as it is. Widths and heights grow about in proportion to
-// the size, which the checks after it make exact.
-double shrink_needed(const QFont& font, const std::vector<TextRoom>& texts)
-{
-    const QFontMetrics metrics(font);
-    double scale = 1.0;
-    for (const TextRoom& each : texts) {
-        if (const int width = metrics.horizontalAdvance(each.text); width > 0)
-            scale = std::min(scale, static_cast<double>(each.room.width()) / width);
-        scale = std::min(scale, static_cast<double>(each.room.height()) / metrics.height());
-    }
-    return scale;
 }
 
 }  // namespace
@@ -45,16 +23,14 @@ double shrink_needed(const QFont& font, const std::vector<TextRoom>& texts)
 QFont largest_fitting_font(const QFont& font, const std::vector<TextRoom>& texts)
 {
     const double own = font.pointSizeF() > 0 ? font.pointSizeF() : kDefaultPointSize;
-    const QFont as_is = at_size(font, own);
-    const double scale = shrink_needed(as_is, texts);
-    if (scale >= 1.0)
-        return as_is;
-
-    // The largest half point at or below the proportional size; any larger
-    // would need the texts to grow less than in proportion. It nearly always
-    // fits; where hinting makes it a pixel too wide, the next one down does.
-    double size = std::max(kSmallestPointSize, std::floor(own * scale * 2.0) / 2.0);
-    while (size > kSmallestPointSize && !fits(at_size(font, size), texts))
-        size -= 0.5;
-    return at_size(font, size);
+    const auto scale_at = [&](int half_points) {
+        const QFontMetrics metrics(at_half_points(font, half_points));
+        double scale = 1.0;
+        for (const TextRoom& each : texts)
+            scale = std::min(scale, tubaro::fit_scale({metrics.horizontalAdvance(each.text), metrics.height()},
+                                                      {each.room.width(), each.room.height()}));
+        return scale;
+    };
+    return at_half_points(font, tubaro::largest_fitting_size(static_cast<int>(std::lround(own * 2)),
+                                                             kSmallestHalfPoints, scale_at));
 }

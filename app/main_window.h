@@ -8,8 +8,7 @@
 #include <string>
 
 #include "error_balloon.h"
-#include "event_edge.h"
-#include "form_principale.h"
+#include "form_presenter.h"
 #include "qt_controls.h"
 #include "qt_text_box.h"
 #include "up_down.h"
@@ -17,10 +16,10 @@
 
 class QButtonGroup;
 
-// The one window: its controls built from the window's data, bound to the
-// form logic through the control interface, every event handed to the event
-// edge, where an error is reported beside the field and the program goes on.
-class MainWindow final : public QWidget {
+// The one window: its controls built from the window's data and bound to the
+// form, every Qt event of theirs told to the form, which decides what
+// follows; an error is shown in a note beside the control it names.
+class MainWindow final : public QWidget, public tubaro::Window {
 public:
     explicit MainWindow(const std::string& decimal_separator, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -32,35 +31,34 @@ public:
     QWidget* control(tubaro::ControlId id) const { return m_widgets[index(id)]; }
     // The note beside the field, made at the first error: null before it.
     ErrorBalloon* error_balloon() const { return m_balloon; }
-    std::optional<tubaro::ErrorKind> last_error() const { return m_last_error; }
     int reports() const { return m_reports; }
+
+    // What the form asks of the window.
+    void set_topmost(bool topmost) override;
+    void focus(tubaro::ControlId control) override;
+    void show_error(std::optional<tubaro::ControlId> source, std::string_view message) override;
+    void hide_error() override;
 
 private:
     static std::size_t index(tubaro::ControlId id) { return static_cast<std::size_t>(id); }
 
-    void build_controls(const std::string& decimal_separator);
-    void wire_events();
+    void build_controls();
+    void bind_form();
     void fit_font();
-    void report(const tubaro::EventEdge::Report& report);
-    std::optional<tubaro::ControlId> control_id(const QWidget* widget) const;
-    void choose_option(tubaro::Quantity mode);
+    std::optional<tubaro::ControlId> control_id(const QObject* widget) const;
 
     // Tab and Shift+Tab, by the form's one focus order.
     bool focusNextPrevChild(bool next) override;
-    // The option group's arrow keys, and Space and Enter on the information
-    // field.
+    // The keys with a meaning beyond typing, on every control.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    tubaro::EventEdge m_edge;
+    tubaro::FormPresenter m_form;
     std::array<QWidget*, tubaro::kControlCount> m_widgets{};
     // The adapters, by control id where the control has one.
     std::array<std::unique_ptr<QtTextBox>, tubaro::kControlCount> m_text_boxes;
     std::array<std::unique_ptr<QtOptionButton>, tubaro::kControlCount> m_options;
     std::unique_ptr<QtCheckBox> m_check;
-    std::unique_ptr<QtWindow> m_window;
     QButtonGroup* m_option_group = nullptr;
-    std::unique_ptr<tubaro::Form_Principale> m_logic;
     ErrorBalloon* m_balloon = nullptr;
-    std::optional<tubaro::ErrorKind> m_last_error;
     int m_reports = 0;
 };

@@ -4,14 +4,14 @@
 #include <QCheckBox>
 
 #include "controls.h"
-#include "stay_on_top.h"
 
-// The simple controls as the form logic sees them.
+// The option buttons and the check box as the form sees them.
 
 class QtOptionButton final : public tubaro::OptionButton {
 public:
     explicit QtOptionButton(QAbstractButton* button) : m_button(button) {}
     bool is_set() const override { return m_button->isChecked(); }
+    void set_checked(bool on) override { m_button->setChecked(on); }
 
 private:
     QAbstractButton* m_button;
@@ -32,13 +32,4 @@ public:
 
 private:
     QCheckBox* m_box;
-};
-
-class QtWindow final : public tubaro::Window {
-public:
-    explicit QtWindow(QWidget* window) : m_window(window) {}
-    void set_topmost(bool topmost) override { set_stay_on_top(m_window, topmost); }
-
-private:
-    QWidget* m_window;
 };

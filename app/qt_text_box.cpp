@@ -30,13 +30,11 @@ std::optional<tubaro::KeyChord> arrival_key(Qt::FocusReason reason)
 
 }  // namespace
 
-QtTextBox::QtTextBox(QLineEdit* edit, tubaro::EventEdge& edge) : m_edit(edit), m_edge(edge)
+QtTextBox::QtTextBox(QLineEdit* edit, tubaro::ControlId id, tubaro::FormPresenter& form)
+    : m_edit(edit), m_id(id), m_form(form)
 {
     edit->installEventFilter(this);
-    connect(edit, &QLineEdit::textChanged, this, [this] {
-        if (on_change)
-            on_change();
-    });
+    connect(edit, &QLineEdit::textChanged, this, [this] { m_form.text_changed(m_id); });
 }
 
 std::string QtTextBox::text() const
@@ -46,13 +44,7 @@ std::string QtTextBox::text() const
 
 void QtTextBox::set_text(std::string_view text)
 {
-    const QString new_text = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    // QLineEdit::setText would clear the selection, move the cursor and drop
-    // the undo history even for the same text: a result written back as it
-    // was must leave the field as the user has it (Ctrl+A, Ctrl+C).
-    if (new_text == m_edit->text())
-        return;
-    m_edge.through_toolkit([&] { m_edit->setText(new_text); });
+    m_edit->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 bool QtTextBox::eventFilter(QObject* watched, QEvent* event)
@@ -61,31 +53,30 @@ bool QtTextBox::eventFilter(QObject* watched, QEvent* event)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress:
-        m_keys.pressed(chord(static_cast<QKeyEvent*>(event)));
+        m_form.key_pressed(m_id, chord(static_cast<QKeyEvent*>(event)));
         break;
     case QEvent::KeyRelease: {
         const auto* key = static_cast<QKeyEvent*>(event);
         // A held key repeats its press, but is released once.
-        if (!key->isAutoRepeat() && m_keys.released(chord(key)) && on_key_release)
-            on_key_release();
+        if (!key->isAutoRepeat())
+            m_form.key_released(m_id, chord(key));
         break;
     }
     case QEvent::FocusIn:
-        m_keys.focus_entered(arrival_key(static_cast<QFocusEvent*>(event)->reason()));
+        m_form.focus_entered(m_id, arrival_key(static_cast<QFocusEvent*>(event)->reason()));
         break;
     case QEvent::FocusOut:
-        m_keys.focus_lost();
+        m_form.focus_left(m_id);
         break;
     case QEvent::MouseButtonDblClick:
         m_after_double_click = true;
         break;
     case QEvent::MouseButtonRelease: {
-        // A double click is one click, as on the platform's own text box.
-        if (std::exchange(m_after_double_click, false))
-            break;
+        // Qt tells a double click by its second press.
+        const int clicks = std::exchange(m_after_double_click, false) ? 2 : 1;
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && m_edit->rect().contains(mouse->position().toPoint()) && on_click)
-            on_click();
+        if (mouse->button() == Qt::LeftButton && m_edit->rect().contains(mouse->position().toPoint()))
+            m_form.clicked(m_id, clicks);
         break;
     }
     default:

@@ -1,11 +1,8 @@
 #include "up_down.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QToolButton>
-
-#include "navigation_key.h"
 
 namespace {
 
@@ -44,40 +41,16 @@ protected:
 
 }  // namespace
 
-UpDown::UpDown(tubaro::TextBox& paired, int upper, std::string decimal_separator, const QString& up_name,
-               const QString& down_name, QWidget* parent)
+UpDown::UpDown(tubaro::ControlId id, tubaro::FormPresenter& form, const QString& up_name, const QString& down_name,
+               QWidget* parent)
     : QWidget(parent),
-      m_paired(paired),
-      m_stepper(upper, std::move(decimal_separator)),
       m_up(arrow_button(Qt::UpArrow, up_name, this)),
       m_down(arrow_button(Qt::DownArrow, down_name, this)),
       m_focus_frame(new FocusFrameOverlay(this))
 {
     setFocusPolicy(Qt::TabFocus);
-    connect(m_up, &QToolButton::clicked, this, [this] { request_step(+1); });
-    connect(m_down, &QToolButton::clicked, this, [this] { request_step(-1); });
-}
-
-void UpDown::request_step(int direction)
-{
-    if (on_step)
-        on_step(direction);
-}
-
-void UpDown::step(int direction)
-{
-    m_stepper.step(direction, isVisible(), m_paired, on_notification);
-}
-
-void UpDown::keyPressEvent(QKeyEvent* event)
-{
-    // A held key repeats its press, and each press is a step, as holding an
-    // arrow button is.
-    const auto key = navigation_key(*event);
-    if (const auto direction = key ? tubaro::spin_direction(*key) : std::nullopt)
-        request_step(*direction);
-    else
-        QWidget::keyPressEvent(event);
+    connect(m_up, &QToolButton::clicked, this, [&form, id] { form.spin_stepped(id, +1); });
+    connect(m_down, &QToolButton::clicked, this, [&form, id] { form.spin_stepped(id, -1); });
 }
 
 void UpDown::focusInEvent(QFocusEvent* event)

@@ -221,6 +221,10 @@ TEST(ErrorsInHandlers, FormulaErrorAfterAStepKeepsTheStep)
     form.step(L, -1);  // the length becomes 0: division by zero
     EXPECT_EQ(form.text(L), "0");
     EXPECT_EQ(form.last_error(), ErrorKind::DivisionByZero);
+    // Shown beside the field the step wrote, not its arrows, in Italian.
+    EXPECT_EQ(form.window().m_notes.back().source, ControlId::Text_L);
+    EXPECT_EQ(form.window().m_notes.back().message, "Divisione per zero");
+    EXPECT_TRUE(form.window().m_note_shown);
     EXPECT_EQ(form.text(D), "37");
 }
 
@@ -234,6 +238,7 @@ TEST(ErrorsInHandlers, TheFormGoesOnAfterAnError)
     form.type(L, "30");
     EXPECT_EQ(form.errors().size(), 1u);
     EXPECT_EQ(form.recalculations(), 2);
+    EXPECT_FALSE(form.window().m_note_shown);  // a good recalculation takes it away
     EXPECT_EQ(form.text(D), "37");
 }
 

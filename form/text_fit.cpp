@@ -1,4 +1,4 @@
-#include "font_fit.h"
+#include "text_fit.h"
 
 #include <algorithm>
 #include <cmath>
