@@ -19,8 +19,9 @@ tubaro::KeyChord key_chord(WPARAM virtual_key)
     return {static_cast<int>(virtual_key), held};
 }
 
-EditBox::EditBox(HWND edit, tubaro::EventEdge& edge, std::function<std::optional<tubaro::KeyChord>()> arrival)
-    : m_edit(edit), m_edge(edge), m_arrival(std::move(arrival))
+EditBox::EditBox(HWND edit, tubaro::ControlId id, tubaro::FormPresenter& form,
+                 std::function<std::optional<tubaro::KeyChord>()> arrival)
+    : m_edit(edit), m_id(id), m_form(form), m_arrival(std::move(arrival))
 {
     SetWindowSubclass(m_edit, subclass_procedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -41,18 +42,7 @@ std::string EditBox::text() const
 
 void EditBox::set_text(std::string_view text)
 {
-    // SetWindowText would move the cursor and drop the selection even for
-    // the same text: a result written back as it was leaves the field alone.
-    if (text == this->text())
-        return;
-    const std::wstring wide = widen(text);
-    m_edge.through_toolkit([&] { SetWindowTextW(m_edit, wide.c_str()); });
-}
-
-void EditBox::changed()
-{
-    if (on_change)
-        on_change();
+    SetWindowTextW(m_edit, widen(text).c_str());
 }
 
 LRESULT CALLBACK EditBox::subclass_procedure(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self)
@@ -68,36 +58,33 @@ LRESULT EditBox::handle(UINT message, WPARAM w, LPARAM l)
     switch (message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        m_keys.pressed(key_chord(w));
+        m_form.key_pressed(m_id, key_chord(w));
         break;
     case WM_KEYUP:
     case WM_SYSKEYUP: {
         // After the edit has handled the key, so any change it made comes
         // before the release.
         const LRESULT result = DefSubclassProc(m_edit, message, w, l);
-        if (m_keys.released(key_chord(w)) && on_key_release)
-            on_key_release();
+        m_form.key_released(m_id, key_chord(w));
         return result;
     }
     case WM_SETFOCUS:
-        m_keys.focus_entered(m_arrival ? m_arrival() : std::nullopt);
+        m_form.focus_entered(m_id, m_arrival ? m_arrival() : std::nullopt);
         break;
     case WM_KILLFOCUS:
-        m_keys.focus_lost();
+        m_form.focus_left(m_id);
         break;
     case WM_LBUTTONDBLCLK:
         m_after_double_click = true;
         break;
     case WM_LBUTTONUP: {
         const LRESULT result = DefSubclassProc(m_edit, message, w, l);
-        // A double click is one click.
-        if (std::exchange(m_after_double_click, false))
-            return result;
+        const int clicks = std::exchange(m_after_double_click, false) ? 2 : 1;
         RECT client;
         GetClientRect(m_edit, &client);
         const POINT at{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
-        if (PtInRect(&client, at) && on_click)
-            on_click();
+        if (PtInRect(&client, at))
+            m_form.clicked(m_id, clicks);
         return result;
     }
     default:

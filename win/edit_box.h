@@ -6,19 +6,20 @@
 #include <optional>
 
 #include "controls.h"
-#include "event_edge.h"
-#include "key_release_filter.h"
+#include "form_presenter.h"
 
-// An EDIT control as the form logic sees a text box. The edit raises
-// EN_CHANGE inside WM_SETTEXT, so an assignment's change event runs before
-// set_text returns; an equal text is not set at all. Key releases come from
-// the subclassed edit (WM_KEYUP, WM_SYSKEYUP) through the key-release filter,
-// and a click from its WM_LBUTTONUP (a double click counting once).
+// An EDIT control as the form sees a text box. The edit raises EN_CHANGE
+// inside WM_SETTEXT, so an assignment's change event (which the window tells
+// the form) runs before set_text returns. The subclassed edit tells the form
+// its key presses and releases (WM_KEYDOWN, WM_KEYUP and their WM_SYS
+// kind), the focus coming and going with the key that moved it, and its
+// clicks (WM_LBUTTONUP, with a double click's second as its second).
 class EditBox final : public tubaro::TextBox {
 public:
     // `arrival` tells, when the edit takes the focus, which key moved it
     // there (nullopt for a click).
-    EditBox(HWND edit, tubaro::EventEdge& edge, std::function<std::optional<tubaro::KeyChord>()> arrival);
+    EditBox(HWND edit, tubaro::ControlId id, tubaro::FormPresenter& form,
+            std::function<std::optional<tubaro::KeyChord>()> arrival);
     ~EditBox() override;
     EditBox(const EditBox&) = delete;
     EditBox& operator=(const EditBox&) = delete;
@@ -27,22 +28,14 @@ public:
     void set_text(std::string_view text) override;
 
 
-    // EN_CHANGE, which the window forwards here.
-    void changed();
-
-    // The window hands each of these to the event edge.
-    std::function<void()> on_change;
-    std::function<void()> on_key_release;
-    std::function<void()> on_click;
-
 private:
     static LRESULT CALLBACK subclass_procedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
 
     HWND m_edit;
-    tubaro::EventEdge& m_edge;
+    tubaro::ControlId m_id;
+    tubaro::FormPresenter& m_form;
     std::function<std::optional<tubaro::KeyChord>()> m_arrival;
-    tubaro::KeyReleaseFilter m_keys;
     bool m_after_double_click = false;
 };
 

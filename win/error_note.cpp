@@ -49,6 +49,8 @@ void ErrorNote::create(HWND owner)
 
 void ErrorNote::show(HWND anchor, const std::wstring& message, const RECT& keep_clear)
 {
+    if (!m_note)
+        return;  // not made yet: nothing to show
     m_message = message;
     TOOLINFOW info = tool();
     SendMessageW(m_note, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
@@ -76,7 +78,7 @@ void ErrorNote::show(HWND anchor, const std::wstring& message, const RECT& keep_
 
 void ErrorNote::hide()
 {
-    if (!m_shown)
+    if (!m_shown || !m_note)
         return;
     KillTimer(m_owner, kHideTimer);
     TOOLINFOW info = tool();

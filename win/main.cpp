@@ -13,23 +13,24 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command)
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
 
-    int status = 0;
-    {
-        // The one place the regional format is read; everything below takes
-        // it as an argument.
-        MainWindow window(instance, windows_decimal_separator());
-        window.load();
-        window.show(show_command);
-
-        MSG message;
-        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            window.before_dispatch(message);
-            if (window.take_keyboard(message))
-                continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        status = static_cast<int>(message.wParam);
+    // The one place the regional format is read; everything below takes it
+    // as an argument.
+    const auto window = MainWindow::open(instance, windows_decimal_separator());
+    if (!window) {
+        // Without a window there is nothing to wait for: say so and end.
+        MessageBoxW(nullptr, L"Impossibile creare la finestra di Tubaro GAS.", L"Tubaro GAS", MB_OK | MB_ICONERROR);
+        return 1;
     }
-    return status;
+    window->load();
+    window->show(show_command);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        window->before_dispatch(message);
+        if (window->take_keyboard(message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
 }

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "control_ids.h"
-#include "keyboard.h"
 #include "navigation_key.h"
 #include "resource_ids.h"
+#include "text_fit.h"
 #include "wide_text.h"
 
 namespace {
@@ -49,22 +49,6 @@ NativeControl native_control(const ControlSpec& row)
     return {0, L"STATIC", WS_CHILD};
 }
 
-std::optional<Quantity> quantity_of_option(ControlId id)
-{
-    for (Quantity quantity : tubaro::kQuantities)
-        if (tubaro::kQuantityControls[quantity].option == id)
-            return quantity;
-    return std::nullopt;
-}
-
-std::optional<Quantity> quantity_of_spin(ControlId id)
-{
-    for (Quantity quantity : tubaro::kQuantities)
-        if (tubaro::kQuantityControls[quantity].spin == id)
-            return quantity;
-    return std::nullopt;
-}
-
 std::optional<ControlId> control_of(int identifier)
 {
     const int row = identifier - kFirstControlIdentifier;
@@ -73,29 +57,19 @@ std::optional<ControlId> control_of(int identifier)
     return static_cast<ControlId>(row);
 }
 
-// The window whose start is not finished yet, for the hook below.
-MainWindow* g_starting = nullptr;
-
-// Sees every message sent to the thread's windows while the start is not
-// finished: a screen reader's first question (WM_GETOBJECT) finishes it
-// before it is answered.
-LRESULT CALLBACK watch_for_questions(int code, WPARAM w, LPARAM l)
-{
-    if (code == HC_ACTION && g_starting && reinterpret_cast<const CWPSTRUCT*>(l)->message == WM_GETOBJECT)
-        g_starting->finish_start();
-    return CallNextHookEx(nullptr, code, w, l);
-}
-
-bool is_input(UINT message)
-{
-    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
-}
-
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, std::string decimal_separator)
-    : m_edge([this](const tubaro::EventEdge::Report& each) { report(each); })
+std::unique_ptr<MainWindow> MainWindow::open(HINSTANCE instance, std::string decimal_separator)
+{
+    std::unique_ptr<MainWindow> window(new MainWindow(std::move(decimal_separator)));
+    if (!window->create(instance))
+        return nullptr;
+    return window;
+}
+
+MainWindow::MainWindow(std::string decimal_separator) : m_form(std::move(decimal_separator)) {}
+
+bool MainWindow::create(HINSTANCE instance)
 {
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
@@ -104,15 +78,18 @@ MainWindow::MainWindow(HINSTANCE instance, std::string decimal_separator)
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     window_class.lpszClassName = kWindowClassName;
-    RegisterClassExW(&window_class);
+    // A second window of the same program finds its class made.
+    if (!RegisterClassExW(&window_class) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return false;
 
     // Made at its size for the system's resolution, which is the window's
     // own unless it opens on a monitor of another.
     const std::wstring caption = widen(tubaro::kWindowCaption);
     m_dpi = GetDpiForSystem();
     const SIZE size = window_size(m_dpi);
-    CreateWindowExW(0, kWindowClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
-                    nullptr, nullptr, instance, this);
+    if (!CreateWindowExW(0, kWindowClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
+                         size.cy, nullptr, nullptr, instance, this))
+        return false;
     const UINT own_dpi = GetDpiForWindow(m_window);
     const bool other_resolution = own_dpi != m_dpi;
     m_dpi = own_dpi;
@@ -120,23 +97,15 @@ MainWindow::MainWindow(HINSTANCE instance, std::string decimal_separator)
     // Only what the first paint shows: the window, its controls with their
     // texts, the font and the title bar's icon. The rest waits for
     // finish_start().
-    create_controls(decimal_separator);
-    bind_form(decimal_separator);
-    wire_events();
+    create_controls();
+    bind_form();
     lay_out(other_resolution);
     set_window_icon(ICON_SMALL);
+    return true;
 }
 
 void MainWindow::finish_start()
 {
-    if (m_started)
-        return;
-    m_started = true;
-    KillTimer(m_window, kFinishStartTimer);
-    g_starting = nullptr;
-    if (m_question_hook)
-        UnhookWindowsHookEx(m_question_hook);
-    m_question_hook = nullptr;
     // The tooltips' class, for the note and the descriptions.
     INITCOMMONCONTROLSEX tooltips{sizeof tooltips, ICC_BAR_CLASSES};
     InitCommonControlsEx(&tooltips);
@@ -155,14 +124,20 @@ void MainWindow::finish_start()
     set_window_icon(ICON_BIG);
 }
 
-MainWindow::~MainWindow() = default;
+// The window goes first, while the controls' adapters and the font it uses
+// are still alive, however the message loop ended.
+MainWindow::~MainWindow()
+{
+    if (m_window)
+        DestroyWindow(m_window);
+}
 
-void MainWindow::create_controls(const std::string& decimal_separator)
+void MainWindow::create_controls()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     // Created in the order of the rows, so assistive technology meets them
-    // top to bottom (the Tab order is the form's, move_focus), each at its
-    // place at the window's resolution, moved only when that changes.
+    // top to bottom (the Tab order is the form's), each at its place at the
+    // window's resolution, moved only when that changes.
     for (const ControlSpec& row : tubaro::kWindowControls) {
         const NativeControl native = native_control(row);
         const std::wstring text = widen(row.text);
@@ -179,60 +154,37 @@ void MainWindow::create_controls(const std::string& decimal_separator)
         switch (row.kind) {
         case ControlKind::TextBox:
             SendMessageW(native, EM_SETLIMITTEXT, 0, 0);  // no limit but memory
-            m_edits[index(row.id)] = std::make_unique<EditBox>(native, m_edge, [this] { return m_focus_key; });
+            m_edits[index(row.id)] = std::make_unique<EditBox>(native, row.id, m_form, [this] { return m_focus_key; });
             break;
         case ControlKind::OptionButton:
             SendMessageW(native, BM_SETCHECK, row.has(tubaro::kSetAtStart) ? BST_CHECKED : BST_UNCHECKED, 0);
+            m_options[*tubaro::quantity_of(row.id)] = std::make_unique<RadioOption>(native);
             break;
         case ControlKind::CheckBox:
             SendMessageW(native, BM_SETCHECK, row.has(tubaro::kSetAtStart) ? BST_CHECKED : BST_UNCHECKED, 0);
             m_check = std::make_unique<CheckBoxControl>(native);
             break;
-        case ControlKind::Label:
         case ControlKind::SpinControl:
+            m_spins[*tubaro::quantity_of(row.id)] = std::make_unique<UpDownControl>(native);
+            break;
+        case ControlKind::Label:
             break;
         }
         if (row.kind != ControlKind::Label && row.kind != ControlKind::TextBox)
             m_focus_frames.push_back(std::make_unique<FocusFrame>(native));
     }
-
-    for (Quantity quantity : tubaro::kQuantities) {
-        const tubaro::QuantityControls& row = tubaro::kQuantityControls[quantity];
-        m_options[quantity] = std::make_unique<RadioOption>(control(row.option));
-        m_spins[quantity] = std::make_unique<UpDownControl>(control(row.spin), *m_edits[index(row.field)],
-                                                            row.spin_upper, decimal_separator);
-    }
-    m_topmost = std::make_unique<TopmostWindow>(m_window);
 }
 
-void MainWindow::bind_form(const std::string& decimal_separator)
+void MainWindow::bind_form()
 {
     tubaro::FormControls controls{{}, {}, {}, m_edits[index(ControlId::Text_Pollici)].get(),
-                                  m_edits[index(ControlId::Text1)].get(), m_check.get(), m_topmost.get()};
+                                  m_edits[index(ControlId::Text1)].get(), m_check.get(), this};
     for (Quantity quantity : tubaro::kQuantities) {
         controls.fields[quantity] = m_edits[index(tubaro::kQuantityControls[quantity].field)].get();
         controls.options[quantity] = m_options[quantity].get();
         controls.spins[quantity] = m_spins[quantity].get();
     }
-    m_logic = std::make_unique<tubaro::Form_Principale>(controls, decimal_separator);
-    m_logic->set_recalculated_listener([this] { m_note.hide(); });
-}
-
-void MainWindow::wire_events()
-{
-    m_edits[index(ControlId::Text_D)]->on_change = [this] {
-        m_edge.run(ControlId::Text_D, [this] { m_logic->diameter_change(); });
-    };
-    for (Quantity quantity : tubaro::kQuantities) {
-        const ControlId field = tubaro::kQuantityControls[quantity].field;
-        m_edits[index(field)]->on_key_release = [this, field, quantity] {
-            m_edge.run(field, [this, quantity] { m_logic->key_release(quantity); });
-        };
-        m_spins[quantity]->on_notification = [this, quantity] { m_logic->spin_notification(quantity); };
-    }
-    m_edits[index(ControlId::Text1)]->on_click = [this] {
-        m_edge.run(ControlId::Text1, [this] { m_logic->information_click(); });
-    };
+    m_form.bind(controls);
 }
 
 SIZE MainWindow::window_size(UINT dpi)
@@ -248,33 +200,30 @@ void MainWindow::lay_out(bool resolution_changed)
     if (resolution_changed) {
         const SIZE size = window_size(m_dpi);
         SetWindowPos(m_window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        for (const ControlSpec& row : tubaro::kWindowControls) {
+            const tubaro::PixelRect place = tubaro::to_pixels(row, static_cast<int>(m_dpi));
+            MoveWindow(control(row.id), place.left, place.top, place.width, place.height, FALSE);
+        }
     }
 
     // An edit's text has its room less the sunken border and a margin each
-    // side.
+    // side. A label's box reaches its field (Label3 overlaps Text_D by 15
+    // twips): its text keeps a margin short of it.
     const int border = GetSystemMetricsForDpi(SM_CXEDGE, m_dpi);
     const int margin = MulDiv(2, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI);
     std::vector<TextRoom> texts;
-    for (const ControlSpec& row : tubaro::kWindowControls) {
-        const tubaro::PixelRect place = tubaro::to_pixels(row, static_cast<int>(m_dpi));
-        if (resolution_changed)
-            MoveWindow(control(row.id), place.left, place.top, place.width, place.height, FALSE);
-        // A label's box reaches its field (Label3 overlaps Text_D by 15
-        // twips): its text keeps a margin short of it.
-        if (row.kind == ControlKind::Label)
-            texts.push_back({widen(row.text), {place.width - 2 * margin, place.height}});
-        else if (row.kind == ControlKind::TextBox)
-            texts.push_back({widen(row.text), {place.width - 2 * (border + margin), place.height - 2 * border}});
+    for (const tubaro::TextToFit& each : tubaro::texts_to_fit()) {
+        const tubaro::PixelRect place = tubaro::to_pixels(tubaro::control_spec(each.control), static_cast<int>(m_dpi));
+        const SIZE room = tubaro::control_spec(each.control).kind == ControlKind::Label
+                              ? SIZE{place.width - 2 * margin, place.height}
+                              : SIZE{place.width - 2 * (border + margin), place.height - 2 * border};
+        texts.push_back({widen(each.text), room});
     }
-    // The information line shows two more texts after a click.
-    const tubaro::PixelRect information = tubaro::to_pixels(tubaro::control_spec(ControlId::Text1), static_cast<int>(m_dpi));
-    for (std::string_view text : {tubaro::Form_Principale::kWebAddress, tubaro::Form_Principale::kVersionLine})
-        texts.push_back({widen(text), {information.width - 2 * (border + margin), information.height - 2 * border}});
 
     m_font.fit(m_window, m_dpi, texts);
     for (HWND each : m_controls)
         SendMessageW(each, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
-    if (m_started) {
+    if (m_start.finished()) {
         SendMessageW(m_note.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
         m_tips.set_font(m_font.handle());
     }
@@ -293,27 +242,16 @@ void MainWindow::set_window_icon(WPARAM kind)
 
 void MainWindow::load()
 {
-    m_edge.run(std::nullopt, [this] { m_logic->load(); });
+    m_form.loaded();
 }
 
 void MainWindow::show(int show_command)
 {
     ShowWindow(m_window, show_command);
     UpdateWindow(m_window);
-    m_last_focus = control(ControlId::Text_Y);
+    m_last_focus = control(m_form.first_focus());
     SetFocus(m_last_focus);
-    // The rest of the start once the queue runs dry, the window painted; or
-    // sooner, before the first input or the first question of a screen
-    // reader is handled, whichever comes first.
-    SetTimer(m_window, kFinishStartTimer, USER_TIMER_MINIMUM, nullptr);
-    g_starting = this;
-    m_question_hook = SetWindowsHookExW(WH_CALLWNDPROC, watch_for_questions, nullptr, GetCurrentThreadId());
-}
-
-void MainWindow::before_dispatch(const MSG& message)
-{
-    if (!m_started && is_input(message.message))
-        finish_start();
+    m_start.begin(m_window);
 }
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM w, LPARAM l)
@@ -324,6 +262,12 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM w, LPAR
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        // The last message: nothing reaches the object after it.
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        if (self)
+            self->m_window = nullptr;
+    }
     return self ? self->handle(message, w, l) : DefWindowProcW(window, message, w, l);
 }
 
@@ -332,7 +276,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l)
     switch (message) {
     case WM_COMMAND:
         return HANDLE_WM_COMMAND(m_window, w, l,
-                                 [this](HWND, int identifier, HWND source, UINT code) { on_command(identifier, source, code); });
+                                 [this](HWND, int identifier, HWND, UINT code) { on_command(identifier, code); });
     case WM_NOTIFY:
         return on_notify(*reinterpret_cast<const NMHDR*>(l));
     case WM_CTLCOLORSTATIC: {
@@ -346,8 +290,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l)
     case WM_TIMER:
         if (w == ErrorNote::kHideTimer)
             m_note.hide();
-        else if (w == kFinishStartTimer)
-            finish_start();
+        else if (w == DeferredStart::kTimer)
+            m_start.finish();
         return 0;
     case WM_ACTIVATE:
         on_activate(LOWORD(w));
@@ -367,7 +311,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l)
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
         lay_out(true);
         set_window_icon(ICON_SMALL);
-        if (m_started)
+        if (m_start.finished())
             set_window_icon(ICON_BIG);
         return 0;
     }
@@ -380,34 +324,24 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l)
     return DefWindowProcW(m_window, message, w, l);
 }
 
-void MainWindow::on_command(int identifier, HWND, UINT code)
+void MainWindow::on_command(int identifier, UINT code)
 {
     const auto id = control_of(identifier);
     if (!id)
         return;
-    if (code == EN_CHANGE) {
-        if (EditBox* edit = m_edits[index(*id)].get())
-            edit->changed();
-    } else if (code == BN_CLICKED) {
-        if (const auto mode = quantity_of_option(*id))
-            click_option(*mode);
-        else if (*id == ControlId::Check1)
-            m_edge.run(ControlId::Check1, [this] { m_logic->stay_on_top_click(); });
-    }
+    if (code == EN_CHANGE)
+        m_form.text_changed(*id);
+    else if (code == BN_CLICKED)
+        m_form.clicked(*id);
 }
 
 LRESULT MainWindow::on_notify(const NMHDR& header)
 {
     const auto id = control_of(static_cast<int>(header.idFrom));
-    if (!id || header.code != UDN_DELTAPOS)
+    if (!id || header.code != UDN_DELTAPOS || tubaro::control_spec(*id).kind != ControlKind::SpinControl)
         return 0;
-    if (const auto quantity = quantity_of_spin(*id)) {
-        const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
-        const int direction = change.iDelta > 0 ? +1 : -1;
-        UpDownControl& spin = *m_spins[*quantity];
-        // A step's error is reported beside the field it wrote.
-        m_edge.run(tubaro::kQuantityControls[*quantity].field, [&spin, direction] { spin.step(direction); });
-    }
+    const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
+    m_form.spin_stepped(*id, change.iDelta > 0 ? +1 : -1);
     return TRUE;  // the control's own position never moves
 }
 
@@ -428,20 +362,26 @@ void MainWindow::on_activate(UINT state)
     m_focus_key.reset();
 }
 
-void MainWindow::click_option(Quantity mode)
+void MainWindow::set_topmost(bool topmost)
 {
-    // One group: setting one option clears the other three.
-    for (Quantity each : tubaro::kQuantities)
-        m_options[each]->set(each == mode);
-    m_edge.run(tubaro::kQuantityControls[mode].option, [this, mode] { m_logic->option_click(mode); });
+    // HWND_TOPMOST or HWND_NOTOPMOST, keeping size and place. A refusal
+    // changes nothing.
+    SetWindowPos(m_window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
-void MainWindow::report(const tubaro::EventEdge::Report& report)
+void MainWindow::focus(ControlId id)
 {
-    const std::wstring message = report.kind ? widen(tubaro::error_name(*report.kind)) : L"Errore interno";
+    SetFocus(control(id));
+}
+
+void MainWindow::show_error(std::optional<ControlId> source, std::string_view message)
+{
+    // A report can come before the first paint (a message sent by another
+    // program is handled whenever the thread waits): the note is made first.
+    m_start.finish();
     RECT check_box;
     GetWindowRect(control(ControlId::Check1), &check_box);
-    m_note.show(report.source ? control(*report.source) : m_window, message, check_box);
+    m_note.show(source ? control(*source) : m_window, widen(message), check_box);
 }
 
 bool MainWindow::take_keyboard(const MSG& message)
@@ -460,27 +400,8 @@ bool MainWindow::take_keyboard(const MSG& message)
     if (!id || !key)
         return false;
     show_focus();
-    if (quantity_of_option(*id)) {
-        if (const auto target = tubaro::option_after(m_logic->mode(), *key)) {
-            SetFocus(m_options[*target]->handle());
-            click_option(*target);
-            return true;
-        }
-    } else if (const auto quantity = quantity_of_spin(*id)) {
-        // Each press a step, the key's own repeat included, as a held arrow.
-        if (const auto direction = tubaro::spin_direction(*key)) {
-            UpDownControl& spin = *m_spins[*quantity];
-            m_edge.run(tubaro::kQuantityControls[*quantity].field, [&spin, &direction] { spin.step(*direction); });
-            return true;
-        }
-    } else if (*id == ControlId::Text1 && tubaro::presses_information_field(*key)) {
-        // One press, one toggle: a held key's repeats are not presses.
-        const bool repeated = (message.lParam & (1 << 30)) != 0;
-        if (!repeated)
-            m_edge.run(ControlId::Text1, [this] { m_logic->information_click(); });
-        return true;
-    }
-    return false;
+    const bool repeated = (message.lParam & (1 << 30)) != 0;
+    return m_form.navigation_key(*id, *key, repeated);
 }
 
 void MainWindow::show_focus()
@@ -491,7 +412,7 @@ void MainWindow::show_focus()
 
 void MainWindow::move_focus(int direction, tubaro::KeyChord key)
 {
-    const ControlId next = m_logic->next_tab_stop(control_of(GetDlgCtrlID(GetFocus())), direction);
+    const ControlId next = m_form.tab(control_of(GetDlgCtrlID(GetFocus())), direction).to;
 
     show_focus();
     m_focus_key = key;

@@ -4,24 +4,22 @@
 
 #include "controls.h"
 
-// The option buttons, the check box and the window as the form logic sees
-// them: each reads or sets one thing of a native control.
+// The option buttons and the check box as the form sees them.
 
-// A BUTTON of BS_RADIOBUTTON style. The window keeps the four as one group:
-// setting one clears the other three.
+// A BUTTON of BS_RADIOBUTTON style, which checks nothing by itself: the form
+// sets the one chosen and clears the other three.
 class RadioOption final : public tubaro::OptionButton {
 public:
     explicit RadioOption(HWND button) : m_button(button) {}
     bool is_set() const override { return SendMessageW(m_button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    void set(bool on) const { SendMessageW(m_button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
-    HWND handle() const { return m_button; }
+    void set_checked(bool on) override { SendMessageW(m_button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
 
 private:
     HWND m_button;
 };
 
-// A BUTTON of BS_AUTOCHECKBOX style; BM_GETCHECK's 0, 1 and 2 are the
-// check box's own unchecked, checked and grayed.
+// A BUTTON of BS_AUTOCHECKBOX style; BM_GETCHECK answers the check box's own
+// values.
 class CheckBoxControl final : public tubaro::CheckBox {
 public:
     explicit CheckBoxControl(HWND button) : m_button(button) {}
@@ -29,20 +27,4 @@ public:
 
 private:
     HWND m_button;
-};
-
-// The main window's place in the stacking of windows, through user32's
-// SetWindowPos: HWND_TOPMOST (-1) or HWND_NOTOPMOST (-2), with SWP_NOSIZE |
-// SWP_NOMOVE (3), so the window keeps its size and place. The result is not
-// examined: a refusal changes nothing.
-class TopmostWindow final : public tubaro::Window {
-public:
-    explicit TopmostWindow(HWND window) : m_window(window) {}
-    void set_topmost(bool topmost) override
-    {
-        SetWindowPos(m_window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    }
-
-private:
-    HWND m_window;
 };
