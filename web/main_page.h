@@ -8,15 +8,15 @@
 #include "dom.h"
 #include "dom_controls.h"
 #include "dom_event.h"
-#include "event_edge.h"
-#include "form_principale.h"
+#include "floating_form.h"
+#include "form_presenter.h"
 #include "window_data.h"
 
 // The one window as a page: its controls built from the window's data as
-// DOM elements, bound to the form logic through the control interface,
-// every event handed to the event edge, where an error is reported in a
-// note below the form and the page goes on.
-class MainPage {
+// DOM elements and bound to the form, every DOM event of theirs told to the
+// form, which decides what follows; an error is shown in a note below the
+// form.
+class MainPage final : public tubaro::Window {
 public:
     explicit MainPage(std::string decimal_separator);
     MainPage(const MainPage&) = delete;
@@ -27,6 +27,12 @@ public:
     // The floating window closed, or could not open.
     void float_ended();
 
+    // What the form asks of the window.
+    void set_topmost(bool topmost) override { m_floating->set_floating(topmost); }
+    void focus(tubaro::ControlId control) override { dom::focus(element(control)); }
+    void show_error(std::optional<tubaro::ControlId> source, std::string_view message) override;
+    void hide_error() override;
+
 private:
     // Which element an event came from: a control, an arrow of a spin
     // control, or the form itself.
@@ -34,30 +40,28 @@ private:
     static constexpr int kDownArrow = 200;
     static constexpr int kForm = 1000;
 
-    static std::size_t index(tubaro::ControlId id) { return static_cast<std::size_t>(id); }
+    dom::Element element(tubaro::ControlId id) const { return m_elements[static_cast<std::size_t>(id)]; }
 
-    void build_controls(const std::string& decimal_separator);
-    void bind_form(const std::string& decimal_separator);
+    void build_controls();
+    void bind_form();
     void wire_events();
-    void apply_focus_order();
-    void choose_option(tubaro::Quantity target);
-    void report(const tubaro::EventEdge::Report& report);
-    void hide_note();
     static void note_timed_out(void* self);
 
     bool control_event(tubaro::ControlId id, DomEvent event, const DomEventDetail& detail);
-    bool arrow_event(tubaro::Quantity quantity, int direction, DomEvent event, const DomEventDetail& detail);
+    bool arrow_event(tubaro::ControlId spin, int direction, DomEvent event, const DomEventDetail& detail);
+    // Tab inside the form goes by the form's order; at either end it goes on
+    // to the browser, which a page must not keep from the keyboard.
+    bool tab(tubaro::ControlId from, const DomEventDetail& detail);
 
-    tubaro::EventEdge m_edge;
-    dom::Element m_form;
-    dom::Element m_note;
+    tubaro::FormPresenter m_form;
+    dom::Element m_form_element = 0;
+    dom::Element m_note = 0;
     std::array<dom::Element, tubaro::kControlCount> m_elements{};
     std::array<std::unique_ptr<DomTextBox>, tubaro::kControlCount> m_text_boxes;
     tubaro::PerQuantity<std::unique_ptr<DomOptionButton>> m_options;
     tubaro::PerQuantity<std::unique_ptr<DomSpinControl>> m_spins;
     std::unique_ptr<DomCheckBox> m_check;
-    std::unique_ptr<DomWindow> m_window;
-    std::unique_ptr<tubaro::Form_Principale> m_logic;
+    std::unique_ptr<FloatingForm> m_floating;
 
     // How the focus is about to arrive: by a pointer (nothing to ignore), or
     // by the Tab whose press the form has just seen.

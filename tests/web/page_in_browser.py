@@ -264,6 +264,28 @@ try:
         js("Module.floating.close()")
         check(wait_until(lambda: js("return !!document.getElementById('Form_Principale')")), "closing: back")
         check(not element("Check1").is_selected(), "closing the floating window unticks the box")
+        # Ticked and unticked before the browser has opened the window: the
+        # form stays in the page, unticked; ticked again meanwhile: one
+        # request, and the form floats with the box ticked.
+        js("window.floatRequests = 0;"
+           "const request = documentPictureInPicture.requestWindow.bind(documentPictureInPicture);"
+           "documentPictureInPicture.requestWindow = options => { window.floatRequests++; return request(options); };")
+        # A real click grants the page the user activation a floating window
+        # needs; the clicks on the box then come within one task, so the
+        # browser cannot have answered the first request in between.
+        element("titolo").click()
+        js("const box = document.getElementById('Check1'); box.click(); box.click();")
+        time.sleep(1.5)
+        check(js("return !!document.getElementById('Form_Principale') && !Module.floating")
+              and not element("Check1").is_selected(), "a quick tick and untick leaves the form in the page")
+        element("titolo").click()
+        js("const box = document.getElementById('Check1'); box.click(); box.click(); box.click();")
+        check(wait_until(lambda: js("return !!Module.floating")), "tick, untick, tick: the form floats")
+        check(js("return Module.floating && Module.floating.document.getElementById('Check1').checked"),
+              "floating with the box ticked")
+        check(js("return window.floatRequests") <= 2, "one request at a time: %r" % js("return window.floatRequests"))
+        js("Module.floating.close()")
+        check(wait_until(lambda: js("return !!document.getElementById('Form_Principale')")), "closing: back again")
         restore_start_texts()
     else:
         check(not element("Check1").is_enabled() and "non disponibile" in element("Check1").get_attribute("title"),

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine on a virtual X display of its own, in a
+# Wine session of its own, for tests that make windows in their own process.
+# Usage: on_virtual_display.sh PROGRAM.exe [ARGUMENTS...]
+set -euo pipefail
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+here=$(cd "$(dirname "$0")" && pwd)
+
+# Wine's desktop, once started without a display (by the tests before),
+# would keep every window of the session off this one.
+wineserver -k 2>/dev/null || true
+wineserver -w
+
+source "$here/../support/virtual_display.sh"
+on_exit "wineserver -k 2>/dev/null"
+start_virtual_display
+wine "$@"
