@@ -7,7 +7,8 @@
 
 // The entry point brings up the window and does nothing else: the window and
 // its controls with their stored start values, the load handler, the window
-// shown with the focus in Text_Y, then events until it is closed.
+// shown with the focus where the form starts it, then events until it is
+// closed.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};

@@ -232,6 +232,16 @@ private slots:
         QCOMPARE(edit(tubaro::ControlId::Text_Pollici)->text(), QStringLiteral("1/2\""));
     }
 
+    // A spin control is shown as the window's data means it, whether or not
+    // its window is on screen yet (a window not shown, or minimized).
+    void a_spin_control_of_a_window_not_on_screen_steps()
+    {
+        MainWindow hidden(",");
+        auto* up_down = static_cast<UpDown*>(hidden.control(tubaro::ControlId::UpDown_P));
+        up_down->up_button()->click();
+        QCOMPARE(static_cast<QLineEdit*>(hidden.control(tubaro::ControlId::Text_P))->text(), QStringLiteral("117"));
+    }
+
     void check1_switches_stay_on_top_without_hiding()
     {
         auto* check = widget<QCheckBox>(tubaro::ControlId::Check1);
