@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include "font_fit.h"
 #include "main_window.h"
 #include "twips.h"
 
@@ -349,6 +350,20 @@ private slots:
         edit(tubaro::ControlId::Text_D)->insert("60");  // what a paste does: no key
         QCOMPARE(edit(tubaro::ControlId::Text_Pollici)->text(), QStringLiteral("2''1/2"));
         QCOMPARE(edit(tubaro::ControlId::Text_P)->text(), QStringLiteral("116"));
+    }
+
+    // A font too large for the layout gives way until the text fits.
+    void a_font_too_large_shrinks_until_the_text_fits()
+    {
+        QFont large = m_window->font();
+        large.setPointSizeF(40);
+        const QString caption = QStringLiteral("Diametro [mm]");
+        const QFont fitted = largest_fitting_font(large, {{caption, QSize(70, 17)}});
+        QVERIFY(fitted.pointSizeF() < 40);
+        QVERIFY(fitted.pointSizeF() >= 6);
+        const QFontMetrics metrics(fitted);
+        QVERIFY(metrics.horizontalAdvance(caption) <= 70);
+        QVERIFY(metrics.height() <= 17);
     }
 
     void every_text_fits_its_control()

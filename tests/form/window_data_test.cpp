@@ -1,4 +1,5 @@
 #include "window_data.h"
+#include "text_fit.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,54 @@ TEST(WindowData, ClientArea)
     EXPECT_EQ(twips_to_pixels(kClientWidthTwips, 96), 207);
     EXPECT_EQ(twips_to_pixels(kClientHeightTwips, 96), 161);
     EXPECT_EQ(twips_to_pixels(kClientWidthTwips, 144), 311);  // 310.5, half away from zero
+}
+
+// The font's size for the fixed layout, with a made-up measure in place of a
+// toolkit's: `room` is the size at which the texts just fit, and a size of
+// `hinted` measures a hair too wide.
+TEST(FontFit, LargestSizeThatFits)
+{
+    struct Row {
+        const char* name;
+        int own, smallest;
+        double room;
+        int hinted;
+        int expected;
+    };
+    const Row rows[] = {
+        {"FitsAsItIs", 18, 12, 20.0, 0, 18},
+        {"JustFits", 18, 12, 18.0, 0, 18},
+        {"InProportion", 18, 12, 14.0, 0, 14},
+        {"BetweenSteps", 18, 12, 14.6, 0, 14},
+        {"HintedOneStepDown", 18, 12, 14.6, 14, 13},
+        {"NeverBelowTheSmallest", 18, 12, 3.0, 0, 12},
+    };
+    for (const Row& row : rows) {
+        int measured = 0;
+        const auto scale_at = [&](int size) {
+            ++measured;
+            return size == row.hinted ? 0.99 : row.room / size;
+        };
+        EXPECT_EQ(largest_fitting_size(row.own, row.smallest, scale_at), row.expected) << row.name;
+        EXPECT_LE(measured, 3) << row.name;  // one measurement and a check, not a search
+    }
+    EXPECT_DOUBLE_EQ(fit_scale({200, 10}, {100, 20}), 0.5);  // width-bound
+    EXPECT_DOUBLE_EQ(fit_scale({50, 40}, {100, 20}), 0.5);   // height-bound
+    EXPECT_DOUBLE_EQ(fit_scale({0, 0}, {100, 20}), 1.0);     // nothing to fit
+}
+
+// What the font must fit: every caption and start text, and both texts of
+// the information line.
+TEST(FontFit, TheTextsOfTheWindow)
+{
+    std::vector<std::string> seen;
+    for (const TextToFit& each : texts_to_fit())
+        seen.push_back(std::string(control_spec(each.control).name) + "=" + std::string(each.text));
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "Label3=Diametro [mm]", "Text_D=37", "Text_Pollici=1\"1/2", "G=P [kW]", "Text_P=116",
+                        "Label4=Y tot. [Pa]", "Text_Y=100", "Label5=L equiv. [m]", "Text_L=30",
+                        "Text1=cliccare qui per informazioni", "Text1=https://www.tubaro.example/gas",
+                        "Text1=Versione Beta - 2004 11 19"}));
 }
 
 }  // namespace
