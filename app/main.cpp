@@ -6,12 +6,15 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "main_window.h"
+#include "platform_choice.h"
 #include "startup_guard.h"
 #include "tubaro_version.h"
 #include "window_data.h"
@@ -28,6 +31,12 @@ constexpr std::string_view kHelp =
 QString from_utf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
 }
 
 // Writes an answer to standard output, checked to the last close.
@@ -79,6 +88,12 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "TubaroGAS: nessun display disponibile (%s)\n", why->c_str());
         return kNoDisplayStatus;
     }
+
+    // Through XWayland where the session has it, so the window can stay on
+    // top; the user's own choice of platform stands.
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    if (const auto platform = platform_to_ask_for(environment, arguments))
+        setenv("QT_QPA_PLATFORM", platform->c_str(), 1);
 
     std::optional<StartupGuard> guard(std::in_place);
     QApplication application(argc, argv);

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QButtonGroup>
+#include <QGuiApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 
 #include "font_fit.h"
 #include "navigation_key.h"
+#include "platform_choice.h"
 #include "quantity.h"
 #include "stay_on_top.h"
 #include "text_fit.h"
@@ -70,13 +72,16 @@ QSize text_room(const QLineEdit* edit)
 MainWindow::MainWindow(const std::string& decimal_separator, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_form(decimal_separator)
+      m_form(decimal_separator),
+      m_can_stay_on_top(platform_keeps_windows_on_top(QGuiApplication::platformName().toStdString()))
 {
     setObjectName(from_utf8(tubaro::kWindowName));
     setWindowTitle(from_utf8(tubaro::kWindowCaption));
     setFixedSize(client_size_in_logical_pixels());
 
     build_controls();
+    if (!m_can_stay_on_top)
+        explain_no_stay_on_top();
     bind_form();
     fit_font();
     control(m_form.first_focus())->setFocus();
@@ -149,6 +154,20 @@ void MainWindow::build_controls()
     }
 }
 
+void MainWindow::explain_no_stay_on_top()
+{
+    // A box ticked for something the window cannot do would be a failure
+    // reported as success.
+    auto* check = static_cast<QCheckBox*>(control(ControlId::Check1));
+    check->setChecked(false);
+    check->setEnabled(false);
+    const QString why = QStringLiteral(
+        "Sempre in primo piano: non disponibile, in una sessione Wayland senza XWayland una finestra non può "
+        "restare sopra le altre");
+    check->setToolTip(why);
+    check->setAccessibleDescription(why);
+}
+
 void MainWindow::bind_form()
 {
     tubaro::FormControls controls{{}, {}, {}, m_text_boxes[index(ControlId::Text_Pollici)].get(),
@@ -164,7 +183,8 @@ void MainWindow::bind_form()
 
 void MainWindow::set_topmost(bool topmost)
 {
-    set_stay_on_top(this, topmost);
+    if (m_can_stay_on_top)
+        set_stay_on_top(this, topmost);
 }
 
 void MainWindow::focus(ControlId id)

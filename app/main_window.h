@@ -43,6 +43,9 @@ private:
     static std::size_t index(tubaro::ControlId id) { return static_cast<std::size_t>(id); }
 
     void build_controls();
+    // Where the window cannot be kept above the others (a native Wayland
+    // window), Check1 starts unticked and disabled, and says why.
+    void explain_no_stay_on_top();
     void bind_form();
     void fit_font();
     std::optional<tubaro::ControlId> control_id(const QObject* widget) const;
@@ -53,6 +56,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     tubaro::FormPresenter m_form;
+    bool m_can_stay_on_top;
     std::array<QWidget*, tubaro::kControlCount> m_widgets{};
     // The adapters, by control id where the control has one.
     std::array<std::unique_ptr<QtTextBox>, tubaro::kControlCount> m_text_boxes;

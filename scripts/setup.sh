@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick openbox xclip wmctrl
   lintian desktop-file-utils appstream man-db
   dbus-daemon at-spi2-core python3-pyatspi
+  weston xwayland qt6-wayland
 )
 
 # Scripts that need more (the benchmarks, the Windows build) name it here.

@@ -11,6 +11,7 @@
 
 #include "font_fit.h"
 #include "main_window.h"
+#include "platform_choice.h"
 #include "twips.h"
 
 // The real window, driven through its widgets with an Italian decimal
@@ -364,6 +365,53 @@ private slots:
         const QFontMetrics metrics(fitted);
         QVERIFY(metrics.horizontalAdvance(caption) <= 70);
         QVERIFY(metrics.height() <= 17);
+    }
+
+    // Before Qt starts: XWayland in a Wayland session that has it, unless the
+    // user has chosen; Qt's own choice everywhere else.
+    void platform_to_ask_for_data()
+    {
+        QTest::addColumn<QStringList>("environment");  // NAME=VALUE
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");  // empty: none
+        QTest::newRow("wayland with xwayland") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:1"}
+                                               << QStringList{} << "xcb";
+        QTest::newRow("wayland alone") << QStringList{"WAYLAND_DISPLAY=wayland-0"} << QStringList{} << "";
+        QTest::newRow("x11 alone") << QStringList{"DISPLAY=:1"} << QStringList{} << "";
+        QTest::newRow("user's variable") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:1",
+                                                        "QT_QPA_PLATFORM=wayland"}
+                                         << QStringList{} << "";
+        QTest::newRow("user's argument") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:1"}
+                                         << QStringList{"-platform", "wayland"} << "";
+        QTest::newRow("other arguments") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:1"}
+                                         << QStringList{"-style", "fusion"} << "xcb";
+    }
+
+    void platform_to_ask_for()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        const auto lookup = [&](const char* name) {
+            for (const QString& each : environment)
+                if (each.section(QLatin1Char('='), 0, 0) == QLatin1String(name))
+                    return each.section(QLatin1Char('='), 1).toStdString();
+            return std::string();
+        };
+        std::vector<std::string> held;
+        for (const QString& each : arguments)
+            held.push_back(each.toStdString());
+        const std::vector<std::string_view> views(held.begin(), held.end());
+        const auto platform = ::platform_to_ask_for(lookup, views);
+        QCOMPARE(QString::fromStdString(platform.value_or("")), expected);
+    }
+
+    void only_a_native_wayland_window_cannot_stay_on_top()
+    {
+        QVERIFY(platform_keeps_windows_on_top("xcb"));
+        QVERIFY(platform_keeps_windows_on_top("offscreen"));
+        QVERIFY(!platform_keeps_windows_on_top("wayland"));
+        QVERIFY(!platform_keeps_windows_on_top("wayland-egl"));
     }
 
     void every_text_fits_its_control()

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# TubaroGAS in a Wayland session: Weston's headless compositor with XWayland,
+# and an accessibility bus of its own.
+#   - by default the window comes up through XWayland, an X11 window that can
+#     stay on top;
+#   - forced onto Wayland (QT_QPA_PLATFORM=wayland), or in a session without
+#     XWayland, it is a native Wayland window: Check1 unticked, disabled, and
+#     saying why (window_wayland.py, through AT-SPI).
+# Usage: window_wayland.sh PATH/TO/TubaroGAS
+set -euo pipefail
+binary=$1
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${TUBARO_INSIDE_SESSION_BUS:-}" ]; then
+  TUBARO_INSIDE_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v "Failed to set fd limit" >&2)
+fi
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+weston --backend=headless-backend.so --xwayland --socket=wayland-tubaro --idle-time=0 >"$work/weston.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do grep -q "xserver listening on display" "$work/weston.log" && break; sleep 0.1; done
+x_display=$(grep -o "xserver listening on display :[0-9]*" "$work/weston.log" | grep -o ":[0-9]*$" || true)
+if [ -z "$x_display" ]; then
+  echo "FAIL: Weston started no XWayland" >&2
+  cat "$work/weston.log" >&2
+  exit 1
+fi
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+unset QT_QPA_PLATFORM DISPLAY
+export WAYLAND_DISPLAY=wayland-tubaro XDG_SESSION_TYPE=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+status=0
+
+# A Wayland session with XWayland: an X11 window on XWayland's display.
+DISPLAY=$x_display "$binary" >"$work/xwayland.log" 2>&1 &
+app=$!
+found=""
+for _ in $(seq 100); do
+  found=$(DISPLAY=$x_display xdotool search --name "^Tubaro GAS$" 2>/dev/null || true)
+  [ -n "$found" ] && break
+  sleep 0.1
+done
+if [ -z "$found" ]; then
+  echo "FAIL: with XWayland the window is not on its X display $x_display" >&2
+  cat "$work/xwayland.log" >&2
+  status=1
+elif ! for window in $found; do DISPLAY=$x_display xprop -id "$window" WM_CLASS; done | grep -q '"TubaroCalcolatore"'; then
+  # The desktop entry's StartupWMClass, by which the dock shows the icon.
+  echo "FAIL: through XWayland the window's class is not TubaroCalcolatore" >&2
+  status=1
+fi
+kill "$app" 2>/dev/null || true
+wait "$app" 2>/dev/null || true
+
+# Forced onto Wayland, and a session without XWayland: a native window.
+for how in "QT_QPA_PLATFORM=wayland DISPLAY=$x_display" "XDG_SESSION_TYPE=wayland"; do
+  env $how "$binary" >"$work/wayland.log" 2>&1 &
+  app=$!
+  if ! /usr/bin/python3 "$here/window_wayland.py" "$how"; then
+    cat "$work/wayland.log" >&2
+    status=1
+  fi
+  kill "$app" 2>/dev/null || true
+  wait "$app" 2>/dev/null || true
+done
+exit $status
