@@ -1,6 +1,5 @@
 #include "checked_output.h"
 
-#include <cerrno>
 #include <cstring>
 
 #include "io_error.h"
@@ -9,7 +8,7 @@ bool CheckedOutput::write(std::string_view bytes)
 {
     if (m_error)
         return false;
-    errno = 0;
+    clear_io_error();
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), m_stream) != bytes.size())
         fail();
     return !m_error;
@@ -19,10 +18,10 @@ bool CheckedOutput::finish()
 {
     if (!m_stream)
         return !m_error;
-    errno = 0;
+    clear_io_error();
     if (!m_error && std::fflush(m_stream) != 0)
         fail();
-    errno = 0;
+    clear_io_error();
     // Closing reports what a flush cannot: a delayed write error of the file
     // system. A failed close still releases the stream.
     const int closed = std::fclose(m_stream);

@@ -20,7 +20,6 @@ public:
     // failed.
     bool finish();
 
-    bool failed() const { return m_error != 0; }
     std::string failure() const;
 
 private:

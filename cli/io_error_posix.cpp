@@ -6,3 +6,8 @@ int last_io_error(std::FILE*)
 {
     return errno != 0 ? errno : EIO;
 }
+
+void clear_io_error()
+{
+    errno = 0;
+}

@@ -26,3 +26,9 @@ int last_io_error(std::FILE* stream)
         return EPIPE;
     return error;
 }
+
+void clear_io_error()
+{
+    errno = 0;
+    SetLastError(0);
+}

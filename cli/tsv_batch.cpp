@@ -110,7 +110,7 @@ BatchResult run_tsv(std::FILE* input, CheckedOutput& output, std::string_view se
     };
 
     for (;;) {
-        errno = 0;
+        clear_io_error();
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), input);
         const int read_error = std::ferror(input) ? last_io_error(input) : 0;
         std::string_view chunk(buffer.data(), got);

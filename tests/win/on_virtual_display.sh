@@ -14,4 +14,4 @@ wineserver -w
 source "$here/../support/virtual_display.sh"
 on_exit "wineserver -k 2>/dev/null"
 start_virtual_display
-wine "$@"
+"$here/wine_run.sh" "$@"
