@@ -13,6 +13,7 @@ packages=(
   lintian desktop-file-utils appstream man-db
   dbus-daemon at-spi2-core python3-pyatspi
   weston xwayland qt6-wayland
+  locales
 )
 
 # Scripts that need more (the benchmarks, the Windows build) name it here.
@@ -21,6 +22,15 @@ packages+=("${extra[@]}")
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-packages.sh" "${packages[@]}"
+
+# Italian, installed for the tests that read numbers in a comma locale.
+if ! locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$'; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo sed -i 's/^# *\(it_IT\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^it_IT\.UTF-8 UTF-8' /etc/locale.gen || echo 'it_IT.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
+fi
 
 build_dir=${1:?build directory}
 shift

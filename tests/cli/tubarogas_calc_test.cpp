@@ -41,7 +41,8 @@ std::string slurp(const std::string& path)
     return text.str();
 }
 
-Finished run(const std::vector<std::string>& args, const std::string& input = "")
+// `environment`: assignments the shell makes for this run alone.
+Finished run(const std::vector<std::string>& args, const std::string& input = "", const std::string& environment = "")
 {
     // CTest runs tests side by side: every run gets files of its own.
     static int runs = 0;
@@ -49,7 +50,7 @@ Finished run(const std::vector<std::string>& args, const std::string& input = ""
                              std::to_string(runs++);
     const std::string in_path = stem + ".in", out_path = stem + ".out", err_path = stem + ".err";
     std::ofstream(in_path, std::ios::binary) << input;
-    std::string command = quoted(calc_under_test(TUBAROGAS_CALC));
+    std::string command = environment + " " + quoted(calc_under_test(TUBAROGAS_CALC));
     for (const std::string& arg : args)
         command += " " + quoted(arg);
     command += " <" + in_path + " >" + out_path + " 2>" + err_path;
@@ -172,6 +173,42 @@ TEST(Options, SeparatorFromTheEnvironment)
     // The C locale reads a point; an explicit separator wins over it.
     EXPECT_EQ(run({"lunghezza", "--diametro", "37", "--potenza", "116.5", "--perdita", "100"}).out, "30\n");
     EXPECT_EQ(run({"diametro", "--potenza", "116,5", "--perdita", "100", "--lunghezza", "30"}).status, 3);
+}
+
+// The Linux build's own source of the separator: the C library's locale,
+// when it is installed (this machine has Italian, not Esperanto); otherwise
+// the point, said once on standard error.
+TEST(Options, SeparatorOfAnInstalledLocaleOrThePointAndAWarning)
+{
+    if (calc_under_test(TUBAROGAS_CALC) != TUBAROGAS_CALC)
+        GTEST_SKIP() << "the Linux build's locales";
+    struct Row {
+        const char* environment;
+        const char* power;
+        const char* err;
+    };
+    const Row rows[] = {
+        {"LC_ALL=it_IT.UTF-8", "116,5", ""},
+        {"LC_ALL= LC_NUMERIC=it_IT.UTF-8 LANG=C", "116,5", ""},
+        {"LC_ALL= LC_NUMERIC= LANG=it_IT.UTF-8", "116,5", ""},
+        {"LC_ALL=C LANG=it_IT.UTF-8", "116.5", ""},
+        {"LC_ALL=eo_XX.UTF-8", "116.5",
+         "tubarogas-calc: la lingua eo_XX.UTF-8 non è installata: separatore decimale \".\"; usare --separatore\n"},
+        {"LC_ALL= LC_NUMERIC= LANG=eo_XX.UTF-8", "116.5",
+         "tubarogas-calc: la lingua eo_XX.UTF-8 non è installata: separatore decimale \".\"; usare --separatore\n"},
+    };
+    for (const Row& row : rows) {
+        const Finished got = run({"lunghezza", "--diametro", "37", "--potenza", row.power, "--perdita", "100"}, "",
+                                 row.environment);
+        EXPECT_EQ(got.status, 0) << row.environment;
+        EXPECT_EQ(got.out, "30\n") << row.environment;
+        EXPECT_EQ(got.err, row.err) << row.environment;
+    }
+    // --separatore needs no locale, and says nothing.
+    EXPECT_EQ(run({"lunghezza", "--diametro", "37", "--potenza", "116,5", "--perdita", "100", "--separatore", ","}, "",
+                  "LC_ALL=eo_XX.UTF-8")
+                  .err,
+              "");
 }
 
 }  // namespace
