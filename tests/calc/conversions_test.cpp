@@ -90,7 +90,11 @@ TEST(CurrencyToDouble, NearestDouble)
     // Past 2^53 the count itself is not a double; the result still is the
     // nearest one.
     EXPECT_EQ(to_double(Currency::from_count(std::numeric_limits<std::int64_t>::max())), 922337203685477.5807);
+    EXPECT_EQ(to_double(Currency::from_count(9'007'199'254'740'992)), 900719925474.0992);  // 2^53
     EXPECT_EQ(to_double(Currency::from_count(9'007'199'254'740'993)), 900719925474.0993);
+    // Here rounding the count first would give ...0996.
+    EXPECT_EQ(to_double(Currency::from_count(9'007'199'254'740'995)), 900719925474.0995);
+    EXPECT_EQ(to_double(Currency::from_count(-9'007'199'254'740'995)), -900719925474.0995);
     EXPECT_EQ(to_double(Currency::from_count(std::numeric_limits<std::int64_t>::min())), -922337203685477.5808);
 }
 
@@ -104,6 +108,10 @@ TEST(CurrencyProducts, ExactOrOverflow)
               -9'223'372'036'854'775'680);
     EXPECT_THROW(multiply(std::int16_t{860}, Currency::from_count(10'724'851'205'645'089)), CalcError);
     EXPECT_THROW(multiply(Currency::from_long(2'000'000'000), Currency::from_long(2'000'000'000)), CalcError);
+    // The lowest count is a product's as well; one below it is not.
+    EXPECT_EQ(multiply(Currency::from_count(std::numeric_limits<std::int64_t>::min()), Currency::from_long(1)).count(),
+              std::numeric_limits<std::int64_t>::min());
+    EXPECT_THROW(multiply(std::int16_t{3}, Currency::from_count(-3'074'457'345'618'258'603)), CalcError);
     // A product with more than four decimals rounds halves to even.
     EXPECT_EQ(multiply(Currency::from_count(5), Currency::from_count(5'000)).count(), 2);
     EXPECT_EQ(multiply(Currency::from_count(15), Currency::from_count(5'000)).count(), 8);

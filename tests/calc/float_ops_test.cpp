@@ -68,6 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Row{"Positive", Row::Power, 0.6, 0.848, std::pow(0.6, 0.848)},
                     Row{"ZeroBase", Row::Power, 0.0, 0.541, 0.0},
                     Row{"NegativeZeroBase", Row::Power, -0.0, 0.541, 0.0},
+                    Row{"ZeroToTheZero", Row::Power, 0.0, 0.0, 1.0},
+                    Row{"ZeroToANegativePower", Row::Power, 0.0, -2.623, ErrorKind::DivisionByZero},
                     Row{"NegativeBaseFractionalExponent", Row::Power, -1.5, 0.541, ErrorKind::InvalidArgument},
                     Row{"NegativeTinyBase", Row::Power, -1e-300, 0.541, ErrorKind::InvalidArgument},
                     Row{"BeyondMax", Row::Power, 1e300, 2.623, ErrorKind::Overflow}),

@@ -90,6 +90,26 @@ TEST(StepInMode, PowerModeDiameterStepChangesPower)
     EXPECT_EQ(form.text(P), "124");
 }
 
+// Each spin control stops at its own top: 1000 mm, 5000 kW, 10000 Pa, 20000 m.
+TEST(StepInMode, EachSpinControlStopsAtItsTop)
+{
+    struct Row {
+        Quantity field;
+        const char* below_top;
+        const char* top;
+    };
+    const Row rows[] = {{D, "999", "1000"}, {P, "4999", "5000"}, {Y, "9999", "10000"}, {L, "19999", "20000"}};
+    for (const Row& row : rows) {
+        WindowlessForm form;
+        form.click_option(row.field == D ? P : D);  // the field's arrows shown
+        form.paste(row.field, row.below_top);
+        form.step(row.field, +1);
+        EXPECT_EQ(form.text(row.field), row.top);
+        form.step(row.field, +1);
+        EXPECT_EQ(form.text(row.field), row.top);
+    }
+}
+
 TEST(StepInMode, HiddenSpinControlDoesNotStep)
 {
     WindowlessForm form;  // UpDown_D hidden at start

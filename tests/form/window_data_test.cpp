@@ -54,6 +54,10 @@ TEST(WindowData, ClientArea)
     EXPECT_EQ(twips_to_pixels(kClientWidthTwips, 96), 207);
     EXPECT_EQ(twips_to_pixels(kClientHeightTwips, 96), 161);
     EXPECT_EQ(twips_to_pixels(kClientWidthTwips, 144), 311);  // 310.5, half away from zero
+    EXPECT_EQ(twips_to_pixels(5, 144), 1);                    // 0.5
+    EXPECT_EQ(twips_to_pixels(-5, 144), -1);                  // -0.5
+    EXPECT_EQ(twips_to_pixels(-15, 144), -2);                 // -1.5
+    EXPECT_EQ(twips_to_pixels(-4, 144), 0);                   // -0.4
 }
 
 // The font's size for the fixed layout, with a made-up measure in place of a
