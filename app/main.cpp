@@ -15,6 +15,7 @@
 
 #include "main_window.h"
 #include "platform_choice.h"
+#include "utf8_text.h"
 #include "startup_guard.h"
 #include "tubaro_version.h"
 #include "window_data.h"
@@ -27,11 +28,6 @@ constexpr std::string_view kHelp =
     "Apre la finestra di Tubaro GAS, il calcolatore per il dimensionamento di\n"
     "tubazioni gas a bassa pressione. Per gli stessi calcoli da uno script c'e'\n"
     "tubarogas-calc.\n";
-
-QString from_utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string environment(const char* name)
 {

@@ -15,6 +15,7 @@
 #include "font_fit.h"
 #include "navigation_key.h"
 #include "platform_choice.h"
+#include "utf8_text.h"
 #include "quantity.h"
 #include "stay_on_top.h"
 #include "text_fit.h"
@@ -26,11 +27,6 @@ using tubaro::ControlId;
 using tubaro::ControlKind;
 using tubaro::ControlSpec;
 using tubaro::Quantity;
-
-QString from_utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLineEdit* make_line_edit(const ControlSpec& row, QWidget* parent)
 {

@@ -8,6 +8,8 @@
 #include <optional>
 #include <utility>
 
+#include "utf8_text.h"
+
 namespace {
 
 tubaro::KeyChord chord(const QKeyEvent* key)
@@ -44,7 +46,7 @@ std::string QtTextBox::text() const
 
 void QtTextBox::set_text(std::string_view text)
 {
-    m_edit->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    m_edit->setText(from_utf8(text));
 }
 
 bool QtTextBox::eventFilter(QObject* watched, QEvent* event)

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # How fast tubarogas-calc works through a file of a million cases.
 # Usage: bench/tsv_million.sh [PATH/TO/tubarogas-calc]   (default: build/cli/tubarogas-calc)
-# Builds the file once in /tmp (all four modes, a few errors among them), then
-# times three runs and prints the best.
+# Builds the file in a scratch folder (all four modes, a few errors among
+# them), then times three runs and prints the best.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 binary=${1:-$root/build/cli/tubarogas-calc}
-cases=/tmp/tubarogas-million.tsv
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cases=$work/million.tsv
 
-if [ ! -s "$cases" ]; then
-  awk 'BEGIN {
+awk 'BEGIN {
     split("D P Y L", modes, " ");
     for (i = 0; i < 1000000; i++) {
       m = modes[i % 4 + 1];
@@ -17,7 +18,6 @@ if [ ! -s "$cases" ]; then
       printf "%s\t%d\t%d,%d\t%d\t%d\n", m, d, p, i % 10, y, l;
     }
   }' >"$cases"
-fi
 
 best=""
 for run in 1 2 3; do

@@ -18,7 +18,9 @@ Int128 divide_halves_to_even(Int128 numerator, Int128 divisor)
 double round_halves_to_even(double x)
 {
     const double below = std::floor(x);
-    const double fraction = x - below;  // exact: no bits are lost in x - floor(x)
+    // Exact for x >= 0 and x <= -0.5. For x in (-0.5, 0) it may round, but
+    // only within [0.5, 1], where every branch below gives 0, the answer.
+    const double fraction = x - below;
     if (fraction < 0.5)
         return below;
     if (fraction > 0.5)

@@ -4,7 +4,18 @@
 # tests, through CMAKE_CROSSCOMPILING_EMULATOR; a Node.js with a global
 # fetch would try to fetch a .wasm beside the program, so every program
 # carries its .wasm inside (SINGLE_FILE) and fetch is switched off besides.
-include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
+#
+# emscripten's folder: EMSCRIPTEN_ROOT when set, otherwise where the emcc on
+# the PATH really lives (Debian's /usr/bin/emcc leads to
+# /usr/share/emscripten).
+if(DEFINED ENV{EMSCRIPTEN_ROOT})
+  set(emscripten_root $ENV{EMSCRIPTEN_ROOT})
+else()
+  find_program(emcc_program emcc REQUIRED)
+  file(REAL_PATH ${emcc_program} emcc_real)
+  get_filename_component(emscripten_root ${emcc_real} DIRECTORY)
+endif()
+include(${emscripten_root}/cmake/Modules/Platform/Emscripten.cmake)
 
 set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions")
 set(CMAKE_C_FLAGS_INIT "-fwasm-exceptions")

@@ -16,7 +16,9 @@ sizes=(16 20 24 32 40 48 64 256)
 for size in "${sizes[@]}"; do
   rsvg-convert -w "$size" -h "$size" tubarogas.svg -o "$work/$size.png"
 done
-convert $(for size in "${sizes[@]}"; do echo "$work/$size.png"; done) tubarogas.ico
+pngs=()
+for size in "${sizes[@]}"; do pngs+=("$work/$size.png"); done
+convert "${pngs[@]}" tubarogas.ico
 for size in 192 512; do
   rsvg-convert -w "$size" -h "$size" tubarogas.svg -o "tubarogas-$size.png"
 done

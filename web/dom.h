@@ -33,7 +33,7 @@ void set_tab_index(Element element, int index);
 void focus(Element element);
 void set_title(std::string_view title);
 
-// Events of `type` on the element reach on_dom_event (events.h) with
+// Events of `type` on the element reach on_dom_event (main.cpp, with the DomEvent of dom_event.h) with
 // `target`, a number of the caller's that tells which element it was, and
 // `kind`; the event's default is prevented when the handler says so.
 void listen(Element element, std::string_view type, int target, int kind);
