@@ -7,14 +7,7 @@
 
 // clang-format off
 EM_JS(char*, js_intl_decimal_separator, (const char* tag), {
-    let separator = ".";
-    try {
-        const part = new Intl.NumberFormat(UTF8ToString(tag)).formatToParts(1.5).find(each => each.type === "decimal");
-        if (part) separator = part.value;
-    } catch (e) {
-        // Not a language tag: the point.
-    }
-    return allocateUTF8(separator);
+    return allocateUTF8(tubaroDecimalSeparator(UTF8ToString(tag)));
 });
 // clang-format on
 

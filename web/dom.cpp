@@ -15,10 +15,8 @@ EM_JS(int, js_by_id, (const char* id), {
     Module.elements.push(element);
     return Module.elements.length - 1;
 });
-EM_JS(int, js_create, (const char* tag, int parent), {
-    const element = document.createElement(UTF8ToString(tag));
-    Module.elements[parent].appendChild(element);
-    Module.elements.push(element);
+EM_JS(int, js_child, (int parent, int index), {
+    Module.elements.push(Module.elements[parent].children[index]);
     return Module.elements.length - 1;
 });
 EM_JS(void, js_set_attribute, (int element, const char* name, const char* value), {
@@ -44,9 +42,8 @@ EM_JS(int, js_checked, (int element), { return Module.elements[element].checked 
 EM_JS(void, js_set_checked, (int element, int checked), { Module.elements[element].checked = !!checked; });
 EM_JS(void, js_set_disabled, (int element, int disabled), { Module.elements[element].disabled = !!disabled; });
 EM_JS(void, js_set_hidden, (int element, int hidden), { Module.elements[element].hidden = !!hidden; });
-EM_JS(void, js_set_tab_index, (int element, int index), { Module.elements[element].tabIndex = index; });
 EM_JS(void, js_focus, (int element), { Module.elements[element].focus(); });
-EM_JS(void, js_set_title, (const char* title), { document.title = UTF8ToString(title); });
+EM_JS(int, js_focus_is_within, (int element), { return Module.elements[element].matches(":focus-within") ? 1 : 0; });
 EM_JS(void, js_listen, (int element, const char* type, int target, int kind), {
     Module.elements[element].addEventListener(UTF8ToString(type), event => {
         const modifiers = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) | (event.metaKey ? 8 : 0);
@@ -63,9 +60,9 @@ Element by_id(std::string_view id)
     return js_by_id(std::string(id).c_str());
 }
 
-Element create(std::string_view tag, Element parent)
+Element child(Element parent, int index)
 {
-    return js_create(std::string(tag).c_str(), parent);
+    return js_child(parent, index);
 }
 
 void set_attribute(Element element, std::string_view name, std::string_view value)
@@ -119,19 +116,14 @@ void set_hidden(Element element, bool hidden)
     js_set_hidden(element, hidden);
 }
 
-void set_tab_index(Element element, int index)
-{
-    js_set_tab_index(element, index);
-}
-
 void focus(Element element)
 {
     js_focus(element);
 }
 
-void set_title(std::string_view title)
+bool focus_is_within(Element element)
 {
-    js_set_title(std::string(title).c_str());
+    return js_focus_is_within(element) != 0;
 }
 
 void listen(Element element, std::string_view type, int target, int kind)

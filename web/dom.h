@@ -13,7 +13,8 @@ namespace dom {
 using Element = int;
 
 Element by_id(std::string_view id);
-Element create(std::string_view tag, Element parent);
+// The element's child element at `index`, in document order.
+Element child(Element parent, int index);
 
 void set_attribute(Element element, std::string_view name, std::string_view value);
 void remove_attribute(Element element, std::string_view name);
@@ -29,9 +30,9 @@ bool checked(Element element);
 void set_checked(Element element, bool checked);
 void set_disabled(Element element, bool disabled);
 void set_hidden(Element element, bool hidden);
-void set_tab_index(Element element, int index);
 void focus(Element element);
-void set_title(std::string_view title);
+// Whether the element or one inside it has the keyboard focus.
+bool focus_is_within(Element element);
 
 // Events of `type` on the element reach on_dom_event (main.cpp, with the DomEvent of dom_event.h) with
 // `target`, a number of the caller's that tells which element it was, and

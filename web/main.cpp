@@ -7,7 +7,6 @@
 #include <emscripten/eventloop.h>
 
 #include "entry_check.h"
-#include "intl_separator.h"
 #include "main_page.h"
 #include "pipe_size.h"
 #include "recalculation.h"
@@ -41,9 +40,12 @@ void warm_up(void* separator)
 }  // namespace
 
 // clang-format off
-// The browser's language.
-EM_JS(char*, js_browser_language, (), {
-    return allocateUTF8(navigator.language);
+// The decimal separator of the browser's language: read while the
+// WebAssembly compiled (early_separator.js), or now.
+EM_JS(char*, js_decimal_separator, (), {
+    if (Module.decimalSeparator === undefined)
+        Module.decimalSeparator = tubaroDecimalSeparator(navigator.language);
+    return allocateUTF8(Module.decimalSeparator);
 });
 
 // When the form first answers input, for the benchmarks.
@@ -74,9 +76,9 @@ EMSCRIPTEN_KEEPALIVE void on_float_ended()
 int main()
 {
     // The decimal separator of the browser's language: a comma for Italian.
-    const std::unique_ptr<char, decltype(&std::free)> language(js_browser_language(), &std::free);
+    const std::unique_ptr<char, decltype(&std::free)> separator(js_decimal_separator(), &std::free);
     // The page lives as long as the page does.
-    static const std::string decimal_separator = intl_decimal_separator(language ? language.get() : "");
+    static const std::string decimal_separator = separator ? separator.get() : ".";
     static MainPage page(decimal_separator);
     g_page = &page;
     js_mark_ready();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "page_layout.h"
 #include "quantity.h"
 
 namespace {
@@ -15,11 +16,6 @@ using tubaro::ControlKind;
 using tubaro::ControlSpec;
 using tubaro::Quantity;
 
-// Below the window's own rows, a strip for the error note, so the note
-// never covers a control.
-constexpr int kNoteTopTwips = tubaro::kClientHeightTwips + 60;
-constexpr int kNoteHeightTwips = 330;
-constexpr int kPageHeightTwips = kNoteTopTwips + kNoteHeightTwips + 60;
 // How long a note stays when no good recalculation takes it away.
 constexpr double kNoteShownMs = 4000;
 // A note starts below the column of the control it speaks of, but no
@@ -34,19 +30,6 @@ constexpr int kLeftKey = 37;
 constexpr int kUpKey = 38;
 constexpr int kRightKey = 39;
 constexpr int kDownKey = 40;
-
-std::string percent(int twips, int whole)
-{
-    return std::to_string(static_cast<double>(twips) * 100.0 / whole) + "%";
-}
-
-void place(dom::Element element, int left, int top, int width, int height)
-{
-    dom::set_style(element, "left", percent(left, tubaro::kClientWidthTwips));
-    dom::set_style(element, "top", percent(top, kPageHeightTwips));
-    dom::set_style(element, "width", percent(width, tubaro::kClientWidthTwips));
-    dom::set_style(element, "height", percent(height, kPageHeightTwips));
-}
 
 // The browser's keys by what they mean in the window; a modified key means
 // nothing here.
@@ -69,107 +52,40 @@ std::optional<tubaro::NavigationKey> navigation_key(const DomEventDetail& detail
 
 MainPage::MainPage(std::string decimal_separator) : m_form(std::move(decimal_separator))
 {
-    dom::set_title(tubaro::kWindowCaption);
-    const dom::Element page = dom::by_id("pagina");
-    dom::set_text_content(dom::by_id("titolo"), tubaro::kWindowCaption);
-
-    m_form_element = dom::create("div", page);
-    dom::set_attribute(m_form_element, "id", tubaro::kWindowName);
-    dom::set_attribute(m_form_element, "class", "form");
-    dom::set_style(m_form_element, "aspect-ratio",
-                   std::to_string(tubaro::kClientWidthTwips) + " / " + std::to_string(kPageHeightTwips));
-
-    build_controls();
+    bind_controls();
     bind_form();
     wire_events();
-
-    // The page is usable: the stand-in text goes, the focus is where the
-    // form starts it.
-    dom::set_hidden(dom::by_id("attesa"), true);
-    dom::focus(element(m_form.first_focus()));
+    // The HTML gives the focus to where the form starts it; where the user
+    // has already gone elsewhere in the form, it stays there.
+    if (!dom::focus_is_within(m_form_element))
+        dom::focus(element(m_form.first_focus()));
 }
 
-void MainPage::build_controls()
+void MainPage::bind_controls()
 {
-    // In the order of the tab indexes, so the browser's own Tab order into
-    // the page, and what a screen reader meets in turn, are the window's.
-    std::vector<const ControlSpec*> rows;
-    for (const ControlSpec& row : tubaro::kWindowControls)
-        rows.push_back(&row);
-    std::sort(rows.begin(), rows.end(), [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
-
-    for (const ControlSpec* row : rows) {
-        dom::Element made = 0;
-        switch (row->kind) {
-        case ControlKind::Label: {
-            made = dom::create("label", m_form_element);
-            dom::set_text_content(made, row->text);
-            const ControlId field = tubaro::kQuantityControls[*tubaro::quantity_of(row->id)].field;
-            dom::set_attribute(made, "for", tubaro::control_spec(field).name);
+    // The page's HTML holds the form, made from the window's data when the
+    // page was built (page_markup): its elements are taken as they are, with
+    // whatever was typed into them before this code ran.
+    m_form_element = dom::by_id(tubaro::kWindowName);
+    for (const ControlSpec& row : tubaro::kWindowControls) {
+        const dom::Element found = dom::by_id(row.name);
+        m_elements[static_cast<std::size_t>(row.id)] = found;
+        switch (row.kind) {
+        case ControlKind::Label: break;
+        case ControlKind::TextBox:
+            m_text_boxes[static_cast<std::size_t>(row.id)] =
+                std::make_unique<DomTextBox>(found, [this, id = row.id] { m_form.text_changed(id); });
             break;
-        }
-        case ControlKind::TextBox: {
-            made = dom::create("input", m_form_element);
-            dom::set_attribute(made, "type", "text");
-            dom::set_attribute(made, "autocomplete", "off");
-            dom::set_attribute(made, "spellcheck", "false");
-            if (row->has(tubaro::kReadOnly) || row->id == ControlId::Text_Pollici) {
-                dom::set_attribute(made, "readonly", "");
-                dom::set_attribute(made, "class", row->has(tubaro::kCentred) ? "info" : "output");
-            } else {
-                dom::set_attribute(made, "inputmode", "decimal");
-                dom::set_attribute(made, "enterkeyhint", "done");
-            }
-            dom::set_value(made, row->text);
-            m_text_boxes[static_cast<std::size_t>(row->id)] =
-                std::make_unique<DomTextBox>(made, [this, id = row->id] { m_form.text_changed(id); });
-            break;
-        }
         case ControlKind::OptionButton:
-            made = dom::create("input", m_form_element);
-            dom::set_attribute(made, "type", "radio");
-            dom::set_attribute(made, "name", "grandezza");
-            dom::set_checked(made, row->has(tubaro::kSetAtStart));
-            m_options[*tubaro::quantity_of(row->id)] = std::make_unique<DomOptionButton>(made);
+            m_options[*tubaro::quantity_of(row.id)] = std::make_unique<DomOptionButton>(found);
             break;
-        case ControlKind::CheckBox:
-            made = dom::create("input", m_form_element);
-            dom::set_attribute(made, "type", "checkbox");
-            // The page starts in the page, not floating: floating needs the
-            // user's own click.
-            dom::set_checked(made, false);
-            m_check = std::make_unique<DomCheckBox>(made);
-            break;
-        case ControlKind::SpinControl: {
-            made = dom::create("div", m_form_element);
-            dom::set_attribute(made, "role", "group");
-            dom::set_attribute(made, "class", "spin");
-            dom::set_tab_index(made, 0);  // the group takes the focus
-            const tubaro::QuantityControls& names = tubaro::kQuantityControls[*tubaro::quantity_of(row->id)];
-            dom::Element arrows[2];
-            const std::string_view arrow_names[2] = {names.step_up_name, names.step_down_name};
-            for (int i = 0; i < 2; ++i) {
-                arrows[i] = dom::create("button", made);
-                dom::set_attribute(arrows[i], "type", "button");
-                dom::set_attribute(arrows[i], "class", i == 0 ? "up" : "down");
-                dom::set_attribute(arrows[i], "aria-label", arrow_names[i]);
-                dom::set_attribute(arrows[i], "title", arrow_names[i]);
-                // Its arrows answer pointers and assistive technology.
-                dom::set_tab_index(arrows[i], -1);
-            }
-            auto spin = std::make_unique<DomSpinControl>(made, arrows[0], arrows[1]);
-            spin->set_visible(!row->has(tubaro::kHiddenAtStart));
-            m_spins[*tubaro::quantity_of(row->id)] = std::move(spin);
+        case ControlKind::CheckBox: m_check = std::make_unique<DomCheckBox>(found); break;
+        case ControlKind::SpinControl:
+            // Its two arrows, up first.
+            m_spins[*tubaro::quantity_of(row.id)] =
+                std::make_unique<DomSpinControl>(found, dom::child(found, 0), dom::child(found, 1));
             break;
         }
-        }
-        dom::set_attribute(made, "id", row->name);
-        place(made, row->left, row->top, row->width, row->height);
-        if (row->kind != ControlKind::Label) {
-            dom::set_attribute(made, "aria-label", row->description);
-            dom::set_attribute(made, "title", row->description);
-        }
-        m_elements[static_cast<std::size_t>(row->id)] = made;
     }
 
     if (!FloatingForm::available()) {
@@ -179,14 +95,7 @@ void MainPage::build_controls()
                            "Picture-in-Picture per le pagine");
     }
     m_floating = std::make_unique<FloatingForm>(m_form_element);
-
-    m_note = dom::create("div", m_form_element);
-    dom::set_attribute(m_note, "id", "nota");
-    dom::set_attribute(m_note, "role", "alert");
-    dom::set_attribute(m_note, "class", "note");
-    dom::set_hidden(m_note, true);
-    place(m_note, 0, kNoteTopTwips, tubaro::kClientWidthTwips, kNoteHeightTwips);
-    dom::set_style(m_note, "width", "auto");
+    m_note = dom::by_id("nota");
 }
 
 void MainPage::bind_form()
@@ -357,7 +266,7 @@ void MainPage::show_error(std::optional<ControlId> source, std::string_view mess
     hide_error();
     // Below the form, from the column of the control it speaks of.
     const int left = source ? std::min(tubaro::control_spec(*source).left, kFieldColumnTwips) : kWindowNoteTwips;
-    dom::set_style(m_note, "left", percent(left, tubaro::kClientWidthTwips));
+    dom::set_style(m_note, "left", page_layout::percent_across(left));
     dom::set_text_content(m_note, message);
     dom::set_hidden(m_note, false);
     if (source && m_text_boxes[static_cast<std::size_t>(*source)]) {

@@ -42,7 +42,7 @@ private:
 
     dom::Element element(tubaro::ControlId id) const { return m_elements[static_cast<std::size_t>(id)]; }
 
-    void build_controls();
+    void bind_controls();
     void bind_form();
     void wire_events();
     static void note_timed_out(void* self);

@@ -50,10 +50,11 @@ Finished run(const std::vector<std::string>& args, const std::string& input = ""
                              std::to_string(runs++);
     const std::string in_path = stem + ".in", out_path = stem + ".out", err_path = stem + ".err";
     std::ofstream(in_path, std::ios::binary) << input;
-    std::string command = environment + " " + quoted(calc_under_test(TUBAROGAS_CALC));
+    std::string command = environment;
+    command.append(" ").append(quoted(calc_under_test(TUBAROGAS_CALC)));
     for (const std::string& arg : args)
-        command += " " + quoted(arg);
-    command += " <" + in_path + " >" + out_path + " 2>" + err_path;
+        command.append(" ").append(quoted(arg));
+    command.append(" <").append(in_path).append(" >").append(out_path).append(" 2>").append(err_path);
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out_path), slurp(err_path)};
 }
@@ -111,9 +112,9 @@ TEST_P(Batch, EveryGoldenRowAsALine)
         const std::string word = n++ % 2 ? kModeWords[at(row.mode)] : kModeLetters[at(row.mode)];
         std::string line = word, out_line = word;
         for (Quantity q : tubaro::kQuantities) {
-            line += "\t" + std::string(row.text(q));
+            line.append("\t").append(row.text(q));
             const bool written = q == row.mode && row.expected.written;
-            out_line += "\t" + std::string(written ? *row.expected.written : row.text(q));
+            out_line.append("\t").append(written ? *row.expected.written : row.text(q));
         }
         input += line + (n % 3 ? "\n" : "\r\n");
         expected_out += out_line + "\t" + std::string(row.designation) + "\t" +

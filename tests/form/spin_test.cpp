@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                     StepRow{"AboveRangeAtTop", "7000", 0, 5000, +1, std::nullopt},
                     StepRow{"NegativeClampsToZero", "-5", 0, 5000, +1, 1},
                     StepRow{"HugeNumberIsAboveRange", std::string(30, '9'), 0, 1000, -1, 999},
-                    StepRow{"HugeNegativeIsBelowRange", "-" + std::string(30, '9'), 0, 1000, +1, 1},
+                    StepRow{"HugeNegativeIsBelowRange", std::string("-").append(30, '9'), 0, 1000, +1, 1},
                     StepRow{"NotANumberUsesLastValue", "abc", 42, 5000, +1, 43},
                     StepRow{"EmptyUsesLastValue", "", 42, 5000, -1, 41},
                     StepRow{"ZeroIsReachable", "1", 0, 5000, -1, 0}),

@@ -103,8 +103,43 @@ def note():
 
 
 def load():
+    """Until the form's code has bound the page's elements."""
     driver.get(url)
-    return wait_until(lambda: focused() == "Text_Y", 10)
+    return wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0")
+                      and focused() == "Text_Y", 10)
+
+
+# What a thumb must be able to hit on a phone, and what it must read.
+TARGETS = ["Text_D", "Text_Pollici", "Text_P", "Text_Y", "Text_L", "Option_Diametro", "Option_Potenza",
+           "Option_Perdita", "Option_Lunghezza", "Check1", "Text1"]
+
+
+def thumb_layout_faults():
+    """Targets under 44 x 44 CSS px, field text under 16 px, a sideways
+    scroll, a control below the first screen."""
+    return js("""
+        const faults = [];
+        const targets = arguments[0].map(id => document.getElementById(id));
+        for (const spin of document.querySelectorAll('.spin:not([hidden]) button')) targets.push(spin);
+        for (const each of targets) {
+            const box = each.getBoundingClientRect();
+            const name = each.id || each.parentElement.id + ' ' + each.className;
+            if (box.width < 44 || box.height < 44) faults.push(name + ' ' + box.width + 'x' + box.height);
+            if (box.bottom > innerHeight || box.right > innerWidth) faults.push(name + ' off the first screen');
+            if (each.type === 'text' && parseFloat(getComputedStyle(each).fontSize) < 16)
+                faults.push(name + ' text ' + getComputedStyle(each).fontSize);
+        }
+        if (document.documentElement.scrollWidth > innerWidth) faults.push('sideways scroll');
+        return faults;""", TARGETS)
+
+
+def tap(element_to_tap):
+    """A finger's tap at the middle of an element, as a touch screen sends it."""
+    box = js("const b = arguments[0].getBoundingClientRect(); return [b.left + b.width / 2, b.top + b.height / 2]",
+             element_to_tap)
+    point = [{"x": box[0], "y": box[1]}]
+    driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": point})
+    driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
 
 
 try:
@@ -320,17 +355,30 @@ try:
     errors = [each["message"] for each in driver.get_log("browser") if each["level"] == "SEVERE"]
     check(errors == [], "console errors: %r" % errors)
 
-    # A phone's width, at start and with an error shown.
-    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                           {"width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
-    check(load(), "the page on a phone's width")
-    width = js("return document.getElementById('Form_Principale').getBoundingClientRect().width")
-    check(330 <= width <= 360, "on a phone the form fills the width: %r" % width)
-    driver.save_screenshot(os.path.join(shots, "phone.png"))
-    paste("Text_L", "1")
-    element("UpDown_L").find_element(By.CSS_SELECTOR, "button.down").click()
-    check(wait_until(lambda: note() == "Divisione per zero"), "the note on a phone")
-    driver.save_screenshot(os.path.join(shots, "phone-error.png"))
+    # A phone, touch and all: the layout for a thumb, a tap on an arrow, an
+    # error note on the screen.
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+    for width, height in [(360, 740), (390, 844)]:
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": width, "height": height, "deviceScaleFactor": 2, "mobile": True})
+        check(load(), "the page on a phone of %d x %d" % (width, height))
+        check(js("return matchMedia('(pointer: coarse)').matches"), "a touch screen at %d" % width)
+        faults = thumb_layout_faults()
+        check(faults == [], "for a thumb at %d x %d: %r" % (width, height, faults))
+        driver.save_screenshot(os.path.join(shots, "phone-%d.png" % width))
+        paste("Text_P", "10")
+        tap(element("UpDown_P").find_element(By.CSS_SELECTOR, "button.down"))
+        check(wait_until(lambda: value("Text_P") == "9" and value("Text_D") == "14"),
+              "a tap on an arrow steps and recalculates at %d: %r" % (width, [value("Text_P"), value("Text_D")]))
+        paste("Text_L", "1")
+        tap(element("UpDown_L").find_element(By.CSS_SELECTOR, "button.down"))
+        check(wait_until(lambda: note() == "Divisione per zero"), "the note on a phone at %d" % width)
+        on_screen = js("const b = document.getElementById('nota').getBoundingClientRect();"
+                       "return b.left >= 0 && b.right <= innerWidth && b.bottom <= innerHeight && b.height > 0")
+        check(on_screen, "the note is on the screen at %d" % width)
+        driver.save_screenshot(os.path.join(shots, "phone-%d-error.png" % width))
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+    driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 finally:
     driver.quit()
     server.kill()
