@@ -3,7 +3,7 @@
 # Debian's emscripten, and leaves in dist/ the files of the page (web/), the
 # same files as TubaroGAS-<version>-web.zip, and the Node.js command line
 # (node/tubarogas-calc.js). Installs what it needs first (apt-get, with sudo
-# when not root): emscripten, Node.js, and the browser the tests drive;
+# when not root): emscripten, Node.js, and the browsers the tests drive;
 # GoogleTest it builds from Debian's sources with emscripten.
 # Further CMake arguments are passed on.
 # Usage: scripts/build-web.sh [CMAKE ARGUMENTS...]
@@ -14,6 +14,7 @@ build="$root/build-web"
 packages=(
   cmake ninja-build emscripten nodejs googletest python3
   chromium chromium-driver python3-selenium
+  firefox-esr webkit2gtk-driver xvfb xauth openbox
 )
 # npm comes with some builds of Node.js; Debian's own is a package apart.
 command -v npm >/dev/null || packages+=(npm)

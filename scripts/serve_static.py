@@ -2,17 +2,21 @@
 (application/wasm for WebAssembly, which browsers insist on to compile it
 as it streams in, and the manifest's own type).
 
-Usage: serve_static.py FOLDER [PORT] [--isolated]
+Usage: serve_static.py FOLDER [PORT] [--isolated] [--slow-wasm SECONDS]
   PORT 0: any free port, printed. --isolated: cross-origin isolated (COOP
-  and COEP), which the benchmarks need for a fine performance.now()."""
+  and COEP), which the benchmarks need for a fine performance.now().
+  --slow-wasm: the WebAssembly only after that long, as on a slow network,
+  for the tests of what the page does before its code has loaded."""
 
 import functools
 import http.server
 import sys
+import time
 
 folder = sys.argv[1]
 port = int(sys.argv[2]) if len(sys.argv) > 2 else 8080
 isolated = "--isolated" in sys.argv[3:]
+slow_wasm = float(sys.argv[sys.argv.index("--slow-wasm") + 1]) if "--slow-wasm" in sys.argv else 0.0
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -26,6 +30,11 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         ".js": "text/javascript",
         ".svg": "image/svg+xml",
     }
+
+    def do_GET(self):
+        if slow_wasm and self.path.split("?")[0].endswith(".wasm"):
+            time.sleep(slow_wasm)
+        super().do_GET()
 
     def end_headers(self):
         # Always the latest files from here; offline use is the service

@@ -8,7 +8,8 @@
 #                               under Wine
 #   scripts/test.sh --web       the WebAssembly build of scripts/build-web.sh
 #                               in build-web/: its tests in Node.js, the
-#                               page in headless Chromium
+#                               page in headless Chromium, Firefox and
+#                               WebKit
 #   scripts/test.sh --help      this text
 # Any other option is refused with status 2.
 set -euo pipefail
@@ -44,11 +45,13 @@ build_host_tests() {
 if [ "$mode" = "--web" ]; then
   build_host_tests
   "$root/scripts/build-web.sh" -DTUBARO_HOST_TESTS="$host/tests"
-  # axe-core for the accessibility scan, pinned.
+  # axe-core for the accessibility scan and puppeteer-core to drive
+  # Firefox, pinned (puppeteer-core 24 is the last for Node.js 20).
   npm_dir="$root/build-web/npm"
-  if [ ! -f "$npm_dir/node_modules/axe-core/axe.min.js" ]; then
+  if [ ! -f "$npm_dir/node_modules/axe-core/axe.min.js" ] ||
+     [ ! -f "$npm_dir/node_modules/puppeteer-core/package.json" ]; then
     mkdir -p "$npm_dir"
-    (cd "$npm_dir" && npm install --no-audit --no-fund --silent axe-core@4.10.3)
+    (cd "$npm_dir" && npm install --no-audit --no-fund --silent axe-core@4.10.3 puppeteer-core@24.43.1)
   fi
   export NODE_PATH=/usr/share/nodejs
   ctest --test-dir "$root/build-web" --output-on-failure -j2

@@ -6,9 +6,11 @@ Usage: page_in_browser.py SITE_FOLDER GOLDEN_ROWS.js AXE.min.js SCREENSHOT_FOLDE
 
 import json
 import os
+import re
 import subprocess
 import sys
 import time
+import urllib.request
 from urllib.parse import urlparse
 
 from selenium import webdriver
@@ -38,9 +40,9 @@ def wait_until(predicate, seconds=5.0):
     return predicate()
 
 
-def serve():
-    server = subprocess.Popen([sys.executable, os.path.join(here, "..", "..", "scripts", "serve_static.py"), site, "0"],
-                              stdout=subprocess.PIPE, text=True)
+def serve(*options):
+    server = subprocess.Popen([sys.executable, os.path.join(here, "..", "..", "scripts", "serve_static.py"), site, "0",
+                               *options], stdout=subprocess.PIPE, text=True)
     return server, server.stdout.readline().strip()
 
 
@@ -114,23 +116,14 @@ TARGETS = ["Text_D", "Text_Pollici", "Text_P", "Text_Y", "Text_L", "Option_Diame
            "Option_Perdita", "Option_Lunghezza", "Check1", "Text1"]
 
 
+with open(os.path.join(here, "thumb_layout.js")) as source:
+    THUMB_LAYOUT = source.read()
+
+
 def thumb_layout_faults():
     """Targets under 44 x 44 CSS px, field text under 16 px, a sideways
-    scroll, a control below the first screen."""
-    return js("""
-        const faults = [];
-        const targets = arguments[0].map(id => document.getElementById(id));
-        for (const spin of document.querySelectorAll('.spin:not([hidden]) button')) targets.push(spin);
-        for (const each of targets) {
-            const box = each.getBoundingClientRect();
-            const name = each.id || each.parentElement.id + ' ' + each.className;
-            if (box.width < 44 || box.height < 44) faults.push(name + ' ' + box.width + 'x' + box.height);
-            if (box.bottom > innerHeight || box.right > innerWidth) faults.push(name + ' off the first screen');
-            if (each.type === 'text' && parseFloat(getComputedStyle(each).fontSize) < 16)
-                faults.push(name + ' text ' + getComputedStyle(each).fontSize);
-        }
-        if (document.documentElement.scrollWidth > innerWidth) faults.push('sideways scroll');
-        return faults;""", TARGETS)
+    scroll, a control below the first screen (thumb_layout.js)."""
+    return js("return (" + THUMB_LAYOUT + ")(arguments[0])", TARGETS)
 
 
 def tap(element_to_tap):
@@ -144,6 +137,33 @@ def tap(element_to_tap):
 
 try:
     check(load(), "the page never came up with the focus in Text_Y")
+
+    # The HTML holds the form before any script runs: its nineteen controls
+    # with their start texts, in the order of the tab indexes.
+    with urllib.request.urlopen(url) as response:
+        html = response.read().decode("utf-8")
+    ids = re.findall(r'<(?:input|label|div) id="(\w+)"', html)
+    check(ids == ["Form_Principale", "Text_Y", "Label4", "Text_P", "G", "UpDown_P", "Text_L", "Label5",
+                  "Option_Diametro", "Option_Potenza", "Option_Perdita", "UpDown_Y", "Check1", "Text1", "Text_D",
+                  "UpDown_D", "Label3", "UpDown_L", "Option_Lunghezza", "Text_Pollici", "nota"],
+          "the form in the HTML, in tab order: %r" % ids)
+    check('value="1&quot;1/2"' in html and 'value="cliccare qui per informazioni"' in html, "start texts in the HTML")
+
+    # What is typed before the page's code has bound the form stays, and the
+    # first key release after it recalculates: a WebAssembly slow to come.
+    slow, slow_url = serve("--slow-wasm", "2")
+    js("location.href = arguments[0]", slow_url)
+    check(wait_until(lambda: js("return document.readyState !== 'loading' && document.activeElement &&"
+                                " document.activeElement.id === 'Text_Y'"), 10), "the slow page's form")
+    keys(Keys.END, "0")
+    check(not js("return performance.getEntriesByName('tubarogas-ready').length > 0"), "typed before the binding")
+    check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0"), 10),
+          "the slow page's code came")
+    check(value("Text_Y") == "1000" and value("Text_D") == "37", "the typed text stays, nothing computed")
+    keys(Keys.BACKSPACE, "0")
+    check(wait_until(lambda: value("Text_D") == "23"), "the first release after the binding recalculates")
+    slow.kill()
+    check(load(), "the page again")
 
     # The start: stored values, nothing computed, not floating.
     check(driver.title == "Tubaro GAS" and element("titolo").text == "Tubaro GAS", "title and heading")
@@ -344,13 +364,14 @@ try:
     check(wait_until(lambda: value("Text_D") == "23"), "offline, typing recalculates")
 
     # Nothing ever went to another origin, and nothing went wrong.
-    origin = "{0.scheme}://{0.netloc}".format(urlparse(url))
+    origins = ["{0.scheme}://{0.netloc}".format(urlparse(each)) for each in (url, slow_url)]
     requested = set()
     for entry in driver.get_log("performance"):
         message = json.loads(entry["message"])["message"]
         if message["method"] == "Network.requestWillBeSent":
             requested.add(message["params"]["request"]["url"])
-    foreign = [each for each in requested if not each.startswith(origin) and not each.startswith("data:")]
+    foreign = [each for each in requested
+               if not any(each.startswith(origin) for origin in origins) and not each.startswith("data:")]
     check(foreign == [], "requests to another origin: %r" % foreign)
     errors = [each["message"] for each in driver.get_log("browser") if each["level"] == "SEVERE"]
     check(errors == [], "console errors: %r" % errors)

@@ -1,0 +1,131 @@
+// The page in Firefox (Debian's firefox-esr), driven by puppeteer-core over
+// WebDriver BiDi as a user drives it: the start state, typing with its
+// result and inch size in an Italian browser, an error note from a spin
+// step, the stay-on-top box as Firefox allows it, the information line,
+// and the layout for a thumb at a phone's width.
+// Usage: node page_in_firefox.js SITE_FOLDER NODE_MODULES SCREENSHOT_FOLDER
+"use strict";
+const {spawn} = require("child_process");
+const fs = require("fs");
+const path = require("path");
+const readline = require("readline");
+
+const [site, modules, shots] = process.argv.slice(2);
+const puppeteer = require(path.join(modules, "puppeteer-core"));
+const thumbLayout = fs.readFileSync(path.join(__dirname, "thumb_layout.js"), "utf8");
+const TARGETS = ["Text_D", "Text_Pollici", "Text_P", "Text_Y", "Text_L", "Option_Diametro", "Option_Potenza",
+                 "Option_Perdita", "Option_Lunghezza", "Check1", "Text1"];
+const failures = [];
+
+function check(condition, what) {
+    if (!condition) {
+        failures.push(what);
+        console.error("FAIL: " + what);
+    }
+}
+
+function serve() {
+    const server = spawn("/usr/bin/python3", [path.join(__dirname, "..", "..", "scripts", "serve_static.py"), site, "0"],
+                         {stdio: ["ignore", "pipe", "inherit"]});
+    return new Promise(resolve => readline.createInterface({input: server.stdout})
+                                       .once("line", url => resolve([server, url.trim()])));
+}
+
+async function main() {
+    fs.mkdirSync(shots, {recursive: true});
+    const [server, url] = await serve();
+    const browser = await puppeteer.launch({
+        browser: "firefox",
+        executablePath: "/usr/bin/firefox-esr",
+        headless: true,
+        // An Italian browser: the decimal separator is the comma.
+        extraPrefsFirefox: {"intl.accept_languages": "it-IT, it", "intl.locale.requested": "it-IT"},
+    });
+    try {
+        const page = await browser.newPage();
+        await page.setViewport({width: 1280, height: 800});
+        const value = id => page.$eval("#" + id, e => e.value);
+        const note = () => page.evaluate(() => {
+            const n = document.getElementById("nota");
+            return n && !n.hidden ? n.textContent : "-";
+        });
+        const waitFor = (predicate, what) =>
+            page.waitForFunction(predicate, {timeout: 5000}).then(() => true, () => (check(false, what), false));
+        const load = async () => {
+            await page.goto(url);
+            await waitFor(() => performance.getEntriesByName("tubarogas-ready").length > 0 &&
+                                document.activeElement && document.activeElement.id === "Text_Y",
+                          "the page came up with the focus in Text_Y");
+        };
+        const replace = async (id, text) => {
+            await page.click("#" + id, {clickCount: 3});
+            await page.keyboard.press("End");
+            await page.keyboard.down("Shift");
+            await page.keyboard.press("Home");
+            await page.keyboard.up("Shift");
+            await page.keyboard.type(text);
+        };
+
+        await load();
+        check(await page.evaluate(() => navigator.language) === "it-IT", "an Italian browser");
+        // The start: stored values, nothing computed, not floating.
+        check(JSON.stringify(await Promise.all(["Text_D", "Text_P", "Text_Y", "Text_L", "Text_Pollici"].map(value))) ===
+              JSON.stringify(["37", "116", "100", "30", "1\"1/2"]), "start texts");
+        check(await page.$eval("#Option_Diametro", e => e.checked), "diameter mode");
+        check(await page.$eval("#UpDown_D", e => e.hidden) && !await page.$eval("#UpDown_P", e => e.hidden),
+              "UpDown_D alone hidden");
+        check(!await page.$eval("#Check1", e => e.checked), "Check1 starts unticked");
+
+        // Typing, with the comma: 1000 Pa, then 10,4 kW over 30 m need 9 mm, 3/8".
+        await page.keyboard.press("End");
+        await page.keyboard.type("0");
+        await waitFor(() => document.getElementById("Text_D").value === "23", "a key in Text_Y recalculates");
+        await replace("Text_P", "10,4");
+        await waitFor(() => document.getElementById("Text_D").value === "9" &&
+                            document.getElementById("Text_Pollici").value === "3/8\"",
+                      "10,4 kW: 9 mm, 3/8\": " + await value("Text_D"));
+
+        // An error note from a spin step, beside the field it wrote.
+        await replace("Text_L", "1");
+        await page.click("#UpDown_L button.down");
+        await waitFor(() => document.getElementById("nota").textContent === "Divisione per zero" &&
+                            !document.getElementById("nota").hidden, "the note from a spin step");
+        check(await value("Text_L") === "0", "the step was written");
+        await page.screenshot({path: path.join(shots, "firefox-desktop.png")});
+
+        // The information line, by a click.
+        await page.click("#Text1");
+        await waitFor(() => document.getElementById("Text1").value === "https://www.tubaro.example/gas",
+                      "a click on the information line");
+
+        // Staying on top: a floating window where Firefox has one; a box
+        // that says why where it has not.
+        if (await page.evaluate(() => "documentPictureInPicture" in window)) {
+            check(await page.$eval("#Check1", e => !e.disabled), "Check1 enabled with Picture-in-Picture");
+        } else {
+            check(await page.$eval("#Check1", e => e.disabled && e.title.includes("non disponibile")),
+                  "without Picture-in-Picture the box is disabled and says why");
+        }
+
+        // A phone's width: the layout for a thumb.
+        await page.setViewport({width: 360, height: 740});
+        await load();
+        const faults = await page.evaluate(`(${thumbLayout})(${JSON.stringify(TARGETS)})`);
+        check(faults.length === 0, "for a thumb at 360 px: " + JSON.stringify(faults));
+        await page.screenshot({path: path.join(shots, "firefox-phone-360.png")});
+        check(await note() === "-", "no note at start");
+    } finally {
+        await browser.close();
+        server.kill();
+    }
+    if (failures.length) {
+        console.error(failures.length + " checks failed");
+        process.exit(1);
+    }
+    console.log("the page in Firefox: ok");
+}
+
+main().catch(error => {
+    console.error(error);
+    process.exit(1);
+});
