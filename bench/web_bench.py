@@ -1,10 +1,12 @@
 """The page's figures, in headless Chromium on a local server:
   - its weight: html + js + wasm + css, gzip -9, and the total;
-  - navigation start to the form answering input (the page's own mark once
-    the form is built and focused), as a ratio to a page with one line of
-    text (its first contentful paint), served the same way, interleaved,
-    paired ratios of ROUNDS rounds, with the browser's cache disabled (no
-    service worker: a first visit);
+  - navigation start to the form on screen (the page's first contentful
+    paint: the HTML carries the form, laid out by the style sheets) and to
+    the form answering input (the page's own mark once its code has bound
+    the form), each as a ratio to a page with one line of text (its first
+    contentful paint), served the same way, interleaved, paired ratios of
+    ROUNDS rounds, with the browser's cache disabled (no service worker: a
+    first visit);
   - key release to result in the page: the first release after load, and
     the mean of 2000 releases, each a keyup in Text_Y handled to the written
     diameter (cross-origin isolated, for a fine clock).
@@ -64,8 +66,13 @@ try:
         raise RuntimeError("timed out: " + script)
 
     def form_ready():
+        """The form on screen, and answering input."""
         driver.get(url + "index.html")
-        return wait_for("const m = performance.getEntriesByName('tubarogas-ready')[0]; return m ? m.startTime : null")
+        answering = wait_for("const m = performance.getEntriesByName('tubarogas-ready')[0];"
+                             " return m ? m.startTime : null")
+        shown = wait_for("const p = performance.getEntriesByName('first-contentful-paint')[0];"
+                         " return p ? p.startTime : null")
+        return shown, answering
 
     def one_line_shown():
         driver.get(url + "one_line.html")
@@ -73,18 +80,19 @@ try:
                         " return p ? p.startTime : null")
 
     form_ready(), one_line_shown()  # warm up the browser and the server
-    pairs = []
+    rows = []
     for _ in range(rounds):
-        form = form_ready()
+        shown, answering = form_ready()
         line = one_line_shown()
-        pairs.append((form, line, form / line))
-    print("navigation to the form answering input: %.1f ms; one-line page shown: %.1f ms; ratio %.2f"
-          " (medians of %d paired rounds)" % (statistics.median(p[0] for p in pairs),
-                                              statistics.median(p[1] for p in pairs),
-                                              statistics.median(p[2] for p in pairs), rounds))
+        rows.append((shown, answering, line, shown / line, answering / line))
+    median = lambda column: statistics.median(row[column] for row in rows)
+    print("navigation to the form on screen: %.1f ms; answering input: %.1f ms; one-line page shown: %.1f ms"
+          % (median(0), median(1), median(2)))
+    print("ratios to the one-line page: on screen %.2f, answering %.2f (medians of %d paired rounds)"
+          % (median(3), median(4), rounds))
 
     driver.get(url + "index.html")
-    wait_for("return document.activeElement && document.activeElement.id === 'Text_Y' ? true : null")
+    wait_for("return performance.getEntriesByName('tubarogas-ready').length ? true : null")
     first, mean = driver.execute_script("""
         const y = document.getElementById('Text_Y');
         const d = document.getElementById('Text_D');

@@ -13,11 +13,7 @@ bool takes_focus(const ControlSpec& row, Quantity mode, const PerQuantity<bool>&
     case ControlKind::TextBox:
     case ControlKind::CheckBox: return true;
     case ControlKind::OptionButton: return row.id == kQuantityControls[mode].option;
-    case ControlKind::SpinControl:
-        for (Quantity quantity : kQuantities)
-            if (kQuantityControls[quantity].spin == row.id)
-                return spin_shown[quantity];
-        return false;
+    case ControlKind::SpinControl: return spin_shown[*quantity_of(row.id)];
     }
     return false;
 }

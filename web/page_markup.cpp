@@ -114,7 +114,7 @@ std::string place(std::string_view selector, int left, int top, int width, int h
 
 void write_css()
 {
-    // The layout for a thumb (tubarogas.css, after this sheet) sets these
+    // The layout for a thumb (tubarogas.css, after these rules) sets these
     // aside.
     std::string css = "/* Made by page_markup from the window's data: the window's own layout. */\n";
     css += "#" + std::string(tubaro::kWindowName) + " { aspect-ratio: " + std::to_string(tubaro::kClientWidthTwips) +
