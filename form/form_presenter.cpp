@@ -42,7 +42,6 @@ void FormPresenter::bind(const FormControls& controls)
     m_window = controls.window;
     m_controls = controls;
     m_boxes.clear();
-    m_boxes.reserve(6);  // no reallocation: the handlers hold their addresses
     const auto assigned = [this](TextBox* box) { return &m_boxes.emplace_back(*box, m_edge); };
     for (Quantity quantity : kQuantities)
         m_controls.fields[quantity] = assigned(controls.fields[quantity]);

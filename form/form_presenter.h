@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -103,7 +104,8 @@ private:
     std::string m_separator;
     EventEdge m_edge;
     Window* m_window = nullptr;
-    std::vector<AssignedTextBox> m_boxes;
+    // A deque: the handlers hold their addresses, which adding keeps.
+    std::deque<AssignedTextBox> m_boxes;
     FormControls m_controls{};
     std::optional<Form_Principale> m_logic;
     std::array<KeyReleaseFilter, kControlCount> m_key_filters;
