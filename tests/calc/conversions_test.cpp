@@ -115,6 +115,8 @@ TEST(CurrencyProducts, ExactOrOverflow)
     // A product with more than four decimals rounds halves to even.
     EXPECT_EQ(multiply(Currency::from_count(5), Currency::from_count(5'000)).count(), 2);
     EXPECT_EQ(multiply(Currency::from_count(15), Currency::from_count(5'000)).count(), 8);
+    EXPECT_EQ(multiply(Currency::from_count(-15), Currency::from_count(5'000)).count(), -8);  // -7.5
+    EXPECT_EQ(multiply(Currency::from_count(-7), Currency::from_count(9'999)).count(), -7);   // -6.9993
 }
 
 TEST(LongProduct, CheckedAgainstLongRange)

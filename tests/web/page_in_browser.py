@@ -165,6 +165,15 @@ try:
     slow.kill()
     check(load(), "the page again")
 
+    # With a mouse on a wide screen, the window's own layout, three times
+    # its size: places in CSS px at 1280 x 800 (the form 586 px wide here).
+    for name, place in [("Label3", [413.9, 123.8, 207.6, 48.3]), ("Text_D", [618.7, 123.8, 153.6, 54.6]),
+                        ("UpDown_P", [777.9, 260.3, 48.3, 54.0]), ("Option_Perdita", [846.2, 328.5, 48.3, 48.3]),
+                        ("Text1", [368.4, 465.0, 480.0, 54.6]), ("Check1", [868.9, 465.0, 47.8, 47.8])]:
+        box = js("const b = document.getElementById(arguments[0]).getBoundingClientRect();"
+                 " return [b.left, b.top, b.width, b.height]", name)
+        check(all(abs(a - b) <= 0.5 for a, b in zip(box, place)), "%s where the window puts it: %r" % (name, box))
+
     # The start: stored values, nothing computed, not floating.
     check(driver.title == "Tubaro GAS" and element("titolo").text == "Tubaro GAS", "title and heading")
     check([value(FIELDS[q]) for q in "DPYL"] == ["37", "116", "100", "30"], "start texts")
