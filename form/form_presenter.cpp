@@ -104,7 +104,7 @@ void FormPresenter::clicked(ControlId control, int clicks)
     if (!m_logic)
         return;
     if (is_option(control)) {
-        choose_option(*quantity_of(control));
+        choose_option(*quantity_of(control), TakesFocus::No);
     } else if (control == ControlId::Check1) {
         m_edge.run(control, [this] { m_logic->stay_on_top_click(); });
     } else if (control == ControlId::Text1 && clicks <= 1) {
@@ -113,13 +113,16 @@ void FormPresenter::clicked(ControlId control, int clicks)
     }
 }
 
-void FormPresenter::choose_option(Quantity mode)
+void FormPresenter::choose_option(Quantity mode, TakesFocus focus)
 {
-    // One group: the new one set, then the others cleared.
+    // One group: the new one set, then the others cleared; focused when a
+    // key chose it (a click focuses by itself); then its click handler.
     m_controls.options[mode]->set_checked(true);
     for (Quantity each : kQuantities)
         if (each != mode)
             m_controls.options[each]->set_checked(false);
+    if (focus == TakesFocus::Yes)
+        m_window->focus(kQuantityControls[mode].option);
     m_edge.run(kQuantityControls[mode].option, [this, mode] { m_logic->option_click(mode); });
 }
 
@@ -157,11 +160,7 @@ bool FormPresenter::navigation_key(ControlId control, NavigationKey key, bool au
         // toolkit's own arrows would move by place and stop at the ends.
         if (!up_or_left && !down_or_right)
             return false;
-        const Quantity next = option_after(mode(), up_or_left ? -1 : +1);
-        // Set, focused, then its click handler, as a click would have it.
-        m_controls.options[next]->set_checked(true);
-        m_window->focus(kQuantityControls[next].option);
-        choose_option(next);
+        choose_option(option_after(mode(), up_or_left ? -1 : +1), TakesFocus::Yes);
         return true;
     }
     case ControlKind::SpinControl:

@@ -98,7 +98,8 @@ private:
     };
 
     void report(const EventEdge::Report& report);
-    void choose_option(Quantity mode);
+    enum class TakesFocus { No, Yes };
+    void choose_option(Quantity mode, TakesFocus focus);
     void step(Quantity field, int direction);
 
     std::string m_separator;
