@@ -111,7 +111,7 @@ void MainWindow::build_controls()
             m_option_group->addButton(option);
             option->setChecked(row.has(tubaro::kSetAtStart));
             m_options[index(row.id)] = std::make_unique<QtOptionButton>(option);
-            connect(option, &QRadioButton::clicked, this, [this, id = row.id] { m_form.clicked(id); });
+            connect(option, &QRadioButton::clicked, this, [this, id = row.id] { m_form.clicked(id, 1); });
             widget = option;
             break;
         }
@@ -119,7 +119,7 @@ void MainWindow::build_controls()
             auto* check = new QCheckBox(this);
             check->setChecked(row.has(tubaro::kSetAtStart));
             m_check = std::make_unique<QtCheckBox>(check);
-            connect(check, &QCheckBox::clicked, this, [this, id = row.id] { m_form.clicked(id); });
+            connect(check, &QCheckBox::clicked, this, [this, id = row.id] { m_form.clicked(id, 1); });
             widget = check;
             break;
         }

@@ -64,7 +64,7 @@ public:
     // A click on a control; `clicks` is 2 for the second click of a double
     // click, 0 for one from the keyboard or assistive technology. An option
     // button is set here if its toolkit has not set it already.
-    void clicked(ControlId control, int clicks = 1);
+    void clicked(ControlId control, int clicks);
     // An arrow of a spin control: +1 up, -1 down. Writes the paired field,
     // then recalculates; an error is reported beside that field.
     void spin_stepped(ControlId spin, int direction);

@@ -332,7 +332,7 @@ void MainWindow::on_command(int identifier, UINT code)
     if (code == EN_CHANGE)
         m_form.text_changed(*id);
     else if (code == BN_CLICKED)
-        m_form.clicked(*id);
+        m_form.clicked(*id, 1);
 }
 
 LRESULT MainWindow::on_notify(const NMHDR& header)

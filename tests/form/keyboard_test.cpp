@@ -173,7 +173,7 @@ TEST(FormPresenter, EventsBeforeBindingAreIgnored)
     FormPresenter form(",");
     form.key_released(C::Text_P, {'1', 0});
     form.text_changed(C::Text_D);
-    form.clicked(C::Option_Potenza);
+    form.clicked(C::Option_Potenza, 1);
     form.spin_stepped(C::UpDown_P, +1);
     EXPECT_FALSE(form.navigation_key(C::Option_Diametro, NavigationKey::Down, false));
     EXPECT_EQ(form.mode(), Quantity::Diameter);

@@ -130,13 +130,13 @@ void WindowlessForm::step(Quantity field, int direction)
 
 void WindowlessForm::click_option(Quantity mode)
 {
-    m_form.clicked(kQuantityControls[mode].option);
+    m_form.clicked(kQuantityControls[mode].option, 1);
 }
 
 void WindowlessForm::click_check1()
 {
     m_check1.m_value = m_check1.m_value == CheckBox::Unchecked ? CheckBox::Checked : CheckBox::Unchecked;
-    m_form.clicked(ControlId::Check1);
+    m_form.clicked(ControlId::Check1, 1);
 }
 
 void WindowlessForm::click_text1(int clicks)
