@@ -48,6 +48,10 @@ void TextBoxDouble::user_edit(std::string_view text)
 void WindowDouble::show_error(std::optional<ControlId> source, std::string_view message)
 {
     m_notes.push_back({source, std::string(message)});
+    if (const auto kind = kind_named(message))
+        m_kinds.push_back(*kind);
+    else
+        ++m_other_failures;
     m_note_shown = true;
 }
 
@@ -160,15 +164,6 @@ int WindowlessForm::options_set() const
     return set;
 }
 
-std::vector<ErrorKind> WindowlessForm::errors() const
-{
-    std::vector<ErrorKind> kinds;
-    for (const WindowDouble::Note& note : m_window.m_notes)
-        if (const auto kind = kind_named(note.message))
-            kinds.push_back(*kind);
-    return kinds;
-}
-
 std::optional<ErrorKind> WindowlessForm::last_error() const
 {
     if (m_window.m_notes.empty())
@@ -176,9 +171,11 @@ std::optional<ErrorKind> WindowlessForm::last_error() const
     return kind_named(m_window.m_notes.back().message);
 }
 
-int WindowlessForm::other_failures() const
+void WindowlessForm::clear_errors()
 {
-    return static_cast<int>(m_window.m_notes.size() - errors().size());
+    m_window.m_notes.clear();
+    m_window.m_kinds.clear();
+    m_window.m_other_failures = 0;
 }
 
 }  // namespace tubaro

@@ -75,6 +75,10 @@ public:
         std::string message;
     };
     std::vector<Note> m_notes;
+    // The kinds the notes named, oldest first, and the notes that named
+    // none of the four.
+    std::vector<ErrorKind> m_kinds;
+    int m_other_failures = 0;
     bool m_note_shown = false;
     // The form takes the note away after every recalculation that wrote its
     // result, and only then.
@@ -126,11 +130,11 @@ public:
     const WindowDouble& window() const { return m_window; }
 
     // Errors of the four kinds reported at the edges of events, oldest first.
-    std::vector<ErrorKind> errors() const;
+    const std::vector<ErrorKind>& errors() const { return m_window.m_kinds; }
     std::optional<ErrorKind> last_error() const;
-    void clear_errors() { m_window.m_notes.clear(); }
+    void clear_errors();
     // Failures outside the four kinds that stopped at an edge; none expected.
-    int other_failures() const;
+    int other_failures() const { return m_window.m_other_failures; }
     int recalculations() const { return m_window.m_recalculations; }
     // Runs inside every recalculation that wrote its result, after the write.
     void on_recalculated(std::function<void()> listener) { m_window.on_recalculated = std::move(listener); }
