@@ -157,9 +157,7 @@ void MainWindow::explain_no_stay_on_top()
     auto* check = static_cast<QCheckBox*>(control(ControlId::Check1));
     check->setChecked(false);
     check->setEnabled(false);
-    const QString why = QStringLiteral(
-        "Sempre in primo piano: non disponibile, in una sessione Wayland senza XWayland una finestra non può "
-        "restare sopra le altre");
+    const QString why = from_utf8(tubaro::kStayOnTopUnavailableOnWayland);
     check->setToolTip(why);
     check->setAccessibleDescription(why);
 }

@@ -29,6 +29,7 @@ public:
         }
         return Checked;
     }
+    bool enabled() const override { return m_box->isEnabled(); }
 
 private:
     QCheckBox* m_box;

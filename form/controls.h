@@ -44,6 +44,8 @@ public:
     enum Value : int { Unchecked = 0, Checked = 1, Grayed = 2 };
     virtual ~CheckBox() = default;
     virtual int value() const = 0;
+    // False where the window cannot stay on top: the box is no tab stop.
+    virtual bool enabled() const = 0;
 };
 
 // A spin control paired with a value field. Its stepping is the form's

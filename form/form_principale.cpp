@@ -63,12 +63,12 @@ Quantity Form_Principale::mode() const
 
 std::vector<ControlId> Form_Principale::tab_stops() const
 {
-    return tubaro::tab_stops(mode(), spins_shown());
+    return tubaro::tab_stops(mode(), spins_shown(), m_controls.Check1->enabled());
 }
 
 ControlId Form_Principale::next_tab_stop(std::optional<ControlId> from, int direction) const
 {
-    return tubaro::next_tab_stop(mode(), spins_shown(), from, direction);
+    return tubaro::next_tab_stop(mode(), spins_shown(), from, direction, m_controls.Check1->enabled());
 }
 
 PerQuantity<bool> Form_Principale::spins_shown() const

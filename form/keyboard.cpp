@@ -6,12 +6,12 @@ namespace tubaro {
 
 namespace {
 
-bool takes_focus(const ControlSpec& row, Quantity mode, const PerQuantity<bool>& spin_shown)
+bool takes_focus(const ControlSpec& row, Quantity mode, const PerQuantity<bool>& spin_shown, bool check1_enabled)
 {
     switch (row.kind) {
     case ControlKind::Label: return false;
-    case ControlKind::TextBox:
-    case ControlKind::CheckBox: return true;
+    case ControlKind::TextBox: return true;
+    case ControlKind::CheckBox: return check1_enabled;
     case ControlKind::OptionButton: return row.id == kQuantityControls[mode].option;
     case ControlKind::SpinControl: return spin_shown[*quantity_of(row.id)];
     }
@@ -20,11 +20,11 @@ bool takes_focus(const ControlSpec& row, Quantity mode, const PerQuantity<bool>&
 
 }  // namespace
 
-std::vector<ControlId> tab_stops(Quantity mode, const PerQuantity<bool>& spin_shown)
+std::vector<ControlId> tab_stops(Quantity mode, const PerQuantity<bool>& spin_shown, bool check1_enabled)
 {
     std::vector<const ControlSpec*> rows;
     for (const ControlSpec& row : kWindowControls)
-        if (takes_focus(row, mode, spin_shown))
+        if (takes_focus(row, mode, spin_shown, check1_enabled))
             rows.push_back(&row);
     std::sort(rows.begin(), rows.end(), [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
     std::vector<ControlId> stops;
@@ -35,9 +35,9 @@ std::vector<ControlId> tab_stops(Quantity mode, const PerQuantity<bool>& spin_sh
 }
 
 ControlId next_tab_stop(Quantity mode, const PerQuantity<bool>& spin_shown, std::optional<ControlId> from,
-                        int direction)
+                        int direction, bool check1_enabled)
 {
-    const std::vector<ControlId> stops = tab_stops(mode, spin_shown);
+    const std::vector<ControlId> stops = tab_stops(mode, spin_shown, check1_enabled);
     const bool forward = direction >= 0;
     if (!from)
         return forward ? stops.front() : stops.back();

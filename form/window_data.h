@@ -122,6 +122,15 @@ inline constexpr PerQuantity<QuantityControls> kQuantityControls{{{
      "Aumenta la lunghezza equivalente", "Diminuisci la lunghezza equivalente"},
 }}};
 
+// What Check1 says, as its description, where the window cannot be kept
+// above the others: it is then unticked and disabled rather than ticked for
+// nothing.
+inline constexpr std::string_view kStayOnTopUnavailableInBrowser =
+    "Sempre in primo piano: non disponibile, questo browser non apre finestre Picture-in-Picture per le pagine";
+inline constexpr std::string_view kStayOnTopUnavailableOnWayland =
+    "Sempre in primo piano: non disponibile, in una sessione Wayland senza XWayland una finestra non può restare "
+    "sopra le altre";
+
 // The quantity whose row a control is in (its label, field, spin control or
 // option button); none for Text_Pollici, Text1 and Check1.
 constexpr std::optional<Quantity> quantity_of(ControlId id)

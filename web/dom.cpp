@@ -40,6 +40,7 @@ EM_JS(void, js_set_value, (int element, const char* value), {
 });
 EM_JS(int, js_checked, (int element), { return Module.elements[element].checked ? 1 : 0; });
 EM_JS(void, js_set_checked, (int element, int checked), { Module.elements[element].checked = !!checked; });
+EM_JS(int, js_disabled, (int element), { return Module.elements[element].disabled ? 1 : 0; });
 EM_JS(void, js_set_disabled, (int element, int disabled), { Module.elements[element].disabled = !!disabled; });
 EM_JS(void, js_set_hidden, (int element, int hidden), { Module.elements[element].hidden = !!hidden; });
 EM_JS(void, js_focus, (int element), { Module.elements[element].focus(); });
@@ -104,6 +105,11 @@ bool checked(Element element)
 void set_checked(Element element, bool checked)
 {
     js_set_checked(element, checked);
+}
+
+bool disabled(Element element)
+{
+    return js_disabled(element) != 0;
 }
 
 void set_disabled(Element element, bool disabled)

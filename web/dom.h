@@ -28,6 +28,7 @@ std::string value(Element element);
 void set_value(Element element, std::string_view value);
 bool checked(Element element);
 void set_checked(Element element, bool checked);
+bool disabled(Element element);
 void set_disabled(Element element, bool disabled);
 void set_hidden(Element element, bool hidden);
 void focus(Element element);

@@ -43,6 +43,7 @@ class DomCheckBox final : public tubaro::CheckBox {
 public:
     explicit DomCheckBox(dom::Element box) : m_box(box) {}
     int value() const override { return dom::checked(m_box) ? Checked : Unchecked; }
+    bool enabled() const override { return !dom::disabled(m_box); }
 
 private:
     dom::Element m_box;

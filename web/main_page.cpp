@@ -90,9 +90,7 @@ void MainPage::bind_controls()
 
     if (!FloatingForm::available()) {
         dom::set_disabled(element(ControlId::Check1), true);
-        dom::set_attribute(element(ControlId::Check1), "title",
-                           "Sempre in primo piano: non disponibile, questo browser non apre finestre "
-                           "Picture-in-Picture per le pagine");
+        dom::set_attribute(element(ControlId::Check1), "title", tubaro::kStayOnTopUnavailableInBrowser);
     }
     m_floating = std::make_unique<FloatingForm>(m_form_element);
     m_note = dom::by_id("nota");
@@ -186,23 +184,13 @@ bool MainPage::tab(ControlId from, const DomEventDetail& detail)
     if ((detail.modifiers & ~kShiftHeld) != 0)
         return false;
     const int direction = (detail.modifiers & kShiftHeld) ? -1 : +1;
-    ControlId at = from;
-    // A disabled box (no floating window here) takes no focus: the stop
-    // after it does.
-    for (std::size_t tries = 0; tries < tubaro::kControlCount; ++tries) {
-        const tubaro::TabMove move = m_form.tab(at, direction);
-        if (move.wraps)
-            return false;
-        if (move.to == ControlId::Check1 && !FloatingForm::available()) {
-            at = move.to;
-            continue;
-        }
-        m_pointer_down = false;
-        m_tab_pressed = tubaro::KeyChord{kTabKey, detail.modifiers};
-        dom::focus(element(move.to));
-        return true;
-    }
-    return false;
+    const tubaro::TabMove move = m_form.tab(from, direction);
+    if (move.wraps)
+        return false;
+    m_pointer_down = false;
+    m_tab_pressed = tubaro::KeyChord{kTabKey, detail.modifiers};
+    dom::focus(element(move.to));
+    return true;
 }
 
 bool MainPage::control_event(ControlId id, DomEvent event, const DomEventDetail& detail)

@@ -112,6 +112,15 @@ TEST(TabOrder, TheFormTellsWhereTabGoesAndWhetherItWraps)
     EXPECT_EQ(form.form().first_focus(), C::Text_Y);
 }
 
+// Where the window cannot stay on top Check1 is disabled, and Tab passes it.
+TEST(TabOrder, ADisabledCheckBoxIsNoStop)
+{
+    WindowlessForm form;
+    form.check_box().m_enabled = false;
+    EXPECT_EQ(form.form().tab(C::UpDown_Y, +1), (TabMove{C::Text1, false}));
+    EXPECT_EQ(form.form().tab(C::Text1, -1), (TabMove{C::UpDown_Y, false}));
+}
+
 // What each key does on the control that has the focus, one row after the
 // other on the same window, which starts in the diameter's mode.
 TEST(NavigationKeys, MeaningInEachControl)

@@ -47,7 +47,9 @@ private:
 class CheckBoxDouble final : public CheckBox {
 public:
     int value() const override { return m_value; }
+    bool enabled() const override { return m_enabled; }
     int m_value = control_spec(ControlId::Check1).has(kSetAtStart) ? Checked : Unchecked;
+    bool m_enabled = true;
 };
 
 class SpinControlDouble final : public SpinControl {
@@ -128,6 +130,7 @@ public:
     int check1() const { return m_check1.value(); }
     bool topmost() const { return m_window.m_topmost; }
     const WindowDouble& window() const { return m_window; }
+    CheckBoxDouble& check_box() { return m_check1; }
 
     // Errors of the four kinds reported at the edges of events, oldest first.
     const std::vector<ErrorKind>& errors() const { return m_window.m_kinds; }
