@@ -3,9 +3,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-namespace {
+#include "controls.h"
 
-constexpr int kShownMilliseconds = 4000;
+namespace {
 
 // The note's accessible role: an alert, which screen readers read out when
 // it is shown, rather than a label they pass over.
@@ -42,7 +42,7 @@ ErrorBalloon::ErrorBalloon(QWidget* parent)
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setMargin(3);
     m_timer.setSingleShot(true);
-    m_timer.setInterval(kShownMilliseconds);
+    m_timer.setInterval(tubaro::kErrorNoteShownFor);
     connect(&m_timer, &QTimer::timeout, this, &ErrorBalloon::dismiss);
 }
 

@@ -1,8 +1,8 @@
 #include "main_window.h"
 
 #include <QButtonGroup>
-#include <QGuiApplication>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -13,20 +13,19 @@
 #include <vector>
 
 #include "font_fit.h"
-#include "navigation_key.h"
 #include "platform_choice.h"
-#include "utf8_text.h"
+#include "qt_keys.h"
 #include "quantity.h"
 #include "stay_on_top.h"
 #include "text_fit.h"
 #include "twips.h"
+#include "utf8_text.h"
 
 namespace {
 
 using tubaro::ControlId;
 using tubaro::ControlKind;
 using tubaro::ControlSpec;
-using tubaro::Quantity;
 
 QLineEdit* make_line_edit(const ControlSpec& row, QWidget* parent)
 {
@@ -63,130 +62,117 @@ QSize text_room(const QLineEdit* edit)
                  contents.height() - margins.top() - margins.bottom() - 2);
 }
 
+Qt::FocusReason focus_reason(tubaro::FocusCause cause)
+{
+    switch (cause) {
+    case tubaro::FocusCause::Tab: return Qt::TabFocusReason;
+    case tubaro::FocusCause::BackTab: return Qt::BacktabFocusReason;
+    default: return Qt::OtherFocusReason;
+    }
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const std::string& decimal_separator, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_form(decimal_separator),
-      m_can_stay_on_top(platform_keeps_windows_on_top(QGuiApplication::platformName().toStdString()))
+      m_option_group(new QButtonGroup(this)),
+      m_can_stay_on_top(platform_keeps_windows_on_top(QGuiApplication::platformName().toStdString())),
+      m_form(*this, decimal_separator)
 {
     setObjectName(from_utf8(tubaro::kWindowName));
     setWindowTitle(from_utf8(tubaro::kWindowCaption));
     setFixedSize(client_size_in_logical_pixels());
-
-    build_controls();
-    if (!m_can_stay_on_top)
-        explain_no_stay_on_top();
-    bind_form();
     fit_font();
-    control(m_form.first_focus())->setFocus();
+    m_form.shown();
 }
 
-// The adapters go before the widgets they wrap, which Qt deletes last.
 MainWindow::~MainWindow() = default;
 
-void MainWindow::build_controls()
+void MainWindow::place(QWidget* widget, const ControlSpec& row)
 {
-    m_option_group = new QButtonGroup(this);
-    m_option_group->setExclusive(true);
-
-    for (const ControlSpec& row : tubaro::kWindowControls) {
-        QWidget* widget = nullptr;
-        switch (row.kind) {
-        case ControlKind::Label: {
-            auto* label = new QLabel(from_utf8(row.text), this);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            widget = label;
-            break;
-        }
-        case ControlKind::TextBox: {
-            QLineEdit* edit = make_line_edit(row, this);
-            m_text_boxes[index(row.id)] = std::make_unique<QtTextBox>(edit, row.id, m_form);
-            widget = edit;
-            break;
-        }
-        case ControlKind::OptionButton: {
-            auto* option = new QRadioButton(this);
-            m_option_group->addButton(option);
-            option->setChecked(row.has(tubaro::kSetAtStart));
-            m_options[index(row.id)] = std::make_unique<QtOptionButton>(option);
-            connect(option, &QRadioButton::clicked, this, [this, id = row.id] { m_form.clicked(id, 1); });
-            widget = option;
-            break;
-        }
-        case ControlKind::CheckBox: {
-            auto* check = new QCheckBox(this);
-            check->setChecked(row.has(tubaro::kSetAtStart));
-            m_check = std::make_unique<QtCheckBox>(check);
-            connect(check, &QCheckBox::clicked, this, [this, id = row.id] { m_form.clicked(id, 1); });
-            widget = check;
-            break;
-        }
-        case ControlKind::SpinControl: {
-            const tubaro::QuantityControls& names = tubaro::kQuantityControls[*tubaro::quantity_of(row.id)];
-            auto* up_down =
-                new UpDown(row.id, m_form, from_utf8(names.step_up_name), from_utf8(names.step_down_name), this);
-            up_down->setVisible(!row.has(tubaro::kHiddenAtStart));
-            widget = up_down;
-            break;
-        }
-        }
-        m_widgets[index(row.id)] = widget;
-    }
-
-    for (const ControlSpec& row : tubaro::kWindowControls) {
-        QWidget* widget = control(row.id);
-        widget->setObjectName(from_utf8(row.name));
-        widget->setGeometry(logical_pixels(row));
-        widget->setAccessibleName(from_utf8(row.description));
-        if (row.kind == ControlKind::Label) {
-            // Each label names the field of its row for assistive technology.
-            static_cast<QLabel*>(widget)->setBuddy(control(tubaro::kQuantityControls[*tubaro::quantity_of(row.id)].field));
-        } else {
-            widget->setToolTip(from_utf8(row.description));
-            widget->installEventFilter(this);
-        }
-    }
+    m_widgets[index(row.id)] = widget;
+    widget->setObjectName(from_utf8(row.name));
+    widget->setGeometry(logical_pixels(row));
+    widget->setAccessibleName(from_utf8(row.description));
+    widget->setAccessibleDescription(from_utf8(row.why_disabled));
+    widget->setToolTip(from_utf8(tubaro::tooltip_of(row)));
+    widget->setEnabled(!row.has(tubaro::kDisabledAtStart));
+    widget->installEventFilter(this);
 }
 
-void MainWindow::explain_no_stay_on_top()
+void MainWindow::make_label(const ControlSpec& row)
 {
-    // A box ticked for something the window cannot do would be a failure
-    // reported as success.
-    auto* check = static_cast<QCheckBox*>(control(ControlId::Check1));
-    check->setChecked(false);
-    check->setEnabled(false);
-    const QString why = from_utf8(tubaro::kStayOnTopUnavailableOnWayland);
-    check->setToolTip(why);
-    check->setAccessibleDescription(why);
+    auto* label = new QLabel(from_utf8(row.text), this);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    place(label, row);
 }
 
-void MainWindow::bind_form()
+tubaro::TextBox& MainWindow::make_text_box(const ControlSpec& row)
 {
-    tubaro::FormControls controls{{}, {}, {}, m_text_boxes[index(ControlId::Text_Pollici)].get(),
-                                  m_text_boxes[index(ControlId::Text1)].get(), m_check.get(), this};
-    for (Quantity quantity : tubaro::kQuantities) {
-        const tubaro::QuantityControls& row = tubaro::kQuantityControls[quantity];
-        controls.fields[quantity] = m_text_boxes[index(row.field)].get();
-        controls.options[quantity] = m_options[index(row.option)].get();
-        controls.spins[quantity] = static_cast<UpDown*>(control(row.spin));
-    }
-    m_form.bind(controls);
+    QLineEdit* edit = make_line_edit(row, this);
+    place(edit, row);
+    // Each label names the field of its row for assistive technology; the
+    // rows put the label first.
+    if (const auto quantity = tubaro::quantity_of(row.id))
+        static_cast<QLabel*>(control(tubaro::kQuantityControls[*quantity].label))->setBuddy(edit);
+    return *(m_text_boxes[index(row.id)] = std::make_unique<QtTextBox>(edit, row.id, m_form));
+}
+
+tubaro::OptionButton& MainWindow::make_option_button(const ControlSpec& row)
+{
+    auto* option = new QRadioButton(this);
+    m_option_group->addButton(option);
+    option->setChecked(row.has(tubaro::kSetAtStart));
+    connect(option, &QRadioButton::clicked, this, [this, id = row.id] { m_form.clicked(id, 1); });
+    place(option, row);
+    return *(m_options[index(row.id)] = std::make_unique<QtOptionButton>(option));
+}
+
+tubaro::CheckBox& MainWindow::make_check_box(const ControlSpec& row)
+{
+    auto* check = new QCheckBox(this);
+    check->setChecked(row.has(tubaro::kSetAtStart));
+    connect(check, &QCheckBox::clicked, this, [this, id = row.id] { m_form.clicked(id, 1); });
+    place(check, row);
+    return *(m_check = std::make_unique<QtCheckBox>(check));
+}
+
+tubaro::SpinControl& MainWindow::make_spin_control(const ControlSpec& row)
+{
+    const tubaro::QuantityControls& names = tubaro::kQuantityControls[*tubaro::quantity_of(row.id)];
+    auto* up_down = new UpDown(row.id, m_form, from_utf8(names.step_up_name), from_utf8(names.step_down_name), this);
+    up_down->setVisible(!row.has(tubaro::kHiddenAtStart));
+    place(up_down, row);
+    return *up_down;
+}
+
+tubaro::WindowTraits MainWindow::traits() const
+{
+    return {m_can_stay_on_top ? tubaro::StayOnTop::Always : tubaro::StayOnTop::NotOnWayland, true};
 }
 
 void MainWindow::set_topmost(bool topmost)
 {
-    if (m_can_stay_on_top)
-        set_stay_on_top(this, topmost);
+    set_stay_on_top(this, topmost);
 }
 
-void MainWindow::focus(ControlId id)
+std::optional<ControlId> MainWindow::focused() const
 {
-    control(id)->setFocus(Qt::OtherFocusReason);
+    // The focus may sit in a spin control's arrow or elsewhere inside a
+    // control: the control is the child of the window that holds it.
+    QWidget* focus = focusWidget();
+    while (focus && focus->parentWidget() != this)
+        focus = focus->parentWidget();
+    return control_id(focus);
 }
 
-void MainWindow::show_error(std::optional<ControlId> source, std::string_view message)
+void MainWindow::focus(ControlId id, tubaro::FocusCause cause)
+{
+    control(id)->setFocus(focus_reason(cause));
+}
+
+void MainWindow::show_error(const tubaro::ErrorReport& report)
 {
     ++m_reports;
     if (!m_balloon) {
@@ -195,7 +181,7 @@ void MainWindow::show_error(std::optional<ControlId> source, std::string_view me
         m_balloon = new ErrorBalloon(this);
         m_balloon->setFont(font());  // a window of its own does not inherit it
     }
-    m_balloon->show_at(source ? control(*source) : this, from_utf8(message));
+    m_balloon->show_at(report.source ? control(*report.source) : this, from_utf8(report.message));
 }
 
 void MainWindow::hide_error()
@@ -214,24 +200,16 @@ std::optional<ControlId> MainWindow::control_id(const QObject* widget) const
 
 bool MainWindow::focusNextPrevChild(bool next)
 {
-    // The focus may sit in a spin control's arrow or elsewhere inside a
-    // control: the control is the child of the window that holds it.
-    QWidget* focus = focusWidget();
-    while (focus && focus->parentWidget() != this)
-        focus = focus->parentWidget();
-    const tubaro::TabMove move = m_form.tab(control_id(focus), next ? +1 : -1);
-    control(move.to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
+    return m_form.tab(focused(), next ? +1 : -1);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
-    const auto* key_event = static_cast<QKeyEvent*>(event);
-    const auto key = navigation_key(*key_event);
+    const auto* key = static_cast<QKeyEvent*>(event);
     const auto id = control_id(watched);
-    return key && id && m_form.navigation_key(*id, *key, key_event->isAutoRepeat());
+    return id && m_form.key_pressed(*id, key_chord(*key), key->isAutoRepeat());
 }
 
 void MainWindow::fit_font()

@@ -10,7 +10,7 @@ std::optional<std::string> platform_to_ask_for(const std::function<std::string(c
             argument.substr(0, 11) == "--platform=")
             return std::nullopt;
     if (!environment("WAYLAND_DISPLAY").empty() && !environment("DISPLAY").empty())
-        return "xcb";
+        return "xcb;wayland";
     return std::nullopt;
 }
 

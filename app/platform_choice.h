@@ -12,8 +12,10 @@
 // protocol offers it, and Qt's stay-on-top hint does nothing there. Through
 // XWayland the window is an X11 one, and the desktops' window managers
 // honour _NET_WM_STATE_ABOVE for it. So in a Wayland session that has
-// XWayland (DISPLAY set as well as WAYLAND_DISPLAY) the answer is "xcb";
-// otherwise, or when the user has chosen (QT_QPA_PLATFORM, or -platform on
+// XWayland (DISPLAY set as well as WAYLAND_DISPLAY) the answer is
+// "xcb;wayland": XWayland first, and where it cannot be reached (a stale
+// DISPLAY, XWayland gone) a native Wayland window rather than none.
+// Otherwise, or when the user has chosen (QT_QPA_PLATFORM, or -platform on
 // the command line), none: Qt's own choice stands.
 //
 // `environment` reads a variable, empty when unset.

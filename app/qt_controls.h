@@ -29,6 +29,10 @@ public:
         }
         return Checked;
     }
+    void set_value(int value) override
+    {
+        m_box->setCheckState(value == Unchecked ? Qt::Unchecked : value == Grayed ? Qt::PartiallyChecked : Qt::Checked);
+    }
     bool enabled() const override { return m_box->isEnabled(); }
 
 private:

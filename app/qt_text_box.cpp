@@ -5,28 +5,19 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include <optional>
-#include <utility>
-
+#include "qt_keys.h"
 #include "utf8_text.h"
 
 namespace {
 
-tubaro::KeyChord chord(const QKeyEvent* key)
-{
-    constexpr Qt::KeyboardModifiers kKept = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return {key->key(), static_cast<int>((key->modifiers() & kKept).toInt())};
-}
-
-// The key that moved the focus in, as Qt reports it on release.
-std::optional<tubaro::KeyChord> arrival_key(Qt::FocusReason reason)
+tubaro::FocusCause focus_cause(Qt::FocusReason reason)
 {
     switch (reason) {
-    case Qt::TabFocusReason: return tubaro::KeyChord{Qt::Key_Tab, 0};
-    case Qt::BacktabFocusReason: return tubaro::KeyChord{Qt::Key_Backtab, Qt::ShiftModifier};
-    // Back from another window, most often by Alt+Tab.
-    case Qt::ActiveWindowFocusReason: return tubaro::KeyChord{Qt::Key_Tab, Qt::AltModifier};
-    default: return std::nullopt;
+    case Qt::TabFocusReason: return tubaro::FocusCause::Tab;
+    case Qt::BacktabFocusReason: return tubaro::FocusCause::BackTab;
+    case Qt::ActiveWindowFocusReason: return tubaro::FocusCause::Activation;
+    case Qt::MouseFocusReason: return tubaro::FocusCause::Pointer;
+    default: return tubaro::FocusCause::Program;
     }
 }
 
@@ -54,31 +45,26 @@ bool QtTextBox::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_edit)
         return false;
     switch (event->type()) {
-    case QEvent::KeyPress:
-        m_form.key_pressed(m_id, chord(static_cast<QKeyEvent*>(event)));
-        break;
     case QEvent::KeyRelease: {
         const auto* key = static_cast<QKeyEvent*>(event);
         // A held key repeats its press, but is released once.
         if (!key->isAutoRepeat())
-            m_form.key_released(m_id, chord(key));
+            m_form.key_released(m_id, key_chord(*key));
         break;
     }
     case QEvent::FocusIn:
-        m_form.focus_entered(m_id, arrival_key(static_cast<QFocusEvent*>(event)->reason()));
+        m_form.focus_entered(m_id, focus_cause(static_cast<QFocusEvent*>(event)->reason()));
         break;
     case QEvent::FocusOut:
         m_form.focus_left(m_id);
         break;
     case QEvent::MouseButtonDblClick:
-        m_after_double_click = true;
+        m_form.double_click_pressed(m_id);
         break;
     case QEvent::MouseButtonRelease: {
-        // Qt tells a double click by its second press.
-        const int clicks = std::exchange(m_after_double_click, false) ? 2 : 1;
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && m_edit->rect().contains(mouse->position().toPoint()))
-            m_form.clicked(m_id, clicks);
+            m_form.clicked(m_id, 1);
         break;
     }
     default:

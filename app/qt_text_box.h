@@ -9,8 +9,9 @@ class QLineEdit;
 
 // A QLineEdit as the form sees a text box, its events told to the form:
 // changes (Qt's textChanged comes synchronously inside setText, which the
-// form relies on), key presses and releases, the focus coming and going
-// with the key that moved it, and clicks with their count.
+// form relies on), key releases, the focus coming and going and how, and
+// clicks (a double click told by its second press). Its key presses are the
+// window's (MainWindow::eventFilter).
 class QtTextBox final : public QObject, public tubaro::TextBox {
 public:
     QtTextBox(QLineEdit* edit, tubaro::ControlId id, tubaro::FormPresenter& form);
@@ -25,5 +26,4 @@ private:
     QLineEdit* m_edit;
     tubaro::ControlId m_id;
     tubaro::FormPresenter& m_form;
-    bool m_after_double_click = false;
 };

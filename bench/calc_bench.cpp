@@ -64,8 +64,8 @@ void BM_KeyRelease(benchmark::State& state)
 {
     tubaro::WindowlessForm form(",");
     for (auto _ : state) {
-        form.press_key(Quantity::Power, {'6'});
-        form.release_key(Quantity::Power, {'6'});
+        form.press_key(Quantity::Power, {tubaro::Key::Other, '6', 0});
+        form.release_key(Quantity::Power, {tubaro::Key::Other, '6', 0});
     }
 }
 BENCHMARK(BM_KeyRelease);

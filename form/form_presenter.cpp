@@ -1,23 +1,31 @@
 #include "form_presenter.h"
 
-#include "long.h"
-#include "spin_step.h"
+#include <utility>
+
+#include "keyboard.h"
 
 namespace tubaro {
 
 namespace {
 
-bool is_option(ControlId id)
-{
-    return control_spec(id).kind == ControlKind::OptionButton;
-}
+constexpr KeyChord kTabKey{Key::Tab, 0, 0};
+constexpr KeyChord kShiftTabKey{Key::Tab, 0, kShift};
+// Back from another program, most often by Alt+Tab.
+constexpr KeyChord kAltTabKey{Key::Tab, 0, kAlt};
 
-PerQuantity<bool> spins_shown_at_start()
+// The key whose release belongs to the focus's arrival, not to the field.
+std::optional<KeyChord> arrival_key(FocusCause cause)
 {
-    PerQuantity<bool> shown{};
-    for (Quantity quantity : kQuantities)
-        shown[quantity] = !control_spec(kQuantityControls[quantity].spin).has(kHiddenAtStart);
-    return shown;
+    switch (cause) {
+    case FocusCause::Tab: return kTabKey;
+    case FocusCause::BackTab: return kShiftTabKey;
+    case FocusCause::Activation: return kAltTabKey;
+    // Into a page from the browser's own bar, mostly by Tab.
+    case FocusCause::Unknown: return kTabKey;
+    case FocusCause::Pointer:
+    case FocusCause::Program: break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -32,84 +40,133 @@ void FormPresenter::AssignedTextBox::set_text(std::string_view text)
     m_edge.through_toolkit([&] { m_box.set_text(text); });
 }
 
-FormPresenter::FormPresenter(std::string decimal_separator)
-    : m_separator(std::move(decimal_separator)), m_edge([this](const EventEdge::Report& each) { report(each); })
+FormPresenter::FormPresenter(ControlFactory& factory, std::string decimal_separator)
+    : m_separator(std::move(decimal_separator)),
+      m_edge([this](const EventEdge::Report& each) { report(each); }),
+      m_window(factory.host()),
+      m_traits(m_window.traits()),
+      m_controls(with_assigned_text_boxes(build_window(factory))),
+      m_logic(m_controls, m_separator),
+      m_stepper(m_controls, m_logic, m_separator)
 {
+    m_logic.set_recalculated_listener([this] { recalculated(); });
+    follow_the_option_shown();
 }
 
-void FormPresenter::bind(const FormControls& controls)
+FormControls FormPresenter::with_assigned_text_boxes(FormControls built)
 {
-    m_window = controls.window;
-    m_controls = controls;
-    m_boxes.clear();
     const auto assigned = [this](TextBox* box) { return &m_boxes.emplace_back(*box, m_edge); };
     for (Quantity quantity : kQuantities)
-        m_controls.fields[quantity] = assigned(controls.fields[quantity]);
-    m_controls.Text_Pollici = assigned(controls.Text_Pollici);
-    m_controls.Text1 = assigned(controls.Text1);
+        built.fields[quantity] = assigned(built.fields[quantity]);
+    built.Text_Pollici = assigned(built.Text_Pollici);
+    built.Text1 = assigned(built.Text1);
+    return built;
+}
 
-    m_logic.emplace(m_controls, m_separator);
-    m_logic->set_recalculated_listener([this] { m_window->hide_error(); });
+void FormPresenter::follow_the_option_shown()
+{
+    // An option a page's user chose before its code bound the form is
+    // chosen now, as the click that set it would have done.
+    const Quantity set = m_logic.mode();
+    for (Quantity quantity : kQuantities) {
+        if (m_controls.spins[quantity]->visible() != (quantity != set)) {
+            m_edge.run(kQuantityControls[set].option, [this, set] { m_logic.option_click(set); });
+            return;
+        }
+    }
 }
 
 void FormPresenter::report(const EventEdge::Report& report)
 {
-    if (m_window)
-        m_window->show_error(report.source, report.kind ? error_name(*report.kind) : kInternalError);
+    m_window.show_error({report.source, report.kind, report.kind ? error_name(*report.kind) : kInternalError});
+}
+
+void FormPresenter::recalculated()
+{
+    // A good result takes the last note away.
+    m_window.hide_error();
+    if (m_listeners.recalculated)
+        m_listeners.recalculated();
 }
 
 void FormPresenter::loaded()
 {
-    if (m_logic)
-        m_edge.run(std::nullopt, [this] { m_logic->load(); });
+    switch (m_traits.stay_on_top) {
+    case StayOnTop::Always: m_edge.run(std::nullopt, [this] { m_logic.load(); }); break;
+    case StayOnTop::AtAClick:
+        // Ticked before the code was bound: asked for now, as its click
+        // would have; the browser may still refuse (topmost_ended).
+        if (m_controls.Check1->value() != CheckBox::Unchecked)
+            m_edge.run(ControlId::Check1, [this] { m_logic.stay_on_top_click(); });
+        break;
+    case StayOnTop::NotOnWayland:
+    case StayOnTop::NotInBrowser: break;  // the box says why
+    }
 }
 
-ControlId FormPresenter::first_focus() const
+void FormPresenter::shown()
 {
-    return m_logic ? m_logic->tab_stops().front() : tab_stops(start_mode(), spins_shown_at_start()).front();
+    if (!m_window.focused())
+        m_window.focus(m_logic.tab_stops().front(), FocusCause::Program);
 }
 
 void FormPresenter::text_changed(ControlId box)
 {
-    if (m_logic && box == kQuantityControls[Quantity::Diameter].field)
-        m_edge.run(box, [this] { m_logic->diameter_change(); });
+    if (box == kQuantityControls[Quantity::Diameter].field)
+        m_edge.run(box, [this] { m_logic.diameter_change(); });
 }
 
-void FormPresenter::key_pressed(ControlId box, KeyChord key)
+bool FormPresenter::key_pressed(ControlId control, KeyChord key, bool auto_repeat)
 {
-    m_key_filters[static_cast<std::size_t>(box)].pressed(key);
+    filter(control).pressed(key);
+    if (key.key == Key::Tab) {
+        // Tab and Shift+Tab; with Control, Alt or Meta it is the system's.
+        if ((key.modifiers & ~static_cast<unsigned>(kShift)) != 0)
+            return false;
+        return tab(control, (key.modifiers & kShift) != 0 ? -1 : +1);
+    }
+    // A modified key means nothing here: Ctrl+Up and the like are the
+    // toolkit's, or nobody's.
+    if (key.modifiers != 0 || key.key == Key::Other)
+        return false;
+    return navigation_key(control, key.key, auto_repeat);
 }
 
 void FormPresenter::key_released(ControlId box, KeyChord key)
 {
-    if (!m_key_filters[static_cast<std::size_t>(box)].released(key) || !m_logic)
+    if (!filter(box).released(key))
         return;
     const auto quantity = quantity_of(box);
     if (quantity && kQuantityControls[*quantity].field == box)
-        m_edge.run(box, [this, field = *quantity] { m_logic->key_release(field); });
+        m_edge.run(box, [this, field = *quantity] { m_logic.key_release(field); });
 }
 
-void FormPresenter::focus_entered(ControlId box, std::optional<KeyChord> moved_by)
+void FormPresenter::focus_entered(ControlId control, FocusCause cause)
 {
-    m_key_filters[static_cast<std::size_t>(box)].focus_entered(moved_by);
+    filter(control).focus_entered(m_moving_focus_by ? m_moving_focus_by : arrival_key(cause));
 }
 
-void FormPresenter::focus_left(ControlId box)
+void FormPresenter::focus_left(ControlId control)
 {
-    m_key_filters[static_cast<std::size_t>(box)].focus_lost();
+    filter(control).focus_lost();
+}
+
+void FormPresenter::double_click_pressed(ControlId control)
+{
+    m_double_pressed = control;
 }
 
 void FormPresenter::clicked(ControlId control, int clicks)
 {
-    if (!m_logic)
-        return;
-    if (is_option(control)) {
+    if (std::exchange(m_double_pressed, std::nullopt) == control && clicks == 1)
+        clicks = 2;
+    if (control_spec(control).kind == ControlKind::OptionButton) {
         choose_option(*quantity_of(control), TakesFocus::No);
     } else if (control == ControlId::Check1) {
-        m_edge.run(control, [this] { m_logic->stay_on_top_click(); });
+        m_edge.run(control, [this] { m_logic.stay_on_top_click(); });
     } else if (control == ControlId::Text1 && clicks <= 1) {
         // A double click is one click, as on the platform's own text box.
-        m_edge.run(control, [this] { m_logic->information_click(); });
+        m_edge.run(control, [this] { m_logic.information_click(); });
     }
 }
 
@@ -122,38 +179,27 @@ void FormPresenter::choose_option(Quantity mode, TakesFocus focus)
         if (each != mode)
             m_controls.options[each]->set_checked(false);
     if (focus == TakesFocus::Yes)
-        m_window->focus(kQuantityControls[mode].option);
-    m_edge.run(kQuantityControls[mode].option, [this, mode] { m_logic->option_click(mode); });
+        m_window.focus(kQuantityControls[mode].option, FocusCause::Program);
+    m_edge.run(kQuantityControls[mode].option, [this, mode] { m_logic.option_click(mode); });
+    if (m_listeners.mode_chosen)
+        m_listeners.mode_chosen();
 }
 
 void FormPresenter::spin_stepped(ControlId spin, int direction)
 {
-    if (m_logic)
-        step(*quantity_of(spin), direction);
+    step(*quantity_of(spin), direction);
 }
 
 void FormPresenter::step(Quantity field, int direction)
 {
     // A step's error is reported beside the field it wrote, not its arrows.
-    m_edge.run(kQuantityControls[field].field, [this, field, direction] {
-        if (!m_controls.spins[field]->visible())
-            return;
-        const auto next = spin_step(m_controls.fields[field]->text(), m_spin_values[field],
-                                    kQuantityControls[field].spin_upper, direction, m_separator);
-        if (!next)
-            return;
-        m_spin_values[field] = *next;
-        m_controls.fields[field]->set_text(long_to_text(*next));
-        m_logic->spin_notification(field);
-    });
+    m_edge.run(kQuantityControls[field].field, [this, field, direction] { m_stepper.step(field, direction); });
 }
 
-bool FormPresenter::navigation_key(ControlId control, NavigationKey key, bool auto_repeat)
+bool FormPresenter::navigation_key(ControlId control, Key key, bool auto_repeat)
 {
-    if (!m_logic)
-        return false;
-    const bool up_or_left = key == NavigationKey::Up || key == NavigationKey::Left;
-    const bool down_or_right = key == NavigationKey::Down || key == NavigationKey::Right;
+    const bool up_or_left = key == Key::Up || key == Key::Left;
+    const bool down_or_right = key == Key::Down || key == Key::Right;
     switch (control_spec(control).kind) {
     case ControlKind::OptionButton: {
         // The group moves by the form's order and wraps around, where a
@@ -165,17 +211,17 @@ bool FormPresenter::navigation_key(ControlId control, NavigationKey key, bool au
     }
     case ControlKind::SpinControl:
         // Each press a step, a held key's repeats included, as a held arrow.
-        if (key != NavigationKey::Up && key != NavigationKey::Down)
+        if (key != Key::Up && key != Key::Down)
             return false;
-        step(*quantity_of(control), key == NavigationKey::Up ? +1 : -1);
+        step(*quantity_of(control), key == Key::Up ? +1 : -1);
         return true;
     case ControlKind::TextBox:
         // The information line answers Space and Enter as a click, once a
         // press: a held key is not a stream of clicks.
-        if (control != ControlId::Text1 || (key != NavigationKey::Space && key != NavigationKey::Enter))
+        if (control != ControlId::Text1 || (key != Key::Space && key != Key::Enter))
             return false;
         if (!auto_repeat)
-            m_edge.run(control, [this] { m_logic->information_click(); });
+            m_edge.run(control, [this] { m_logic.information_click(); });
         return true;
     case ControlKind::Label:
     case ControlKind::CheckBox: return false;
@@ -183,22 +229,27 @@ bool FormPresenter::navigation_key(ControlId control, NavigationKey key, bool au
     return false;
 }
 
-TabMove FormPresenter::tab(std::optional<ControlId> from, int direction) const
+bool FormPresenter::tab(std::optional<ControlId> from, int direction)
 {
-    const ControlId to = m_logic ? m_logic->next_tab_stop(from, direction)
-                                 : next_tab_stop(start_mode(), spins_shown_at_start(), from, direction);
-    if (!from)
-        return {to, false};
-    // Stops follow the tab indexes, so going back past the start (or on past
-    // the end) is wrapping around.
-    const int at = control_spec(*from).tab_index;
-    const int there = control_spec(to).tab_index;
-    return {to, direction >= 0 ? there <= at : there >= at};
+    const ControlId to = m_logic.next_tab_stop(from, direction);
+    if (from && !m_traits.tab_wraps) {
+        // Stops follow the tab indexes, so going back past the start (or on
+        // past the end) is wrapping around.
+        const int at = control_spec(*from).tab_index;
+        const int there = control_spec(to).tab_index;
+        if (direction >= 0 ? there <= at : there >= at)
+            return false;
+    }
+    const bool back = direction < 0;
+    m_moving_focus_by = back ? kShiftTabKey : kTabKey;
+    m_window.focus(to, back ? FocusCause::BackTab : FocusCause::Tab);
+    m_moving_focus_by.reset();
+    return true;
 }
 
-Quantity FormPresenter::mode() const
+void FormPresenter::topmost_ended()
 {
-    return m_logic ? m_logic->mode() : start_mode();
+    m_controls.Check1->set_value(CheckBox::Unchecked);
 }
 
 }  // namespace tubaro

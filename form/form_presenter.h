@@ -2,86 +2,91 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "controls.h"
 #include "event_edge.h"
 #include "form_principale.h"
 #include "key_release_filter.h"
-#include "keyboard.h"
+#include "keys.h"
+#include "spin_stepper.h"
+#include "window_build.h"
 #include "window_data.h"
 
 namespace tubaro {
 
-// Where Tab or Shift+Tab takes the focus: the next stop of the form's one
-// order, and whether that order wrapped around to get there (a page lets
-// the browser have that Tab instead).
-struct TabMove {
-    ControlId to;
-    bool wraps;
-    friend constexpr bool operator==(const TabMove&, const TabMove&) = default;
+// What a front end may follow beyond its controls.
+struct FormListeners {
+    // After every recalculation that wrote its result.
+    std::function<void()> recalculated;
+    // After an option became the set one, by a click or a key.
+    std::function<void()> mode_chosen;
 };
 
-// The one way the window's events reach the form. A front end builds its
-// controls from the window's data, binds them here, and then only tells
-// this object, by control, what happened in its toolkit's terms; every rule
-// of what follows is here: which handler runs, through the one EventEdge,
-// which key release counts, what the keys do, where the focus goes, what an
-// error says and beside which control.
-//
-// An event that arrives before bind() (a page's fields can be typed into
-// before its code has loaded) changes nothing here.
+// The one way the window's events reach the form. It builds the window
+// through the toolkit's factory (build_window) and exists whole from then
+// on; a front end then only tells it, by control, what happened in its
+// toolkit, as facts: this key with these modifiers, the focus came this way,
+// a click was the second of a double click. Every rule of what follows is
+// here: which handler runs, through the one EventEdge; which key release
+// counts; what a modified key means (nothing); what the keys do and where
+// Tab goes; how a double click counts; what Check1 shows where the window
+// cannot stay on top; what an error says and beside which control.
 class FormPresenter {
 public:
     static constexpr std::string_view kInternalError = "Errore interno";
 
-    explicit FormPresenter(std::string decimal_separator);
+    // Builds the window. On a page, whose elements a user can change before
+    // its code binds them, the form then follows what the page shows: the
+    // option set there counts, and the spin controls follow it.
+    FormPresenter(ControlFactory& factory, std::string decimal_separator);
     FormPresenter(const FormPresenter&) = delete;
     FormPresenter& operator=(const FormPresenter&) = delete;
 
-    // The window's controls, made with their start values: from now on
-    // events run the handlers. No pointer is null.
-    void bind(const FormControls& controls);
-
     // Once, after the window exists and before it is first shown.
     void loaded();
-    // Where the focus starts: the first stop of the Tab order.
-    ControlId first_focus() const;
+    // The window is on screen: the focus goes to the first stop of the Tab
+    // order, unless one of the controls has it already.
+    void shown();
 
     // A text box's text changed, by the user or by the program's assignment.
     void text_changed(ControlId box);
-    // Keys in a text box, in the toolkit's own codes: every release while
-    // the box has the focus counts, but that of the key which brought the
-    // focus in (KeyReleaseFilter).
-    void key_pressed(ControlId box, KeyChord key);
+    // A key pressed on the control with the focus, auto-repeated or not;
+    // true when the form took it (the toolkit must then do nothing more
+    // with it).
+    bool key_pressed(ControlId control, KeyChord key, bool auto_repeat);
+    // A key released in a text box: every release counts, but that of the
+    // key which brought the focus in (KeyReleaseFilter).
     void key_released(ControlId box, KeyChord key);
-    // The focus came into a text box, by a key or (nullopt) otherwise, or
-    // left it.
-    void focus_entered(ControlId box, std::optional<KeyChord> moved_by);
-    void focus_left(ControlId box);
-    // A click on a control; `clicks` is 2 for the second click of a double
-    // click, 0 for one from the keyboard or assistive technology. An option
-    // button is set here if its toolkit has not set it already.
+    void focus_entered(ControlId control, FocusCause cause);
+    void focus_left(ControlId control);
+    // A click on a control: `clicks` is 1 for a pointer's click, 2 for the
+    // second click of a double click, 0 for one from the keyboard or
+    // assistive technology. A toolkit that tells a double click by its
+    // second press says so first (double_click_pressed); the click that
+    // follows is then the second. An option button is set here if its
+    // toolkit has not set it already.
+    void double_click_pressed(ControlId control);
     void clicked(ControlId control, int clicks);
-    // An arrow of a spin control: +1 up, -1 down. Writes the paired field,
-    // then recalculates; an error is reported beside that field.
+    // An arrow of a spin control: +1 up, -1 down.
     void spin_stepped(ControlId spin, int direction);
-    // A key with a meaning beyond typing, pressed on the control with the
-    // focus; true when the form took it (the toolkit must then do nothing
-    // more with it).
-    bool navigation_key(ControlId control, NavigationKey key, bool auto_repeat);
-    // Tab (+1) or Shift+Tab (-1) from the control with the focus (none: from
-    // outside the form). The window moves the focus, as the move came by a
-    // key whose release it must tell the field.
-    TabMove tab(std::optional<ControlId> from, int direction) const;
+    // Tab (+1) or Shift+Tab (-1) from a control, or from none: the focus
+    // moves by the form's one order; false where it leaves the form instead
+    // (a page at either end).
+    bool tab(std::optional<ControlId> from, int direction);
+    // The window stopped being on top by itself (a page's floating window
+    // closed, or was refused).
+    void topmost_ended();
+
+    void listen(FormListeners listeners) { m_listeners = std::move(listeners); }
 
     // The computed quantity.
-    Quantity mode() const;
+    Quantity mode() const { return m_logic.mode(); }
     // The handlers themselves, for tests and benchmarks that call the
-    // recalculation directly. Null before bind().
-    Form_Principale* handlers() { return m_logic ? &*m_logic : nullptr; }
+    // recalculation directly.
+    Form_Principale& handlers() { return m_logic; }
 
 private:
     // The form's text boxes, each assignment made through the edge and
@@ -97,22 +102,32 @@ private:
         EventEdge& m_edge;
     };
 
+    FormControls with_assigned_text_boxes(FormControls built);
+    void follow_the_option_shown();
     void report(const EventEdge::Report& report);
+    void recalculated();
+    bool navigation_key(ControlId control, Key key, bool auto_repeat);
     enum class TakesFocus { No, Yes };
     void choose_option(Quantity mode, TakesFocus focus);
     void step(Quantity field, int direction);
+    KeyReleaseFilter& filter(ControlId control) { return m_key_filters[static_cast<std::size_t>(control)]; }
 
     std::string m_separator;
     EventEdge m_edge;
-    Window* m_window = nullptr;
+    Window& m_window;
+    WindowTraits m_traits;
     // A deque: the handlers hold their addresses, which adding keeps.
     std::deque<AssignedTextBox> m_boxes;
-    FormControls m_controls{};
-    std::optional<Form_Principale> m_logic;
+    FormControls m_controls;
+    Form_Principale m_logic;
+    SpinStepper m_stepper;
     std::array<KeyReleaseFilter, kControlCount> m_key_filters;
-    // Each spin control's last value, where a step starts when its field
-    // does not read as a number.
-    PerQuantity<int> m_spin_values{};
+    // The key by which the form itself is moving the focus right now, for
+    // the control the focus reaches.
+    std::optional<KeyChord> m_moving_focus_by;
+    // The control whose next click is the second of a double click.
+    std::optional<ControlId> m_double_pressed;
+    FormListeners m_listeners;
 };
 
 }  // namespace tubaro

@@ -27,12 +27,11 @@ void Form_Principale::option_click(Quantity mode)
 void Form_Principale::key_release(Quantity field)
 {
     if (starts_recalculation(field, m_controls.fields[field]->text(), m_separator))
-        spin_notification(field);
+        spin_notification();
 }
 
-void Form_Principale::spin_notification(Quantity)
+void Form_Principale::spin_notification()
 {
-    // Whichever field was touched, the mode's quantity is recalculated.
     Ricalcola();
 }
 

@@ -49,8 +49,9 @@ public:
     // A key was released in a value field: recalculate when its text lies
     // strictly inside the field's typed window.
     void key_release(Quantity field);
-    // A spin control stepped (its field already holds the new value).
-    void spin_notification(Quantity field);
+    // A spin control stepped (its field already holds the new value):
+    // whichever it was, the mode's quantity is recalculated.
+    void spin_notification();
     // The diameter's text changed: bring the inch designation up to date.
     void diameter_change();
     void stay_on_top_click();

@@ -2,14 +2,9 @@
 
 #include <optional>
 
-namespace tubaro {
+#include "keys.h"
 
-// A key with the modifiers held with it, in the toolkit's own codes.
-struct KeyChord {
-    int key = 0;
-    int modifiers = 0;
-    friend constexpr bool operator==(const KeyChord&, const KeyChord&) = default;
-};
+namespace tubaro {
 
 // Which key releases in a field count as the field's key-release event.
 //

@@ -56,6 +56,14 @@ ControlId next_tab_stop(Quantity mode, const PerQuantity<bool>& spin_shown, std:
     return stops.back();
 }
 
+ControlId first_focus_at_start()
+{
+    PerQuantity<bool> shown{};
+    for (Quantity quantity : kQuantities)
+        shown[quantity] = !control_spec(kQuantityControls[quantity].spin).has(kHiddenAtStart);
+    return tab_stops(start_mode(), shown).front();
+}
+
 Quantity option_after(Quantity mode, int direction)
 {
     const auto count = static_cast<int>(kQuantities.size());

@@ -25,9 +25,9 @@ std::vector<ControlId> tab_stops(Quantity mode, const PerQuantity<bool>& spin_sh
 ControlId next_tab_stop(Quantity mode, const PerQuantity<bool>& spin_shown, std::optional<ControlId> from,
                         int direction, bool check1_enabled = true);
 
-// The keys with a meaning beyond typing, by their meaning; each front end
-// maps its own key codes to these (FormPresenter::navigation_key).
-enum class NavigationKey { Up, Down, Left, Right, Space, Enter };
+// Where the focus starts when the window is first shown: the first stop of
+// the order at start.
+ControlId first_focus_at_start();
 
 // The option after `mode` in the group's order, D P Y L, wrapping around:
 // +1 the next, -1 the previous.

@@ -11,6 +11,10 @@ namespace tubaro {
 // The layout's sizes are fixed, so where the platform's font is too large
 // for them the font gives way rather than a caption being cut off.
 
+// The smallest the font may become, in points: below it no text is legible
+// on any screen.
+inline constexpr int kSmallestFontPoints = 6;
+
 // A text the window must show whole, in the room of its control.
 struct TextToFit {
     ControlId control;

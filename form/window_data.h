@@ -43,6 +43,7 @@ enum ControlSetting : unsigned {
     kButtonFaceBackground = 1u << 3,  // the system colour of a button face
     kHiddenAtStart = 1u << 4,
     kSetAtStart = 1u << 5,  // an option button set, a check box checked
+    kDisabledAtStart = 1u << 6,
 };
 
 struct ControlSpec {
@@ -54,9 +55,21 @@ struct ControlSpec {
     int tab_index;
     std::string_view description;  // accessible name, and the tooltip of every control but a label; Italian
     unsigned settings = 0;
+    // Why the control is disabled, where a window shows it so (never in the
+    // rows below): its tooltip and accessible description instead.
+    std::string_view why_disabled = {};
 
     constexpr bool has(ControlSetting setting) const { return (settings & setting) != 0; }
 };
+
+// What a pointer resting on a control shows: why it is disabled, where it
+// is; otherwise its description, but on a label, whose caption says as much.
+constexpr std::string_view tooltip_of(const ControlSpec& row)
+{
+    if (!row.why_disabled.empty())
+        return row.why_disabled;
+    return row.kind == ControlKind::Label ? std::string_view() : row.description;
+}
 
 // The application's identity, which the platform shows in its lists and
 // version information.
@@ -130,6 +143,15 @@ inline constexpr std::string_view kStayOnTopUnavailableInBrowser =
 inline constexpr std::string_view kStayOnTopUnavailableOnWayland =
     "Sempre in primo piano: non disponibile, in una sessione Wayland senza XWayland una finestra non può restare "
     "sopra le altre";
+
+// The control of that name in the window's data.
+constexpr std::optional<ControlId> control_named(std::string_view name)
+{
+    for (const ControlSpec& row : kWindowControls)
+        if (row.name == name)
+            return row.id;
+    return std::nullopt;
+}
 
 // The quantity whose row a control is in (its label, field, spin control or
 // option button); none for Text_Pollici, Text1 and Check1.

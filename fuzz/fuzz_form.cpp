@@ -96,8 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A key release in every field, as typing would end.
     for (Quantity q : tubaro::kQuantities) {
-        form.press_key(q, {'x'});
-        form.release_key(q, {'x'});
+        form.press_key(q, {tubaro::Key::Other, 'x', 0});
+        form.release_key(q, {tubaro::Key::Other, 'x', 0});
     }
     return 0;
 }

@@ -42,9 +42,15 @@ EM_JS(int, js_checked, (int element), { return Module.elements[element].checked 
 EM_JS(void, js_set_checked, (int element, int checked), { Module.elements[element].checked = !!checked; });
 EM_JS(int, js_disabled, (int element), { return Module.elements[element].disabled ? 1 : 0; });
 EM_JS(void, js_set_disabled, (int element, int disabled), { Module.elements[element].disabled = !!disabled; });
+EM_JS(int, js_hidden, (int element), { return Module.elements[element].hidden ? 1 : 0; });
 EM_JS(void, js_set_hidden, (int element, int hidden), { Module.elements[element].hidden = !!hidden; });
 EM_JS(void, js_focus, (int element), { Module.elements[element].focus(); });
-EM_JS(int, js_focus_is_within, (int element), { return Module.elements[element].matches(":focus-within") ? 1 : 0; });
+EM_JS(char*, js_focused_child_id, (int parent), {
+    const form = Module.elements[parent];
+    let focused = form.ownerDocument.activeElement;
+    while (focused && focused.parentElement !== form) focused = focused.parentElement;
+    return allocateUTF8(focused ? focused.id : "");
+});
 EM_JS(void, js_listen, (int element, const char* type, int target, int kind), {
     Module.elements[element].addEventListener(UTF8ToString(type), event => {
         const modifiers = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) | (event.metaKey ? 8 : 0);
@@ -117,6 +123,11 @@ void set_disabled(Element element, bool disabled)
     js_set_disabled(element, disabled);
 }
 
+bool hidden(Element element)
+{
+    return js_hidden(element) != 0;
+}
+
 void set_hidden(Element element, bool hidden)
 {
     js_set_hidden(element, hidden);
@@ -127,9 +138,10 @@ void focus(Element element)
     js_focus(element);
 }
 
-bool focus_is_within(Element element)
+std::string focused_child_id(Element parent)
 {
-    return js_focus_is_within(element) != 0;
+    const std::unique_ptr<char, decltype(&std::free)> id(js_focused_child_id(parent), &std::free);
+    return id.get();
 }
 
 void listen(Element element, std::string_view type, int target, int kind)

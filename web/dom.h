@@ -30,14 +30,18 @@ bool checked(Element element);
 void set_checked(Element element, bool checked);
 bool disabled(Element element);
 void set_disabled(Element element, bool disabled);
+bool hidden(Element element);
 void set_hidden(Element element, bool hidden);
 void focus(Element element);
-// Whether the element or one inside it has the keyboard focus.
-bool focus_is_within(Element element);
+// The id of the child of `parent` that has the keyboard focus or holds the
+// element that has it, in whichever document `parent` is now; empty for
+// none.
+std::string focused_child_id(Element parent);
 
-// Events of `type` on the element reach on_dom_event (main.cpp, with the DomEvent of dom_event.h) with
-// `target`, a number of the caller's that tells which element it was, and
-// `kind`; the event's default is prevented when the handler says so.
+// Events of `type` on the element reach on_dom_event (main.cpp, with the
+// DomEvent of dom_event.h) with `target`, a number of the caller's that
+// tells which element it was, and `kind`; the event's modifiers are the
+// form's bits (keys.h); its default is prevented when the handler says so.
 void listen(Element element, std::string_view type, int target, int kind);
 
 }  // namespace dom

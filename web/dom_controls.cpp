@@ -17,7 +17,6 @@ DomSpinControl::~DomSpinControl()
 
 void DomSpinControl::set_visible(bool visible)
 {
-    m_visible = visible;
     dom::set_hidden(m_group, !visible);
     if (!visible)
         release();

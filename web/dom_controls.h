@@ -43,6 +43,7 @@ class DomCheckBox final : public tubaro::CheckBox {
 public:
     explicit DomCheckBox(dom::Element box) : m_box(box) {}
     int value() const override { return dom::checked(m_box) ? Checked : Unchecked; }
+    void set_value(int value) override { dom::set_checked(m_box, value != Unchecked); }
     bool enabled() const override { return !dom::disabled(m_box); }
 
 private:
@@ -59,7 +60,7 @@ public:
     DomSpinControl& operator=(const DomSpinControl&) = delete;
 
     void set_visible(bool visible) override;
-    bool visible() const override { return m_visible; }
+    bool visible() const override { return !dom::hidden(m_group); }
 
     dom::Element up() const { return m_up; }
     dom::Element down() const { return m_down; }
@@ -73,7 +74,6 @@ private:
     static void repeat(void* self);
 
     dom::Element m_group, m_up, m_down;
-    bool m_visible = true;
     std::function<void()> m_held_step;
     long m_timer = 0;
 };

@@ -8,10 +8,7 @@ enum class DomEvent { Input, KeyDown, KeyUp, FocusIn, FocusOut, Click, PointerDo
 // a key like any other here.
 struct DomEventDetail {
     int key_code;
-    int modifiers;  // 1 Shift, 2 Control, 4 Alt, 8 Meta
+    unsigned modifiers;  // the form's bits (keys.h): 1 Shift, 2 Control, 4 Alt, 8 Meta
     bool repeat;    // a held key's repeated press
     int clicks;     // a click's count: 0 from the keyboard or assistive technology
 };
-
-inline constexpr int kTabKey = 9;
-inline constexpr int kShiftHeld = 1;

@@ -61,7 +61,7 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE int on_dom_event(int target, int kind, int key_code, int modifiers, int repeat, int clicks)
 {
-    const DomEventDetail detail{key_code, modifiers, repeat != 0, clicks};
+    const DomEventDetail detail{key_code, static_cast<unsigned>(modifiers), repeat != 0, clicks};
     return g_page && g_page->handle(target, static_cast<DomEvent>(kind), detail) ? 1 : 0;
 }
 
@@ -81,6 +81,7 @@ int main()
     static const std::string decimal_separator = separator ? separator.get() : ".";
     static MainPage page(decimal_separator);
     g_page = &page;
+    page.start();
     js_mark_ready();
     emscripten_set_timeout(&warm_up, 0, const_cast<std::string*>(&decimal_separator));
     js_register_service_worker();

@@ -10,27 +10,34 @@
 #include "dom_event.h"
 #include "floating_form.h"
 #include "form_presenter.h"
+#include "window_build.h"
 #include "window_data.h"
 
-// The one window as a page: its controls built from the window's data as
-// DOM elements and bound to the form, every DOM event of theirs told to the
-// form, which decides what follows; an error is shown in a note below the
-// form.
-class MainPage final : public tubaro::Window {
+// The one window as a page: the form builds it through the factory below,
+// which binds the elements the page's HTML already holds, with whatever a
+// user did to them before this code ran; every DOM event of theirs is told
+// to the form, which decides what follows; an error is shown in a note
+// below the form.
+class MainPage final : public tubaro::Window, private tubaro::ControlFactory {
 public:
     explicit MainPage(std::string decimal_separator);
     MainPage(const MainPage&) = delete;
     MainPage& operator=(const MainPage&) = delete;
 
+    // The page is up: the load handler, then the focus where the form
+    // starts it, unless the user has already gone elsewhere in the form.
+    void start();
     // Every listened event of the page's elements.
     bool handle(int target, DomEvent event, const DomEventDetail& detail);
     // The floating window closed, or could not open.
-    void float_ended();
+    void float_ended() { m_form.topmost_ended(); }
 
     // What the form asks of the window.
-    void set_topmost(bool topmost) override { m_floating->set_floating(topmost); }
-    void focus(tubaro::ControlId control) override { dom::focus(element(control)); }
-    void show_error(std::optional<tubaro::ControlId> source, std::string_view message) override;
+    tubaro::WindowTraits traits() const override;
+    void set_topmost(bool topmost) override { m_floating.set_floating(topmost); }
+    std::optional<tubaro::ControlId> focused() const override;
+    void focus(tubaro::ControlId control, tubaro::FocusCause) override { dom::focus(element(control)); }
+    void show_error(const tubaro::ErrorReport& report) override;
     void hide_error() override;
 
 private:
@@ -42,31 +49,32 @@ private:
 
     dom::Element element(tubaro::ControlId id) const { return m_elements[static_cast<std::size_t>(id)]; }
 
-    void bind_controls();
-    void bind_form();
-    void wire_events();
+    // Each control's element, found by its id and bound for the form.
+    tubaro::Window& host() override { return *this; }
+    void make_label(const tubaro::ControlSpec& row) override { bind(row); }
+    tubaro::TextBox& make_text_box(const tubaro::ControlSpec& row) override;
+    tubaro::OptionButton& make_option_button(const tubaro::ControlSpec& row) override;
+    tubaro::CheckBox& make_check_box(const tubaro::ControlSpec& row) override;
+    tubaro::SpinControl& make_spin_control(const tubaro::ControlSpec& row) override;
+    dom::Element bind(const tubaro::ControlSpec& row);
+    void listen(tubaro::ControlId id, const char* type, DomEvent event);
     static void note_timed_out(void* self);
 
     bool control_event(tubaro::ControlId id, DomEvent event, const DomEventDetail& detail);
     bool arrow_event(tubaro::ControlId spin, int direction, DomEvent event, const DomEventDetail& detail);
-    // Tab inside the form goes by the form's order; at either end it goes on
-    // to the browser, which a page must not keep from the keyboard.
-    bool tab(tubaro::ControlId from, const DomEventDetail& detail);
 
-    tubaro::FormPresenter m_form;
-    dom::Element m_form_element = 0;
-    dom::Element m_note = 0;
+    dom::Element m_form_element;
+    dom::Element m_note;
+    FloatingForm m_floating;
     std::array<dom::Element, tubaro::kControlCount> m_elements{};
     std::array<std::unique_ptr<DomTextBox>, tubaro::kControlCount> m_text_boxes;
-    tubaro::PerQuantity<std::unique_ptr<DomOptionButton>> m_options;
-    tubaro::PerQuantity<std::unique_ptr<DomSpinControl>> m_spins;
+    std::array<std::unique_ptr<DomOptionButton>, tubaro::kControlCount> m_options;
+    std::array<std::unique_ptr<DomSpinControl>, tubaro::kControlCount> m_spins;
     std::unique_ptr<DomCheckBox> m_check;
-    std::unique_ptr<FloatingForm> m_floating;
-
-    // How the focus is about to arrive: by a pointer (nothing to ignore), or
-    // by the Tab whose press the form has just seen.
+    // A pointer went down on the form: the focus that follows came by it.
     bool m_pointer_down = false;
-    std::optional<tubaro::KeyChord> m_tab_pressed;
     std::optional<tubaro::ControlId> m_invalid;
     long m_note_timer = 0;
+    // Last: it builds the window through the factory above.
+    tubaro::FormPresenter m_form;
 };

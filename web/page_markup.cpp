@@ -1,25 +1,26 @@
 // Writes what the page's HTML and style sheet say of the form, from the
 // window's data, at build time: so the form is on screen as soon as the HTML
 // and the style sheet arrive, and the WebAssembly only binds to it.
-//   page_markup html   the form's elements, in the order of the tab indexes
-//                      (the browser's own order into the page, and what a
-//                      screen reader meets in turn, are the window's)
+//   page_markup html   the form's elements, made by the form's own walk over
+//                      the window's data and written in the order of the tab
+//                      indexes (the browser's own order into the page, and
+//                      what a screen reader meets in turn, are the window's)
 //   page_markup css    the window's layout: each control's place, in
 //                      percent of the form, for a mouse on a wide screen
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "form_presenter.h"
+#include "keyboard.h"
 #include "page_layout.h"
+#include "window_build.h"
 #include "window_data.h"
 
 namespace {
 
 using tubaro::ControlId;
-using tubaro::ControlKind;
 using tubaro::ControlSpec;
 
 std::string escaped(std::string_view text)
@@ -43,65 +44,82 @@ std::string attribute(std::string_view name, std::string_view value)
 }
 
 // What assistive technology and a pointer's tooltip read of a control.
-std::string named(std::string_view description)
+std::string named(const ControlSpec& row)
 {
-    return attribute("aria-label", description) + attribute("title", description);
+    return attribute("aria-label", row.description) + attribute("title", tubaro::tooltip_of(row));
 }
 
-std::string control_markup(const ControlSpec& row, ControlId first_focus)
-{
-    const std::string id = attribute("id", row.name);
-    switch (row.kind) {
-    case ControlKind::Label: {
-        const ControlId field = tubaro::kQuantityControls[*tubaro::quantity_of(row.id)].field;
-        return "<label" + id + attribute("for", tubaro::control_spec(field).name) + ">" + escaped(row.text) +
-               "</label>";
+// Each control's element, by control id.
+class Markup final : public tubaro::ControlKindVisitor {
+public:
+    std::string in_tab_order() const
+    {
+        std::array<const ControlSpec*, tubaro::kControlCount> rows{};
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rows[i] = &tubaro::kWindowControls[i];
+        std::stable_sort(rows.begin(), rows.end(), [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
+        std::string html;
+        for (const ControlSpec* row : rows)
+            html += m_elements[static_cast<std::size_t>(row->id)] + "\n";
+        return html;
     }
-    case ControlKind::TextBox: {
-        std::string input = "<input" + id + " type=\"text\" autocomplete=\"off\" spellcheck=\"false\"";
+
+    void label(const ControlSpec& row) override
+    {
+        const ControlId field = tubaro::kQuantityControls[*tubaro::quantity_of(row.id)].field;
+        put(row, "<label" + id(row) + attribute("for", tubaro::control_spec(field).name) + ">" + escaped(row.text) +
+                     "</label>");
+    }
+    void text_box(const ControlSpec& row) override
+    {
+        std::string input = "<input" + id(row) + " type=\"text\" autocomplete=\"off\" spellcheck=\"false\"";
         // Text_Pollici too is only read: on a phone a tap would bring up a
         // keyboard for nothing.
         if (row.has(tubaro::kReadOnly) || row.id == ControlId::Text_Pollici)
             input += std::string(" readonly") + attribute("class", row.has(tubaro::kCentred) ? "info" : "output");
         else
             input += " inputmode=\"decimal\" enterkeyhint=\"done\"";
-        if (row.id == first_focus)
+        if (row.id == tubaro::first_focus_at_start())
             input += " autofocus";
-        return input + attribute("value", row.text) + named(row.description) + ">";
+        put(row, input + attribute("value", row.text) + named(row) + ">");
     }
-    case ControlKind::OptionButton:
-        return "<input" + id + " type=\"radio\" name=\"grandezza\"" +
-               (row.has(tubaro::kSetAtStart) ? " checked" : "") + named(row.description) + ">";
-    case ControlKind::CheckBox:
-        // The page starts in the page, not floating: floating needs the
-        // user's own click.
-        return "<input" + id + " type=\"checkbox\"" + named(row.description) + ">";
-    case ControlKind::SpinControl: {
+    void option_button(const ControlSpec& row) override
+    {
+        put(row, "<input" + id(row) + " type=\"radio\" name=\"grandezza\"" +
+                     (row.has(tubaro::kSetAtStart) ? " checked" : "") + named(row) + ">");
+    }
+    void check_box(const ControlSpec& row) override
+    {
+        put(row, "<input" + id(row) + " type=\"checkbox\"" + (row.has(tubaro::kSetAtStart) ? " checked" : "") +
+                     named(row) + ">");
+    }
+    void spin_control(const ControlSpec& row) override
+    {
         const tubaro::QuantityControls& names = tubaro::kQuantityControls[*tubaro::quantity_of(row.id)];
         // The group takes the focus; its arrows, up first, answer pointers
         // and assistive technology.
-        std::string group = "<div" + id + " role=\"group\" class=\"spin\" tabindex=\"0\"" + named(row.description) +
+        std::string group = "<div" + id(row) + " role=\"group\" class=\"spin\" tabindex=\"0\"" + named(row) +
                             (row.has(tubaro::kHiddenAtStart) ? " hidden" : "") + ">";
         for (const auto& [kind, name] : {std::pair{"up", names.step_up_name}, std::pair{"down", names.step_down_name}})
-            group += "<button type=\"button\"" + attribute("class", kind) + named(name) + " tabindex=\"-1\"></button>";
-        return group + "</div>";
+            group += "<button type=\"button\"" + attribute("class", kind) + attribute("aria-label", name) +
+                     attribute("title", name) + " tabindex=\"-1\"></button>";
+        put(row, group + "</div>");
     }
-    }
-    return "";
-}
+
+private:
+    static std::string id(const ControlSpec& row) { return attribute("id", row.name); }
+    void put(const ControlSpec& row, std::string element) { m_elements[static_cast<std::size_t>(row.id)] = element; }
+
+    std::array<std::string, tubaro::kControlCount> m_elements;
+};
 
 void write_html()
 {
-    std::vector<const ControlSpec*> rows;
-    for (const ControlSpec& row : tubaro::kWindowControls)
-        rows.push_back(&row);
-    std::stable_sort(rows.begin(), rows.end(), [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
-    const ControlId first_focus = tubaro::FormPresenter(".").first_focus();
-
-    std::string html = "<div" + attribute("id", tubaro::kWindowName) + " class=\"form\">\n";
-    for (const ControlSpec* row : rows)
-        html += control_markup(*row, first_focus) + "\n";
-    html += "<div id=\"nota\" role=\"alert\" class=\"note\" hidden></div>\n</div>\n";
+    // A page floats only at the user's own click: Check1 starts unticked.
+    Markup markup;
+    tubaro::walk_window(markup, tubaro::StayOnTop::AtAClick);
+    const std::string html = "<div" + attribute("id", tubaro::kWindowName) + " class=\"form\">\n" +
+                             markup.in_tab_order() + "<div id=\"nota\" role=\"alert\" class=\"note\" hidden></div>\n</div>\n";
     std::fputs(html.c_str(), stdout);
 }
 

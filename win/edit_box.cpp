@@ -5,23 +5,37 @@
 
 #include <utility>
 
+#include "keys.h"
 #include "wide_text.h"
 
 tubaro::KeyChord key_chord(WPARAM virtual_key)
 {
-    int held = 0;
+    tubaro::Key key = tubaro::Key::Other;
+    switch (virtual_key) {
+    case VK_TAB: key = tubaro::Key::Tab; break;
+    case VK_UP: key = tubaro::Key::Up; break;
+    case VK_DOWN: key = tubaro::Key::Down; break;
+    case VK_LEFT: key = tubaro::Key::Left; break;
+    case VK_RIGHT: key = tubaro::Key::Right; break;
+    case VK_SPACE: key = tubaro::Key::Space; break;
+    case VK_RETURN: key = tubaro::Key::Enter; break;
+    default: break;
+    }
+    unsigned held = 0;
     if (GetKeyState(VK_SHIFT) < 0)
-        held |= kShiftHeld;
+        held |= tubaro::kShift;
     if (GetKeyState(VK_CONTROL) < 0)
-        held |= kControlHeld;
+        held |= tubaro::kControl;
     if (GetKeyState(VK_MENU) < 0)
-        held |= kAltHeld;
-    return {static_cast<int>(virtual_key), held};
+        held |= tubaro::kAlt;
+    if (GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0)
+        held |= tubaro::kMeta;
+    return {key, static_cast<int>(virtual_key), held};
 }
 
 EditBox::EditBox(HWND edit, tubaro::ControlId id, tubaro::FormPresenter& form,
-                 std::function<std::optional<tubaro::KeyChord>()> arrival)
-    : m_edit(edit), m_id(id), m_form(form), m_arrival(std::move(arrival))
+                 std::function<tubaro::FocusCause()> cause)
+    : m_edit(edit), m_id(id), m_form(form), m_cause(std::move(cause))
 {
     SetWindowSubclass(m_edit, subclass_procedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -56,10 +70,6 @@ LRESULT CALLBACK EditBox::subclass_procedure(HWND hwnd, UINT message, WPARAM w, 
 LRESULT EditBox::handle(UINT message, WPARAM w, LPARAM l)
 {
     switch (message) {
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        m_form.key_pressed(m_id, key_chord(w));
-        break;
     case WM_KEYUP:
     case WM_SYSKEYUP: {
         // After the edit has handled the key, so any change it made comes
@@ -69,22 +79,27 @@ LRESULT EditBox::handle(UINT message, WPARAM w, LPARAM l)
         return result;
     }
     case WM_SETFOCUS:
-        m_form.focus_entered(m_id, m_arrival ? m_arrival() : std::nullopt);
+        m_form.focus_entered(m_id, m_pressed ? tubaro::FocusCause::Pointer : m_cause());
         break;
     case WM_KILLFOCUS:
         m_form.focus_left(m_id);
         break;
+    case WM_LBUTTONDOWN: {
+        m_pressed = true;
+        const LRESULT result = DefSubclassProc(m_edit, message, w, l);
+        m_pressed = false;
+        return result;
+    }
     case WM_LBUTTONDBLCLK:
-        m_after_double_click = true;
+        m_form.double_click_pressed(m_id);
         break;
     case WM_LBUTTONUP: {
         const LRESULT result = DefSubclassProc(m_edit, message, w, l);
-        const int clicks = std::exchange(m_after_double_click, false) ? 2 : 1;
         RECT client;
         GetClientRect(m_edit, &client);
         const POINT at{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
         if (PtInRect(&client, at))
-            m_form.clicked(m_id, clicks);
+            m_form.clicked(m_id, 1);
         return result;
     }
     default:

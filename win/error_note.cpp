@@ -2,10 +2,11 @@
 
 #include <commctrl.h>
 
+#include "controls.h"
+
 namespace {
 
 constexpr UINT_PTR kToolIdentifier = 1;
-constexpr UINT kShownMilliseconds = 4000;
 
 bool overlap(const RECT& a, const RECT& b)
 {
@@ -73,7 +74,7 @@ void ErrorNote::show(HWND anchor, const std::wstring& message, const RECT& keep_
         SendMessageW(m_note, TTM_TRACKPOSITION, 0, MAKELPARAM(field.left, field.top - (note.bottom - note.top)));
     m_shown = true;
     NotifyWinEvent(EVENT_SYSTEM_ALERT, m_note, OBJID_CLIENT, CHILDID_SELF);
-    SetTimer(m_owner, kHideTimer, kShownMilliseconds, nullptr);
+    SetTimer(m_owner, kHideTimer, static_cast<UINT>(tubaro::kErrorNoteShownFor.count()), nullptr);
 }
 
 void ErrorNote::hide()

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "control_ids.h"
-#include "navigation_key.h"
+#include "keys.h"
 #include "resource_ids.h"
 #include "text_fit.h"
 #include "wide_text.h"
@@ -29,7 +29,8 @@ struct NativeControl {
 
 NativeControl native_control(const ControlSpec& row)
 {
-    const DWORD shown = row.has(tubaro::kHiddenAtStart) ? 0 : WS_VISIBLE;
+    const DWORD shown = (row.has(tubaro::kHiddenAtStart) ? 0 : WS_VISIBLE) |
+                        (row.has(tubaro::kDisabledAtStart) ? WS_DISABLED : 0);
     switch (row.kind) {
     case ControlKind::Label: return {0, L"STATIC", WS_CHILD | shown | SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX};
     case ControlKind::TextBox: {
@@ -61,16 +62,6 @@ std::optional<ControlId> control_of(int identifier)
 
 std::unique_ptr<MainWindow> MainWindow::open(HINSTANCE instance, std::string decimal_separator)
 {
-    std::unique_ptr<MainWindow> window(new MainWindow(std::move(decimal_separator)));
-    if (!window->create(instance))
-        return nullptr;
-    return window;
-}
-
-MainWindow::MainWindow(std::string decimal_separator) : m_form(std::move(decimal_separator)) {}
-
-bool MainWindow::create(HINSTANCE instance)
-{
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
     window_class.lpfnWndProc = procedure;
@@ -80,28 +71,84 @@ bool MainWindow::create(HINSTANCE instance)
     window_class.lpszClassName = kWindowClassName;
     // A second window of the same program finds its class made.
     if (!RegisterClassExW(&window_class) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        return false;
+        return nullptr;
 
     // Made at its size for the system's resolution, which is the window's
-    // own unless it opens on a monitor of another.
+    // own unless it opens on a monitor of another. Its messages reach the
+    // object once that exists.
     const std::wstring caption = widen(tubaro::kWindowCaption);
-    m_dpi = GetDpiForSystem();
-    const SIZE size = window_size(m_dpi);
-    if (!CreateWindowExW(0, kWindowClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
-                         size.cy, nullptr, nullptr, instance, this))
-        return false;
-    const UINT own_dpi = GetDpiForWindow(m_window);
-    const bool other_resolution = own_dpi != m_dpi;
-    m_dpi = own_dpi;
+    const UINT dpi = GetDpiForSystem();
+    const SIZE size = window_size(dpi);
+    const HWND frame = CreateWindowExW(0, kWindowClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, nullptr);
+    if (!frame)
+        return nullptr;
+    return std::unique_ptr<MainWindow>(new MainWindow(frame, dpi, std::move(decimal_separator)));
+}
 
-    // Only what the first paint shows: the window, its controls with their
-    // texts, the font and the title bar's icon. The rest waits for
-    // finish_start().
-    create_controls();
-    bind_form();
-    lay_out(other_resolution);
+HWND MainWindow::attach(HWND frame, MainWindow* self)
+{
+    SetWindowLongPtrW(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    return frame;
+}
+
+// Only what the first paint shows: the window, its controls with their
+// texts (made by the form through the factory), the font and the title
+// bar's icon. The rest waits for finish_start().
+MainWindow::MainWindow(HWND frame, UINT made_at_dpi, std::string decimal_separator)
+    : m_window(attach(frame, this)),
+      m_dpi(GetDpiForWindow(frame)),
+      m_form(*this, std::move(decimal_separator))
+{
+    lay_out(m_dpi != made_at_dpi);
     set_window_icon(ICON_SMALL);
-    return true;
+}
+
+HWND MainWindow::create_control(const ControlSpec& row)
+{
+    // Created in the order of the rows, so assistive technology meets them
+    // top to bottom (the Tab order is the form's), each at its place at the
+    // window's resolution, moved only when that changes.
+    const NativeControl native = native_control(row);
+    const std::wstring text = widen(row.text);
+    const tubaro::PixelRect place = tubaro::to_pixels(row, static_cast<int>(m_dpi));
+    const HWND made = CreateWindowExW(native.extended_style, native.class_name, text.c_str(), native.style,
+                                      place.left, place.top, place.width, place.height, m_window,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_identifier(row.id))),
+                                      GetModuleHandleW(nullptr), nullptr);
+    m_controls[index(row.id)] = made;
+    return made;
+}
+
+tubaro::TextBox& MainWindow::make_text_box(const ControlSpec& row)
+{
+    const HWND edit = create_control(row);
+    SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);  // no limit but memory
+    return *(m_edits[index(row.id)] =
+                 std::make_unique<EditBox>(edit, row.id, m_form, [this] { return m_focus_cause; }));
+}
+
+tubaro::OptionButton& MainWindow::make_option_button(const ControlSpec& row)
+{
+    const HWND button = create_control(row);
+    SendMessageW(button, BM_SETCHECK, row.has(tubaro::kSetAtStart) ? BST_CHECKED : BST_UNCHECKED, 0);
+    m_focus_frames.push_back(std::make_unique<FocusFrame>(button));
+    return *(m_options[index(row.id)] = std::make_unique<RadioOption>(button));
+}
+
+tubaro::CheckBox& MainWindow::make_check_box(const ControlSpec& row)
+{
+    const HWND box = create_control(row);
+    SendMessageW(box, BM_SETCHECK, row.has(tubaro::kSetAtStart) ? BST_CHECKED : BST_UNCHECKED, 0);
+    m_focus_frames.push_back(std::make_unique<FocusFrame>(box));
+    return *(m_check = std::make_unique<CheckBoxControl>(box));
+}
+
+tubaro::SpinControl& MainWindow::make_spin_control(const ControlSpec& row)
+{
+    const HWND up_down = create_control(row);
+    m_focus_frames.push_back(std::make_unique<FocusFrame>(up_down));
+    return *(m_spins[index(row.id)] = std::make_unique<UpDownControl>(up_down));
 }
 
 void MainWindow::finish_start()
@@ -113,11 +160,11 @@ void MainWindow::finish_start()
     m_tips.create();
     m_names.emplace();
     for (const ControlSpec& row : tubaro::kWindowControls) {
-        if (row.kind == ControlKind::Label)
-            continue;
-        const std::wstring description = widen(row.description);
-        m_tips.add(control(row.id), description);
-        m_names->name(control(row.id), description);
+        const std::string_view tooltip = tubaro::tooltip_of(row);
+        if (tooltip.empty())
+            continue;  // a label, named by its caption
+        m_tips.add(control(row.id), widen(tooltip));
+        m_names->name(control(row.id), widen(row.description));
     }
     SendMessageW(m_note.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
     m_tips.set_font(m_font.handle());
@@ -130,61 +177,6 @@ MainWindow::~MainWindow()
 {
     if (m_window)
         DestroyWindow(m_window);
-}
-
-void MainWindow::create_controls()
-{
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    // Created in the order of the rows, so assistive technology meets them
-    // top to bottom (the Tab order is the form's), each at its place at the
-    // window's resolution, moved only when that changes.
-    for (const ControlSpec& row : tubaro::kWindowControls) {
-        const NativeControl native = native_control(row);
-        const std::wstring text = widen(row.text);
-        const tubaro::PixelRect place = tubaro::to_pixels(row, static_cast<int>(m_dpi));
-        m_controls[index(row.id)] =
-            CreateWindowExW(native.extended_style, native.class_name, text.c_str(), native.style, place.left,
-                            place.top, place.width, place.height, m_window,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_identifier(row.id))), instance,
-                            nullptr);
-    }
-
-    for (const ControlSpec& row : tubaro::kWindowControls) {
-        const HWND native = control(row.id);
-        switch (row.kind) {
-        case ControlKind::TextBox:
-            SendMessageW(native, EM_SETLIMITTEXT, 0, 0);  // no limit but memory
-            m_edits[index(row.id)] = std::make_unique<EditBox>(native, row.id, m_form, [this] { return m_focus_key; });
-            break;
-        case ControlKind::OptionButton:
-            SendMessageW(native, BM_SETCHECK, row.has(tubaro::kSetAtStart) ? BST_CHECKED : BST_UNCHECKED, 0);
-            m_options[*tubaro::quantity_of(row.id)] = std::make_unique<RadioOption>(native);
-            break;
-        case ControlKind::CheckBox:
-            SendMessageW(native, BM_SETCHECK, row.has(tubaro::kSetAtStart) ? BST_CHECKED : BST_UNCHECKED, 0);
-            m_check = std::make_unique<CheckBoxControl>(native);
-            break;
-        case ControlKind::SpinControl:
-            m_spins[*tubaro::quantity_of(row.id)] = std::make_unique<UpDownControl>(native);
-            break;
-        case ControlKind::Label:
-            break;
-        }
-        if (row.kind != ControlKind::Label && row.kind != ControlKind::TextBox)
-            m_focus_frames.push_back(std::make_unique<FocusFrame>(native));
-    }
-}
-
-void MainWindow::bind_form()
-{
-    tubaro::FormControls controls{{}, {}, {}, m_edits[index(ControlId::Text_Pollici)].get(),
-                                  m_edits[index(ControlId::Text1)].get(), m_check.get(), this};
-    for (Quantity quantity : tubaro::kQuantities) {
-        controls.fields[quantity] = m_edits[index(tubaro::kQuantityControls[quantity].field)].get();
-        controls.options[quantity] = m_options[quantity].get();
-        controls.spins[quantity] = m_spins[quantity].get();
-    }
-    m_form.bind(controls);
 }
 
 SIZE MainWindow::window_size(UINT dpi)
@@ -249,33 +241,29 @@ void MainWindow::show(int show_command)
 {
     ShowWindow(m_window, show_command);
     UpdateWindow(m_window);
-    m_last_focus = control(m_form.first_focus());
-    SetFocus(m_last_focus);
+    m_form.shown();
+    m_last_focus = GetFocus();
     m_start.begin(m_window);
 }
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM w, LPARAM l)
 {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        self->m_window = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) {
-        // The last message: nothing reaches the object after it.
+    if (message == WM_NCDESTROY && self) {
+        // The last message: nothing reaches the object after it, and the
+        // window's own clean-up still runs, with its handle.
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        if (self)
-            self->m_window = nullptr;
+        self->m_window = nullptr;
+        self = nullptr;
     }
-    return self ? self->handle(message, w, l) : DefWindowProcW(window, message, w, l);
+    return self ? self->handle(window, message, w, l) : DefWindowProcW(window, message, w, l);
 }
 
-LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l)
+LRESULT MainWindow::handle(HWND window, UINT message, WPARAM w, LPARAM l)
 {
     switch (message) {
     case WM_COMMAND:
-        return HANDLE_WM_COMMAND(m_window, w, l,
+        return HANDLE_WM_COMMAND(window, w, l,
                                  [this](HWND, int identifier, HWND, UINT code) { on_command(identifier, code); });
     case WM_NOTIFY:
         return on_notify(*reinterpret_cast<const NMHDR*>(l));
@@ -307,7 +295,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l)
     case WM_DPICHANGED: {
         m_dpi = HIWORD(w);
         const RECT* suggested = reinterpret_cast<const RECT*>(l);
-        SetWindowPos(m_window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
         lay_out(true);
         set_window_icon(ICON_SMALL);
@@ -321,7 +309,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM w, LPARAM l)
     default:
         break;
     }
-    return DefWindowProcW(m_window, message, w, l);
+    return DefWindowProcW(window, message, w, l);
 }
 
 void MainWindow::on_command(int identifier, UINT code)
@@ -355,11 +343,9 @@ void MainWindow::on_activate(UINT state)
     }
     if (!m_last_focus)
         return;
-    // Back by the keyboard, mostly Alt+Tab: its keys are not the field's.
-    if (state == WA_ACTIVE)
-        m_focus_key = tubaro::KeyChord{VK_TAB, kAltHeld};
+    m_focus_cause = state == WA_CLICKACTIVE ? tubaro::FocusCause::Pointer : tubaro::FocusCause::Activation;
     SetFocus(m_last_focus);
-    m_focus_key.reset();
+    m_focus_cause = tubaro::FocusCause::Program;
 }
 
 void MainWindow::set_topmost(bool topmost)
@@ -369,55 +355,49 @@ void MainWindow::set_topmost(bool topmost)
     SetWindowPos(m_window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
-void MainWindow::focus(ControlId id)
+std::optional<ControlId> MainWindow::focused() const
 {
-    SetFocus(control(id));
+    const HWND focus = GetFocus();
+    if (!focus || !IsChild(m_window, focus))
+        return std::nullopt;
+    return control_of(GetDlgCtrlID(focus));
 }
 
-void MainWindow::show_error(std::optional<ControlId> source, std::string_view message)
+void MainWindow::focus(ControlId id, tubaro::FocusCause cause)
+{
+    SetFocus(control(id));
+    // Typing replaces, as in a dialog.
+    const bool by_tab = cause == tubaro::FocusCause::Tab || cause == tubaro::FocusCause::BackTab;
+    if (by_tab && tubaro::control_spec(id).kind == ControlKind::TextBox)
+        SendMessageW(control(id), EM_SETSEL, 0, -1);
+}
+
+void MainWindow::show_error(const tubaro::ErrorReport& report)
 {
     // A report can come before the first paint (a message sent by another
     // program is handled whenever the thread waits): the note is made first.
     m_start.finish();
     RECT check_box;
     GetWindowRect(control(ControlId::Check1), &check_box);
-    m_note.show(source ? control(*source) : m_window, widen(message), check_box);
+    m_note.show(report.source ? control(*report.source) : m_window, widen(report.message), check_box);
 }
 
 bool MainWindow::take_keyboard(const MSG& message)
 {
-    if (message.message != WM_KEYDOWN || !IsChild(m_window, message.hwnd))
+    if ((message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) || !IsChild(m_window, message.hwnd))
         return false;
-    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
-        return false;
-    if (message.wParam == VK_TAB) {
-        const bool back = GetKeyState(VK_SHIFT) < 0;
-        move_focus(back ? -1 : +1, tubaro::KeyChord{VK_TAB, back ? kShiftHeld : 0});
-        return true;
-    }
     const auto id = control_of(GetDlgCtrlID(message.hwnd));
-    const auto key = navigation_key(message.wParam);
-    if (!id || !key)
+    if (!id)
         return false;
-    show_focus();
+    const tubaro::KeyChord key = key_chord(message.wParam);
+    if (key.key != tubaro::Key::Other)
+        show_focus();
     const bool repeated = (message.lParam & (1 << 30)) != 0;
-    return m_form.navigation_key(*id, *key, repeated);
+    return m_form.key_pressed(*id, key, repeated);
 }
 
 void MainWindow::show_focus()
 {
     // As dialogs do once the keyboard is in use.
     SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-}
-
-void MainWindow::move_focus(int direction, tubaro::KeyChord key)
-{
-    const ControlId next = m_form.tab(control_of(GetDlgCtrlID(GetFocus())), direction).to;
-
-    show_focus();
-    m_focus_key = key;
-    SetFocus(control(next));
-    m_focus_key.reset();
-    if (tubaro::control_spec(next).kind == ControlKind::TextBox)
-        SendMessageW(control(next), EM_SETSEL, 0, -1);  // typing replaces, as in a dialog
 }

@@ -18,14 +18,15 @@
 #include "form_presenter.h"
 #include "simple_controls.h"
 #include "up_down.h"
+#include "window_build.h"
 #include "window_data.h"
 #include "window_font.h"
 
-// The one window on plain Win32: the platform's own controls built from the
-// window's data at the window's resolution and bound to the form, every
-// message of theirs told to the form, which decides what follows; an error
-// is shown in a note beside the control it names.
-class MainWindow final : public tubaro::Window {
+// The one window on plain Win32: the form builds its controls through the
+// factory below, the platform's own controls at the window's resolution;
+// every message of theirs is told to the form, which decides what follows;
+// an error is shown in a note beside the control it names.
+class MainWindow final : public tubaro::Window, private tubaro::ControlFactory {
 public:
     // The window and its controls, or null when Windows refused to make the
     // window (nothing to show, nothing to wait for).
@@ -47,26 +48,35 @@ public:
     // Every message the loop takes, before it is dispatched.
     void before_dispatch(const MSG& message) { m_start.before_dispatch(message); }
 
-    // The window's keys, which the message loop offers here before
-    // dispatching a message: Tab and Shift+Tab by the form's focus order, and
-    // the keys the form gives a meaning. True when taken.
+    // Every key pressed on a control, which the message loop offers here
+    // before dispatching it: told to the form. True when the form took it.
     bool take_keyboard(const MSG& message);
 
     // What the form asks of the window.
+    tubaro::WindowTraits traits() const override { return {}; }
     void set_topmost(bool topmost) override;
-    void focus(tubaro::ControlId control) override;
-    void show_error(std::optional<tubaro::ControlId> source, std::string_view message) override;
+    std::optional<tubaro::ControlId> focused() const override;
+    void focus(tubaro::ControlId control, tubaro::FocusCause cause) override;
+    void show_error(const tubaro::ErrorReport& report) override;
     void hide_error() override { m_note.hide(); }
 
 private:
-    explicit MainWindow(std::string decimal_separator);
-    bool create(HINSTANCE instance);
+    MainWindow(HWND frame, UINT made_at_dpi, std::string decimal_separator);
+    // From here on the frame's messages reach this object.
+    static HWND attach(HWND frame, MainWindow* self);
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
-    LRESULT handle(UINT message, WPARAM w, LPARAM l);
+    LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
 
-    void create_controls();
-    void bind_form();
+    // Each control as the window's data has it, made for the form.
+    tubaro::Window& host() override { return *this; }
+    void make_label(const tubaro::ControlSpec& row) override { create_control(row); }
+    tubaro::TextBox& make_text_box(const tubaro::ControlSpec& row) override;
+    tubaro::OptionButton& make_option_button(const tubaro::ControlSpec& row) override;
+    tubaro::CheckBox& make_check_box(const tubaro::ControlSpec& row) override;
+    tubaro::SpinControl& make_spin_control(const tubaro::ControlSpec& row) override;
+    HWND create_control(const tubaro::ControlSpec& row);
+
     // What a user needs only after the first paint.
     void finish_start();
     // The window's outer size for its client area at a resolution.
@@ -80,20 +90,20 @@ private:
     void on_command(int identifier, UINT code);
     LRESULT on_notify(const NMHDR& header);
     void on_activate(UINT state);
-
-    void move_focus(int direction, tubaro::KeyChord key);
     void show_focus();
 
     HWND control(tubaro::ControlId id) const { return m_controls[index(id)]; }
     static std::size_t index(tubaro::ControlId id) { return static_cast<std::size_t>(id); }
 
-    tubaro::FormPresenter m_form;
-    HWND m_window = nullptr;
-    UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
+    HWND m_window;
+    UINT m_dpi;
     std::array<HWND, tubaro::kControlCount> m_controls{};
+    HWND m_last_focus = nullptr;
+    // How the focus is coming now, for a field that takes it.
+    tubaro::FocusCause m_focus_cause = tubaro::FocusCause::Program;
     std::array<std::unique_ptr<EditBox>, tubaro::kControlCount> m_edits;
-    tubaro::PerQuantity<std::unique_ptr<RadioOption>> m_options;
-    tubaro::PerQuantity<std::unique_ptr<UpDownControl>> m_spins;
+    std::array<std::unique_ptr<RadioOption>, tubaro::kControlCount> m_options;
+    std::array<std::unique_ptr<UpDownControl>, tubaro::kControlCount> m_spins;
     std::unique_ptr<CheckBoxControl> m_check;
     // Around the spin controls, the option buttons and the check box.
     std::vector<std::unique_ptr<FocusFrame>> m_focus_frames;
@@ -107,7 +117,6 @@ private:
     };
     // The big and the small icon at the window's resolution.
     std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter> m_icons[2];
-    HWND m_last_focus = nullptr;
-    // The key that is moving the focus right now, for the field it reaches.
-    std::optional<tubaro::KeyChord> m_focus_key;
+    // Last: it builds the window through the factory above.
+    tubaro::FormPresenter m_form;
 };

@@ -24,6 +24,7 @@ class CheckBoxControl final : public tubaro::CheckBox {
 public:
     explicit CheckBoxControl(HWND button) : m_button(button) {}
     int value() const override { return static_cast<int>(SendMessageW(m_button, BM_GETCHECK, 0, 0)); }
+    void set_value(int value) override { SendMessageW(m_button, BM_SETCHECK, static_cast<WPARAM>(value), 0); }
     bool enabled() const override { return IsWindowEnabled(m_button) != FALSE; }
 
 private:

@@ -1,12 +1,14 @@
 #include "window_font.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
+
+#include "text_fit.h"
 
 namespace {
 
-// How far the font must shrink for every text to fit: 1 when it fits.
-double shrink_needed(HDC dc, HFONT font, const std::vector<TextRoom>& texts)
+// How far a font must shrink for every text to fit, by the form's rule.
+double scale_of(HDC dc, HFONT font, const std::vector<TextRoom>& texts)
 {
     const HGDIOBJ previous = SelectObject(dc, font);
     TEXTMETRICW metrics{};
@@ -15,10 +17,7 @@ double shrink_needed(HDC dc, HFONT font, const std::vector<TextRoom>& texts)
     for (const TextRoom& each : texts) {
         SIZE extent{};
         GetTextExtentPoint32W(dc, each.text.c_str(), static_cast<int>(each.text.size()), &extent);
-        if (extent.cx > 0)
-            scale = std::min(scale, static_cast<double>(each.room.cx) / extent.cx);
-        if (metrics.tmHeight > 0)
-            scale = std::min(scale, static_cast<double>(each.room.cy) / metrics.tmHeight);
+        scale = std::min(scale, tubaro::fit_scale({extent.cx, metrics.tmHeight}, {each.room.cx, each.room.cy}));
     }
     SelectObject(dc, previous);
     return scale;
@@ -32,26 +31,31 @@ void WindowFont::fit(HWND window, UINT dots_per_inch, const std::vector<TextRoom
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dots_per_inch);
     LOGFONTW font = metrics.lfMessageFont;
-
-    const HDC dc = GetDC(window);
-    HFONT candidate = CreateFontIndirectW(&font);
-    const double scale = shrink_needed(dc, candidate, texts);
-    if (scale < 1.0) {
-        // Heights in whole pixels, as the system gives them; at least 6
-        // points.
-        const LONG own = std::abs(font.lfHeight);
-        const LONG smallest = MulDiv(6, static_cast<int>(dots_per_inch), 72);
-        LONG height = std::max(smallest, static_cast<LONG>(std::floor(own * scale)));
-        for (;;) {
-            DeleteObject(candidate);
-            font.lfHeight = font.lfHeight < 0 ? -height : height;
-            font.lfWidth = 0;
-            candidate = CreateFontIndirectW(&font);
-            if (height <= smallest || shrink_needed(dc, candidate, texts) >= 1.0)
-                break;
-            --height;
-        }
+    if (font.lfHeight == 0) {
+        // The system's default height, which it does not tell: as it is.
+        m_font.reset(CreateFontIndirectW(&font));
+        return;
     }
+
+    // Heights in whole pixels, as the system gives them. The font measured
+    // last is kept: it is most often the one chosen.
+    const LONG sign = font.lfHeight < 0 ? -1 : 1;
+    const int own = static_cast<int>(std::abs(font.lfHeight));
+    const int smallest = std::min(own, MulDiv(tubaro::kSmallestFontPoints, static_cast<int>(dots_per_inch), 72));
+    const HDC dc = GetDC(window);
+    int measured = 0;
+    const auto at_height = [&](int height) {
+        if (height != measured) {
+            font.lfHeight = sign * height;
+            font.lfWidth = 0;
+            m_font.reset(CreateFontIndirectW(&font));
+            measured = height;
+        }
+    };
+    const int height = tubaro::largest_fitting_size(own, smallest, [&](int each) {
+        at_height(each);
+        return scale_of(dc, m_font.get(), texts);
+    });
+    at_height(height);
     ReleaseDC(window, dc);
-    m_font.reset(candidate);
 }

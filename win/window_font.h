@@ -14,7 +14,8 @@ struct TextRoom {
 };
 
 // The window's font: the system's message font at the window's resolution,
-// made smaller only when a text would not fit its room, since the layout's
+// made smaller only when a text would not fit its room (the form's rule,
+// tubaro::largest_fitting_size), since the layout's
 // sizes are fixed. One measurement at the system's size gives the size and
 // one check confirms it.
 class WindowFont {

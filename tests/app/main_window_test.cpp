@@ -353,18 +353,37 @@ private slots:
         QCOMPARE(edit(tubaro::ControlId::Text_P)->text(), QStringLiteral("116"));
     }
 
-    // A font too large for the layout gives way until the text fits.
-    void a_font_too_large_shrinks_until_the_text_fits()
+    // The font gives way only where a text would not fit, and never grows:
+    // a fractional size that fits stays as it is.
+    void the_font_fits_and_never_grows_data()
     {
-        QFont large = m_window->font();
-        large.setPointSizeF(40);
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("9.75 pt, room enough") << 9.75 << QSize(400, 60) << true;
+        QTest::newRow("10.3 pt, room enough") << 10.3 << QSize(400, 60) << true;
+        QTest::newRow("10.3 pt, too wide") << 10.3 << QSize(75, 60) << false;
+        QTest::newRow("40 pt, too large") << 40.0 << QSize(70, 17) << false;
+    }
+
+    void the_font_fits_and_never_grows()
+    {
+        QFETCH(double, points);
+        QFETCH(QSize, room);
+        QFETCH(bool, kept);
+        QFont font = m_window->font();
+        font.setPointSizeF(points);
         const QString caption = QStringLiteral("Diametro [mm]");
-        const QFont fitted = largest_fitting_font(large, {{caption, QSize(70, 17)}});
-        QVERIFY(fitted.pointSizeF() < 40);
-        QVERIFY(fitted.pointSizeF() >= 6);
-        const QFontMetrics metrics(fitted);
-        QVERIFY(metrics.horizontalAdvance(caption) <= 70);
-        QVERIFY(metrics.height() <= 17);
+        const QFont fitted = largest_fitting_font(font, {{caption, room}});
+        if (kept) {
+            QCOMPARE(fitted.pointSizeF(), points);
+        } else {
+            QVERIFY(fitted.pointSizeF() < points);
+            QVERIFY(fitted.pointSizeF() >= 6);
+            const QFontMetrics metrics(fitted);
+            QVERIFY(metrics.horizontalAdvance(caption) <= room.width());
+            QVERIFY(metrics.height() <= room.height());
+        }
     }
 
     // Before Qt starts: XWayland in a Wayland session that has it, unless the
@@ -375,7 +394,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("expected");  // empty: none
         QTest::newRow("wayland with xwayland") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:1"}
-                                               << QStringList{} << "xcb";
+                                               << QStringList{} << "xcb;wayland";
         QTest::newRow("wayland alone") << QStringList{"WAYLAND_DISPLAY=wayland-0"} << QStringList{} << "";
         QTest::newRow("x11 alone") << QStringList{"DISPLAY=:1"} << QStringList{} << "";
         QTest::newRow("user's variable") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:1",
@@ -384,7 +403,7 @@ private slots:
         QTest::newRow("user's argument") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:1"}
                                          << QStringList{"-platform", "wayland"} << "";
         QTest::newRow("other arguments") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:1"}
-                                         << QStringList{"-style", "fusion"} << "xcb";
+                                         << QStringList{"-style", "fusion"} << "xcb;wayland";
     }
 
     void platform_to_ask_for()

@@ -3,9 +3,10 @@
 # and an accessibility bus of its own.
 #   - by default the window comes up through XWayland, an X11 window that can
 #     stay on top;
-#   - forced onto Wayland (QT_QPA_PLATFORM=wayland), or in a session without
-#     XWayland, it is a native Wayland window: Check1 unticked, disabled, and
-#     saying why (window_wayland.py, through AT-SPI).
+#   - forced onto Wayland (QT_QPA_PLATFORM=wayland), in a session without
+#     XWayland, or where XWayland cannot be reached (a stale DISPLAY), it is a
+#     native Wayland window: Check1 unticked, disabled, and saying why
+#     (window_wayland.py, through AT-SPI).
 # Usage: window_wayland.sh PATH/TO/TubaroGAS
 set -euo pipefail
 binary=$1
@@ -64,8 +65,9 @@ fi
 kill "$app" 2>/dev/null || true
 wait "$app" 2>/dev/null || true
 
-# Forced onto Wayland, and a session without XWayland: a native window.
-for how in "QT_QPA_PLATFORM=wayland DISPLAY=$x_display" "XDG_SESSION_TYPE=wayland"; do
+# Forced onto Wayland, a session without XWayland, and one whose XWayland
+# is gone (no X server on :97): a native window.
+for how in "QT_QPA_PLATFORM=wayland DISPLAY=$x_display" "XDG_SESSION_TYPE=wayland" "DISPLAY=:97"; do
   env $how "$binary" >"$work/wayland.log" 2>&1 &
   app=$!
   if ! /usr/bin/python3 "$here/window_wayland.py" "$how"; then

@@ -33,8 +33,8 @@ TEST_P(TypedWindow, RecalculatesOnlyInsideTheWindow)
     form.click_option(row.mode);
     form.paste(row.field, row.text);
     form.clear_errors();
-    form.press_key(row.field, {'x'});
-    form.release_key(row.field, {'x'});
+    form.press_key(row.field, {Key::Other, 'x', 0});
+    form.release_key(row.field, {Key::Other, 'x', 0});
     EXPECT_EQ(form.recalculations(), row.recalculates ? 1 : 0);
     EXPECT_EQ(form.last_error(), row.error);
 }
@@ -75,8 +75,8 @@ TEST(TypedWindow, HalfJustUnderTheLimitReachesTheFormulasRounded)
     form.paste(Y, "100");
     form.paste(L, "30");
     form.paste(D, "4999,5");  // inside the window, read as 5000
-    form.press_key(D, {'5'});
-    form.release_key(D, {'5'});
+    form.press_key(D, {Key::Other, '5', 0});
+    form.release_key(D, {Key::Other, '5', 0});
     EXPECT_EQ(form.recalculations(), 1);
     EXPECT_EQ(form.text(P), "45036174");  // the power for 5000 mm; 4999 mm would give 45012552
 }
@@ -85,8 +85,8 @@ TEST(TypedWindow, HalfAboveZeroReachesTheFormulasAsZero)
 {
     WindowlessForm form;  // diameter mode
     form.paste(P, "0,5");
-    form.press_key(P, {'5'});
-    form.release_key(P, {'5'});
+    form.press_key(P, {Key::Other, '5', 0});
+    form.release_key(P, {Key::Other, '5', 0});
     EXPECT_EQ(form.text(D), "0");
     EXPECT_TRUE(form.errors().empty());
 }
@@ -112,7 +112,7 @@ TEST(TypedWindow, TypedZeroInTheOutputStays)
 TEST(TypedWindow, KeyThatChangesNothingRecalculatesAgain)
 {
     WindowlessForm form;
-    const KeyChord shift{WindowlessForm::kShift, WindowlessForm::kShiftModifier};
+    const KeyChord shift{Key::Other, WindowlessForm::kShiftCode, kShift};
     form.press_key(P, shift);
     form.release_key(P, shift);
     form.press_key(P, shift);
@@ -124,16 +124,17 @@ TEST(TypedWindow, KeyThatChangesNothingRecalculatesAgain)
 // the field is ignored; every other release in the field counts.
 struct ArrivalRow {
     const char* name;
-    std::optional<KeyChord> moved_by;     // how the focus came in (nullopt: a click)
+    FocusCause moved_by;                  // how the focus came in
     std::vector<KeyChord> released;       // the keys then released in the field
     int recalculations;
 };
 
-constexpr KeyChord kTab{WindowlessForm::kTab, 0};
-constexpr KeyChord kShiftTab{WindowlessForm::kTab, WindowlessForm::kShiftModifier};
-constexpr KeyChord kShiftUp{WindowlessForm::kShift, WindowlessForm::kShiftModifier};
-constexpr KeyChord kAltTab{WindowlessForm::kTab, WindowlessForm::kAltModifier};
-constexpr KeyChord kAltUp{WindowlessForm::kAlt, WindowlessForm::kAltModifier};
+constexpr KeyChord kTab{Key::Tab, 0, 0};
+constexpr KeyChord kShiftTab{Key::Tab, 0, kShift};
+constexpr KeyChord kShiftUp{Key::Other, WindowlessForm::kShiftCode, kShift};
+constexpr KeyChord kAltTab{Key::Tab, 0, kAlt};
+constexpr KeyChord kAltUp{Key::Other, WindowlessForm::kAltCode, kAlt};
+constexpr KeyChord kFive{Key::Other, '5', 0};
 
 class Arrival : public testing::TestWithParam<ArrivalRow> {};
 
@@ -149,31 +150,33 @@ TEST_P(Arrival, IgnoresOnlyTheKeyThatBroughtTheFocus)
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, Arrival,
-    testing::Values(ArrivalRow{"Tab", kTab, {kTab}, 0},
-                    ArrivalRow{"TabThenATypedKey", kTab, {kTab, {'5'}}, 1},
-                    ArrivalRow{"OnlyTheFirstTabReleaseIsIgnored", kTab, {kTab, kTab}, 1},
-                    ArrivalRow{"ShiftTabThenShift", kShiftTab, {kShiftTab, kShiftUp}, 1},
-                    ArrivalRow{"ShiftHeldAcrossAClick", std::nullopt, {kShiftUp}, 1},
-                    ArrivalRow{"TabReleasedAfterAClick", std::nullopt, {kTab}, 1},
-                    ArrivalRow{"AltTabBackIntoTheWindow", kAltTab, {kAltTab, kAltUp}, 1},
-                    ArrivalRow{"PlainTabAfterAltTab", kAltTab, {kTab}, 1}),
+    testing::Values(ArrivalRow{"Tab", FocusCause::Tab, {kTab}, 0},
+                    ArrivalRow{"TabThenATypedKey", FocusCause::Tab, {kTab, kFive}, 1},
+                    ArrivalRow{"OnlyTheFirstTabReleaseIsIgnored", FocusCause::Tab, {kTab, kTab}, 1},
+                    ArrivalRow{"ShiftTabThenShift", FocusCause::BackTab, {kShiftTab, kShiftUp}, 1},
+                    ArrivalRow{"ShiftHeldAcrossAClick", FocusCause::Pointer, {kShiftUp}, 1},
+                    ArrivalRow{"TabReleasedAfterAClick", FocusCause::Pointer, {kTab}, 1},
+                    ArrivalRow{"TabReleasedAfterTheProgramsFocus", FocusCause::Program, {kTab}, 1},
+                    ArrivalRow{"AltTabBackIntoTheWindow", FocusCause::Activation, {kAltTab, kAltUp}, 1},
+                    ArrivalRow{"PlainTabAfterAltTab", FocusCause::Activation, {kTab}, 1},
+                    ArrivalRow{"TabFromOutsideAPage", FocusCause::Unknown, {kTab, kFive}, 1}),
     [](const auto& row_info) { return std::string(row_info.param.name); });
 
 TEST(Arrival, AKeyPressedInTheFieldIsTheUsersOwn)
 {
     WindowlessForm form;
-    form.focus(P, kTab);
-    form.press_key(P, kTab);  // the arriving Tab's release was lost; this one is typed here
-    form.release_key(P, kTab);
+    form.focus(P, FocusCause::Activation);
+    form.press_key(P, kAltTab);  // the arriving release was lost; this Alt+Tab is pressed here
+    form.release_key(P, kAltTab);
     EXPECT_EQ(form.recalculations(), 1);
 }
 
 TEST(Arrival, LeavingTheFieldForgetsTheArrival)
 {
     WindowlessForm form;
-    form.focus(P, kTab);
-    form.focus(Y, std::nullopt);
-    form.focus(P, std::nullopt);
+    form.focus(P, FocusCause::Tab);
+    form.focus(Y, FocusCause::Pointer);
+    form.focus(P, FocusCause::Pointer);
     form.release_key(P, kTab);
     EXPECT_EQ(form.recalculations(), 1);
 }

@@ -1,6 +1,5 @@
 #include "keyboard.h"
 
-#include "form_presenter.h"
 #include "windowless_form.h"
 
 #include <gtest/gtest.h>
@@ -90,46 +89,69 @@ TEST(TabOrder, FromAControlThatIsNoStop)
             << control_spec(row.from.value_or(C::Text_Y)).name << " " << row.direction;
 }
 
-// Tab from either end of the order wraps around; a page hands that Tab to
-// the browser instead.
-TEST(TabOrder, TheFormTellsWhereTabGoesAndWhetherItWraps)
+// Tab goes by the form's order and moves the focus itself; in a window it
+// wraps around at either end, in a page that Tab is the browser's. A Tab with
+// Control, Alt or Meta is the system's.
+TEST(TabOrder, TheFormMovesTheFocusAndWrapsInAWindowOnly)
 {
-    WindowlessForm form;
+    WindowlessForm window;
+    WindowlessForm page(",", {StayOnTop::AtAClick, false});
     struct Row {
         std::optional<ControlId> from;
-        int direction;
-        TabMove expected;
+        KeyChord key;
+        // Where the focus goes; none: the key is not taken, the focus stays.
+        std::optional<ControlId> window_to, page_to;
     };
+    const KeyChord tab{Key::Tab, 0, 0};
+    const KeyChord back{Key::Tab, 0, kShift};
     const Row rows[] = {
-        {std::nullopt, +1, {C::Text_Y, false}},  {std::nullopt, -1, {C::Text_Pollici, false}},
-        {C::Text_Y, +1, {C::Text_P, false}},     {C::Text_Y, -1, {C::Text_Pollici, true}},
-        {C::Text_Pollici, +1, {C::Text_Y, true}}, {C::UpDown_L, +1, {C::Text_Pollici, false}},
-        {C::Label3, +1, {C::UpDown_L, false}},
+        {C::Text_Y, tab, C::Text_P, C::Text_P},
+        {C::Text_Y, back, C::Text_Pollici, std::nullopt},
+        {C::Text_Pollici, tab, C::Text_Y, std::nullopt},
+        {C::UpDown_L, tab, C::Text_Pollici, C::Text_Pollici},
+        {C::Label3, tab, C::UpDown_L, C::UpDown_L},
+        {C::Text_P, {Key::Tab, 0, kControl}, std::nullopt, std::nullopt},
+        {C::Text_P, {Key::Tab, 0, kAlt | kShift}, std::nullopt, std::nullopt},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(form.form().tab(row.from, row.direction), row.expected)
-            << control_spec(row.from.value_or(C::Text_Y)).name << " " << row.direction;
-    EXPECT_EQ(form.form().first_focus(), C::Text_Y);
+    for (const Row& row : rows) {
+        const std::string at = std::string(control_spec(*row.from).name) + " " + std::to_string(row.key.modifiers);
+        for (WindowlessForm* form : {&window, &page}) {
+            form->form().tab(std::nullopt, +1);  // somewhere to start from
+            const std::optional<ControlId> before = form->window().m_focus;
+            const bool taken = form->form().key_pressed(*row.from, row.key, false);
+            const std::optional<ControlId> expected = form == &window ? row.window_to : row.page_to;
+            EXPECT_EQ(taken, expected.has_value()) << at;
+            EXPECT_EQ(form->window().m_focus, expected ? expected : before) << at;
+        }
+    }
+    EXPECT_TRUE(window.form().tab(std::nullopt, -1));
+    EXPECT_EQ(window.window().m_focus, C::Text_Pollici);
 }
 
-// Where the window cannot stay on top Check1 is disabled, and Tab passes it.
+// Where the window cannot stay on top Check1 starts unticked and disabled,
+// says why, and Tab passes it; the load handler asks for nothing.
 TEST(TabOrder, ADisabledCheckBoxIsNoStop)
 {
-    WindowlessForm form;
-    form.check_box().m_enabled = false;
-    EXPECT_EQ(form.form().tab(C::UpDown_Y, +1), (TabMove{C::Text1, false}));
-    EXPECT_EQ(form.form().tab(C::Text1, -1), (TabMove{C::UpDown_Y, false}));
+    WindowlessForm form(",", {StayOnTop::NotOnWayland, true});
+    EXPECT_EQ(form.check1(), CheckBox::Unchecked);
+    EXPECT_FALSE(form.check_box().enabled());
+    EXPECT_EQ(form.check_box().m_tooltip, kStayOnTopUnavailableOnWayland);
+    EXPECT_FALSE(form.topmost());
+    form.form().tab(C::UpDown_Y, +1);
+    EXPECT_EQ(form.window().m_focus, C::Text1);
+    form.form().tab(C::Text1, -1);
+    EXPECT_EQ(form.window().m_focus, C::UpDown_Y);
 }
 
 // What each key does on the control that has the focus, one row after the
 // other on the same window, which starts in the diameter's mode.
 TEST(NavigationKeys, MeaningInEachControl)
 {
-    using K = NavigationKey;
+    using K = Key;
     WindowlessForm form;
     struct Row {
         ControlId on;
-        NavigationKey key;
+        Key key;
         bool repeat;
         bool taken;
         Quantity mode;  // afterwards
@@ -155,10 +177,11 @@ TEST(NavigationKeys, MeaningInEachControl)
         {C::Text1, K::Up, false, false, Quantity::Diameter, "117", version},
         {C::Text_P, K::Space, false, false, Quantity::Diameter, "117", version},
         {C::Check1, K::Space, false, false, Quantity::Diameter, "117", version},  // the toolkit's own
+        {C::UpDown_P, K::Other, false, false, Quantity::Diameter, "117", version},
     };
     for (const Row& row : rows) {
         const std::string at = std::string(control_spec(row.on).name) + " key " + std::to_string(static_cast<int>(row.key));
-        EXPECT_EQ(form.form().navigation_key(row.on, row.key, row.repeat), row.taken) << at;
+        EXPECT_EQ(form.form().key_pressed(row.on, {row.key, 0, 0}, row.repeat), row.taken) << at;
         EXPECT_EQ(form.mode(), row.mode) << at;
         EXPECT_EQ(form.options_set(), 1) << at;
         EXPECT_EQ(form.text(Quantity::Power), row.power) << at;
@@ -169,25 +192,23 @@ TEST(NavigationKeys, MeaningInEachControl)
     EXPECT_FALSE(form.spin_visible(Quantity::Diameter));
     EXPECT_EQ(form.recalculations(), 3);
 
-    // A double click on the information line is one click.
+    // With a modifier held, no key means anything here.
+    for (unsigned modifier : {kShift, kControl, kAlt, kMeta}) {
+        EXPECT_FALSE(form.form().key_pressed(C::UpDown_P, {K::Up, 0, modifier}, false));
+        EXPECT_FALSE(form.form().key_pressed(C::Option_Diametro, {K::Down, 0, modifier}, false));
+    }
+    EXPECT_EQ(form.text(Quantity::Power), "117");
+    EXPECT_EQ(form.mode(), Quantity::Diameter);
+
+    // A double click on the information line is one click, whether the
+    // toolkit counts the clicks or tells the second press.
     form.click_text1(1);
     form.click_text1(2);
     EXPECT_EQ(form.information(), address);
-}
-
-// Events that come before the controls are bound (a page typed into before
-// its code has loaded) change nothing and break nothing.
-TEST(FormPresenter, EventsBeforeBindingAreIgnored)
-{
-    FormPresenter form(",");
-    form.key_released(C::Text_P, {'1', 0});
-    form.text_changed(C::Text_D);
-    form.clicked(C::Option_Potenza, 1);
-    form.spin_stepped(C::UpDown_P, +1);
-    EXPECT_FALSE(form.navigation_key(C::Option_Diametro, NavigationKey::Down, false));
-    EXPECT_EQ(form.mode(), Quantity::Diameter);
-    EXPECT_EQ(form.first_focus(), C::Text_Y);
-    EXPECT_EQ(form.handlers(), nullptr);
+    form.click_text1(1);
+    form.form().double_click_pressed(C::Text1);
+    form.click_text1(1);
+    EXPECT_EQ(form.information(), version);
 }
 
 }  // namespace

@@ -1,36 +1,6 @@
 #include "windowless_form.h"
 
-#include "error_kind.h"
-
 namespace tubaro {
-
-namespace {
-
-constexpr ControlId field_of(Quantity quantity)
-{
-    return kQuantityControls[quantity].field;
-}
-
-template <typename Interface, typename Double>
-PerQuantity<Interface*> addresses(PerQuantity<Double>& doubles)
-{
-    PerQuantity<Interface*> result{};
-    for (Quantity quantity : kQuantities)
-        result[quantity] = &doubles[quantity];
-    return result;
-}
-
-// The kind a note names, read back from its text.
-std::optional<ErrorKind> kind_named(std::string_view message)
-{
-    for (ErrorKind kind :
-         {ErrorKind::TypeMismatch, ErrorKind::Overflow, ErrorKind::DivisionByZero, ErrorKind::InvalidArgument})
-        if (error_name(kind) == message)
-            return kind;
-    return std::nullopt;
-}
-
-}  // namespace
 
 void TextBoxDouble::set_text(std::string_view text)
 {
@@ -45,86 +15,113 @@ void TextBoxDouble::user_edit(std::string_view text)
     set_text(text);
 }
 
-void WindowDouble::show_error(std::optional<ControlId> source, std::string_view message)
+void WindowDouble::focus(ControlId control, FocusCause cause)
 {
-    m_notes.push_back({source, std::string(message)});
-    if (const auto kind = kind_named(message))
-        m_kinds.push_back(*kind);
+    if (m_focus)
+        m_form.focus_left(*m_focus);
+    m_focus = control;
+    m_form.focus_entered(control, cause);
+}
+
+void WindowDouble::show_error(const ErrorReport& report)
+{
+    m_notes.push_back({report.source, report.kind, std::string(report.message)});
+    if (report.kind)
+        m_kinds.push_back(*report.kind);
     else
         ++m_other_failures;
     m_note_shown = true;
 }
 
-void WindowDouble::hide_error()
+WindowlessForm::WindowlessForm(std::string decimal_separator, WindowTraits traits, DoneBeforeBinding done)
+    : m_window(m_form, traits), m_doubles(m_window, m_form, std::move(done)),
+      m_form(m_doubles, std::move(decimal_separator))
 {
-    m_note_shown = false;
-    ++m_recalculations;
-    if (on_recalculated)
-        on_recalculated();
+    m_form.listen({[this] {
+                       ++m_recalculations;
+                       if (m_on_recalculated)
+                           m_on_recalculated();
+                   },
+                   {}});
+    m_form.loaded();
 }
 
-WindowlessForm::WindowlessForm(std::string decimal_separator)
-    : m_form(std::move(decimal_separator)),
-      // Start values are stored, not computed: they are in place before the
-      // form is bound, so no handler runs.
-      m_boxes{{{{m_form, field_of(Quantity::Diameter)},
-                {m_form, field_of(Quantity::Power)},
-                {m_form, field_of(Quantity::Loss)},
-                {m_form, field_of(Quantity::Length)}}}},
-      m_text_pollici(m_form, ControlId::Text_Pollici),
-      m_text1(m_form, ControlId::Text1),
-      m_options{{{OptionButtonDouble(ControlId::Option_Diametro), OptionButtonDouble(ControlId::Option_Potenza),
-                  OptionButtonDouble(ControlId::Option_Perdita), OptionButtonDouble(ControlId::Option_Lunghezza)}}},
-      m_spins{{{SpinControlDouble(ControlId::UpDown_D), SpinControlDouble(ControlId::UpDown_P),
-                SpinControlDouble(ControlId::UpDown_Y), SpinControlDouble(ControlId::UpDown_L)}}}
+ControlSpec WindowlessForm::Doubles::as_left(const ControlSpec& row) const
 {
-    m_form.bind(FormControls{addresses<TextBox>(m_boxes), addresses<OptionButton>(m_options),
-                             addresses<SpinControl>(m_spins), &m_text_pollici, &m_text1, &m_check1, &m_window});
-    m_form.loaded();
+    ControlSpec left = row;
+    const auto set = [&](bool on) {
+        left.settings = on ? left.settings | kSetAtStart : left.settings & ~static_cast<unsigned>(kSetAtStart);
+    };
+    if (m_done.option && row.kind == ControlKind::OptionButton)
+        set(quantity_of(row.id) == m_done.option);
+    if (m_done.check1_ticked && row.id == ControlId::Check1 && !row.has(kDisabledAtStart))
+        set(true);
+    for (const auto& [id, text] : m_done.texts)
+        if (id == row.id)
+            left.text = text;
+    return left;
+}
+
+TextBox& WindowlessForm::Doubles::make_text_box(const ControlSpec& row)
+{
+    return *(m_text_boxes[index(row.id)] = std::make_unique<TextBoxDouble>(m_form, as_left(row)));
+}
+
+OptionButton& WindowlessForm::Doubles::make_option_button(const ControlSpec& row)
+{
+    return *(m_options[index(row.id)] = std::make_unique<OptionButtonDouble>(as_left(row)));
+}
+
+CheckBox& WindowlessForm::Doubles::make_check_box(const ControlSpec& row)
+{
+    return *(m_check1 = std::make_unique<CheckBoxDouble>(as_left(row)));
+}
+
+SpinControl& WindowlessForm::Doubles::make_spin_control(const ControlSpec& row)
+{
+    return *(m_spins[index(row.id)] = std::make_unique<SpinControlDouble>(row));
 }
 
 void WindowlessForm::press_key(Quantity field, KeyChord key)
 {
-    m_form.key_pressed(field_of(field), key);
+    m_form.key_pressed(kQuantityControls[field].field, key, false);
 }
 
 void WindowlessForm::release_key(Quantity field, KeyChord key)
 {
-    m_form.key_released(field_of(field), key);
+    m_form.key_released(kQuantityControls[field].field, key);
 }
 
-void WindowlessForm::focus(Quantity field, std::optional<KeyChord> moved_by)
+void WindowlessForm::focus(Quantity field, FocusCause cause)
 {
-    for (Quantity each : kQuantities)
-        m_form.focus_left(field_of(each));
-    m_form.focus_entered(field_of(field), moved_by);
+    m_window.focus(kQuantityControls[field].field, cause);
 }
 
 void WindowlessForm::type(Quantity field, std::string_view text)
 {
     for (char c : text) {
-        const KeyChord key{static_cast<unsigned char>(c), 0};
+        const KeyChord key{Key::Other, static_cast<unsigned char>(c), 0};
         press_key(field, key);
-        m_boxes[field].user_edit(m_boxes[field].text() + c);
+        box(field).user_edit(box(field).text() + c);
         release_key(field, key);
     }
 }
 
 void WindowlessForm::backspace(Quantity field)
 {
-    constexpr KeyChord kBackspace{0x08, 0};
+    constexpr KeyChord kBackspace{Key::Other, 0x08, 0};
     press_key(field, kBackspace);
-    std::string text = m_boxes[field].text();
+    std::string text = box(field).text();
     if (!text.empty()) {
         text.pop_back();
-        m_boxes[field].user_edit(text);
+        box(field).user_edit(text);
     }
     release_key(field, kBackspace);
 }
 
 void WindowlessForm::paste(Quantity field, std::string_view text)
 {
-    m_boxes[field].user_edit(text);
+    box(field).user_edit(text);
 }
 
 void WindowlessForm::step(Quantity field, int direction)
@@ -139,7 +136,8 @@ void WindowlessForm::click_option(Quantity mode)
 
 void WindowlessForm::click_check1()
 {
-    m_check1.m_value = m_check1.m_value == CheckBox::Unchecked ? CheckBox::Checked : CheckBox::Unchecked;
+    CheckBoxDouble& box = *m_doubles.m_check1;
+    box.m_value = box.m_value == CheckBox::Unchecked ? CheckBox::Checked : CheckBox::Unchecked;
     m_form.clicked(ControlId::Check1, 1);
 }
 
@@ -151,7 +149,7 @@ void WindowlessForm::click_text1(int clicks)
 std::optional<Quantity> WindowlessForm::mode() const
 {
     for (Quantity quantity : kQuantities)
-        if (m_options[quantity].is_set())
+        if (m_doubles.option(quantity).is_set())
             return quantity;
     return std::nullopt;
 }
@@ -160,15 +158,20 @@ int WindowlessForm::options_set() const
 {
     int set = 0;
     for (Quantity quantity : kQuantities)
-        set += m_options[quantity].is_set();
+        set += m_doubles.option(quantity).is_set();
     return set;
+}
+
+bool WindowlessForm::spin_visible(Quantity field) const
+{
+    return m_doubles.spin(field).visible();
 }
 
 std::optional<ErrorKind> WindowlessForm::last_error() const
 {
     if (m_window.m_notes.empty())
         return std::nullopt;
-    return kind_named(m_window.m_notes.back().message);
+    return m_window.m_notes.back().kind;
 }
 
 void WindowlessForm::clear_errors()

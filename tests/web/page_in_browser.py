@@ -135,8 +135,21 @@ def tap(element_to_tap):
     driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
 
 
+def fresh_page_tab_from_text_d(where, click=None):
+    """On a freshly loaded page, Tab from Text_D reaches UpDown_L and
+    Shift+Tab comes back, with the keyboard's own events."""
+    (click or (lambda e: e.click()))(element("Text_D"))
+    keys(Keys.TAB)
+    forward = focused()
+    ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+    check([forward, focused()] == ["UpDown_L", "Text_D"],
+          "%s: Tab from Text_D and back: %r" % (where, [forward, focused()]))
+
+
 try:
     check(load(), "the page never came up with the focus in Text_Y")
+    fresh_page_tab_from_text_d("a fresh page")
+    check(load(), "the page again")
 
     # The HTML holds the form before any script runs: its nineteen controls
     # with their start texts, in the order of the tab indexes.
@@ -162,6 +175,28 @@ try:
     check(value("Text_Y") == "1000" and value("Text_D") == "37", "the typed text stays, nothing computed")
     keys(Keys.BACKSPACE, "0")
     check(wait_until(lambda: value("Text_D") == "23"), "the first release after the binding recalculates")
+    # An option chosen and Check1 ticked before the binding: the option
+    # counts, its arrows follow it, and the box either floats the form or is
+    # visibly unticked; a step then writes and recalculates.
+    js("location.href = arguments[0]", slow_url)
+    check(wait_until(lambda: js("return document.readyState !== 'loading' && !!document.getElementById('Check1')"),
+                     10), "the slow page's form, again")
+    element("Option_Potenza").click()
+    element("Check1").click()
+    check(not js("return performance.getEntriesByName('tubarogas-ready').length > 0"), "clicked before the binding")
+    check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0"), 10),
+          "the slow page's code came, again")
+    floating = wait_until(lambda: js("return !!Module.floating"), 2)
+    check(floating or wait_until(lambda: not js("return document.getElementById('Check1').checked")),
+          "Check1 ticked early neither floats nor is unticked")
+    if floating:
+        js("Module.floating.close()")
+        check(wait_until(lambda: js("return !!document.getElementById('Form_Principale')")), "back from floating")
+    check(wait_until(lambda: shown("UpDown_D") and not shown("UpDown_P")), "the early option's arrows: %r"
+          % [shown(SPINS[q]) for q in "DPYL"])
+    element("UpDown_D").find_element(By.CSS_SELECTOR, "button.up").click()
+    check(wait_until(lambda: value("Text_D") == "38" and value("Text_P") == "124"),
+          "a step after the early option: %r" % [value("Text_D"), value("Text_P")])
     slow.kill()
     check(load(), "the page again")
 
@@ -392,6 +427,8 @@ try:
         driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                {"width": width, "height": height, "deviceScaleFactor": 2, "mobile": True})
         check(load(), "the page on a phone of %d x %d" % (width, height))
+        fresh_page_tab_from_text_d("a phone of %d x %d" % (width, height), tap)
+        check(load(), "the page on a phone again")
         check(js("return matchMedia('(pointer: coarse)').matches"), "a touch screen at %d" % width)
         faults = thumb_layout_faults()
         check(faults == [], "for a thumb at %d x %d: %r" % (width, height, faults))

@@ -67,6 +67,16 @@ async function main() {
         };
 
         await load();
+        // A fresh page: Tab from Text_D reaches UpDown_L, Shift+Tab comes back.
+        await page.click("#Text_D");
+        await page.keyboard.press("Tab");
+        const forward = await page.evaluate(() => document.activeElement.id);
+        await page.keyboard.down("Shift");
+        await page.keyboard.press("Tab");
+        await page.keyboard.up("Shift");
+        const back = await page.evaluate(() => document.activeElement.id);
+        check(forward === "UpDown_L" && back === "Text_D", "Tab from Text_D and back: " + [forward, back]);
+        await load();
         check(await page.evaluate(() => navigator.language) === "it-IT", "an Italian browser");
         // The start: stored values, nothing computed, not floating.
         check(JSON.stringify(await Promise.all(["Text_D", "Text_P", "Text_Y", "Text_L", "Text_Pollici"].map(value))) ===

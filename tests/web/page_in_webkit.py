@@ -14,6 +14,7 @@ import sys
 import time
 
 from selenium import webdriver
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -80,6 +81,14 @@ def replace(name, text):
 try:
     driver.set_window_size(1280, 800)
     check(load(), "the page came up with the focus in Text_Y")
+    # A fresh page: Tab from Text_D reaches UpDown_L, Shift+Tab comes back.
+    driver.find_element(By.ID, "Text_D").click()
+    ActionChains(driver).send_keys(Keys.TAB).perform()
+    forward = js("return document.activeElement.id")
+    ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+    back = js("return document.activeElement.id")
+    check([forward, back] == ["UpDown_L", "Text_D"], "Tab from Text_D and back: %r" % [forward, back])
+    check(load(), "the page again")
     check(js("return navigator.language") == "it-IT", "an Italian browser: %r" % js("return navigator.language"))
     # The start: stored values, nothing computed, not floating.
     check([value(name) for name in ["Text_D", "Text_P", "Text_Y", "Text_L", "Text_Pollici"]] ==

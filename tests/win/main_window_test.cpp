@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 #include "control_ids.h"
 #include "main_window.h"
 
@@ -77,6 +80,78 @@ TEST_F(Win32Window, TheWindowGoesWithItsObject)
         EXPECT_TRUE(IsWindow(handle));
     }
     EXPECT_FALSE(IsWindow(handle));
+}
+
+// This program's own import of a function, replaced for as long as the spy
+// lives: every call the window's code makes to it goes through the spy.
+class ImportSpy {
+public:
+    ImportSpy(const char* function, void* spy)
+    {
+        auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+            base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+        const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); dll->Name; ++dll) {
+            auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
+            auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
+            for (; names->u1.AddressOfData; ++names, ++slots) {
+                if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
+                    continue;
+                const auto* named = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+                if (std::strcmp(reinterpret_cast<const char*>(named->Name), function) == 0) {
+                    m_slot = reinterpret_cast<void**>(&slots->u1.Function);
+                    m_original = swap(spy);
+                    return;
+                }
+            }
+        }
+    }
+    ~ImportSpy()
+    {
+        if (m_slot)
+            swap(m_original);
+    }
+    void* original() const { return m_original; }
+
+private:
+    void* swap(void* with)
+    {
+        DWORD protection;
+        VirtualProtect(m_slot, sizeof *m_slot, PAGE_READWRITE, &protection);
+        void* was = *m_slot;
+        *m_slot = with;
+        VirtualProtect(m_slot, sizeof *m_slot, protection, &protection);
+        return was;
+    }
+    void** m_slot = nullptr;
+    void* m_original = nullptr;
+};
+
+ImportSpy* g_default_spy = nullptr;
+std::vector<HWND> g_nc_destroyed;
+
+LRESULT WINAPI spy_default_procedure(HWND window, UINT message, WPARAM w, LPARAM l)
+{
+    if (message == WM_NCDESTROY)
+        g_nc_destroyed.push_back(window);
+    return reinterpret_cast<decltype(&DefWindowProcW)>(g_default_spy->original())(window, message, w, l);
+}
+
+// The window's last message still reaches the system's own handling, with
+// the window it is for, which frees what the system keeps of it.
+TEST_F(Win32Window, ItsLastMessageReachesTheSystemWithItsWindow)
+{
+    auto window = open();
+    ASSERT_NE(window, nullptr);
+    const HWND handle = window->handle();
+    ImportSpy spy("DefWindowProcW", reinterpret_cast<void*>(&spy_default_procedure));
+    ASSERT_NE(spy.original(), nullptr);
+    g_default_spy = &spy;
+    g_nc_destroyed.clear();
+    window.reset();
+    g_default_spy = nullptr;
+    EXPECT_EQ(g_nc_destroyed, std::vector<HWND>{handle});
 }
 
 // Moved to a monitor of another resolution, the window and every control

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "quantity_letters.h"
+#include "windowless_form.h"
+
+namespace tubaro {
+namespace {
+
+using namespace letters;
+
+// A page whose user chose, ticked or typed before its code bound the form:
+// from the binding on, the form and what the page shows agree.
+struct BindingRow {
+    const char* name;
+    StayOnTop stay_on_top;
+    DoneBeforeBinding done;
+    Quantity mode;
+    PerQuantity<bool> spins;
+    int check1;
+    bool check1_enabled;
+    bool topmost;
+};
+
+class LateBinding : public testing::TestWithParam<BindingRow> {};
+
+TEST_P(LateBinding, TheFormFollowsWhatThePageShows)
+{
+    const BindingRow& row = GetParam();
+    WindowlessForm form(",", {row.stay_on_top, false}, row.done);
+    EXPECT_EQ(form.mode(), row.mode);
+    for (Quantity quantity : kQuantities)
+        EXPECT_EQ(form.spin_visible(quantity), row.spins[quantity]) << static_cast<int>(quantity);
+    EXPECT_EQ(form.check1(), row.check1);
+    EXPECT_EQ(form.check_box().enabled(), row.check1_enabled);
+    EXPECT_EQ(form.topmost(), row.topmost);
+    EXPECT_EQ(form.recalculations(), 0);
+    EXPECT_TRUE(form.errors().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, LateBinding,
+    testing::Values(
+        BindingRow{"Untouched", StayOnTop::AtAClick, {}, D, {{false, true, true, true}}, 0, true, false},
+        BindingRow{"OptionChosen", StayOnTop::AtAClick, {P, false, {}}, P, {{true, false, true, true}}, 0, true, false},
+        BindingRow{"BoxTickedWhereItFloats", StayOnTop::AtAClick, {std::nullopt, true, {}}, D,
+                   {{false, true, true, true}}, 1, true, true},
+        BindingRow{"BoxTickedWhereNothingFloats", StayOnTop::NotInBrowser, {L, true, {}}, L,
+                   {{true, true, true, false}}, 0, false, false}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
+// The floating window closed by itself: the box no longer claims it.
+TEST(LateBinding, TheEndOfFloatingUnticksTheBox)
+{
+    WindowlessForm form(",", {StayOnTop::AtAClick, false});
+    form.click_check1();
+    EXPECT_TRUE(form.topmost());
+    form.form().topmost_ended();
+    EXPECT_EQ(form.check1(), CheckBox::Unchecked);
+}
+
+}  // namespace
+}  // namespace tubaro
