@@ -1,5 +1,6 @@
 """The page's figures, in headless Chromium on a local server:
-  - its weight: html + js + wasm + css, gzip -9, and the total;
+  - its weight: the HTML (with its style sheet inside), the start script,
+    the code's JavaScript and its WebAssembly, gzip -9, and the total;
   - navigation start to the form on screen (the page's first contentful
     paint: the HTML carries the form, laid out by the style sheets) and to
     the form answering input (the page's own mark once its code has bound
@@ -30,7 +31,7 @@ rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 15
 here = os.path.dirname(os.path.abspath(__file__))
 
 total = 0
-for name in ["index.html", "tubarogas.js", "tubarogas.wasm", "tubarogas.css"]:
+for name in ["index.html", "page_start.js", "tubarogas.js", "tubarogas.wasm"]:
     with open(os.path.join(site, name), "rb") as source:
         size = len(gzip.compress(source.read(), 9))
     total += size
@@ -65,6 +66,19 @@ try:
             time.sleep(0.01)
         raise RuntimeError("timed out: " + script)
 
+    # Where the time to the form answering goes: the page's own marks
+    # (page_start.js, the code's), and when each file had arrived.
+    STEPS = [("the start script runs", "mark", "tubarogas-start-script"),
+             ("after the first frame: the script put in", "mark", "tubarogas-requested"),
+             ("tubarogas.js arrived", "resource", "tubarogas.js"),
+             ("tubarogas.wasm arrived", "resource", "tubarogas.wasm"),
+             ("WebAssembly compiled", "mark", "tubarogas-compiled"),
+             ("separator read", "mark", "tubarogas-separator"),
+             ("WebAssembly instantiated", "mark", "tubarogas-instantiated"),
+             ("binding begins", "mark", "tubarogas-binding"),
+             ("form answering", "mark", "tubarogas-ready")]
+    steps = {name: [] for name, _, _ in STEPS}
+
     def form_ready():
         """The form on screen, and answering input."""
         driver.get(url + "index.html")
@@ -72,6 +86,13 @@ try:
                              " return m ? m.startTime : null")
         shown = wait_for("const p = performance.getEntriesByName('first-contentful-paint')[0];"
                          " return p ? p.startTime : null")
+        for name, kind, entry in STEPS:
+            at = driver.execute_script(
+                "const e = performance.getEntriesByType(arguments[0] === 'mark' ? 'mark' : 'resource')"
+                ".find(e => arguments[0] === 'mark' ? e.name === arguments[1] : e.name.endsWith('/' + arguments[1]));"
+                " return e ? (arguments[0] === 'mark' ? e.startTime : e.responseEnd) : null", kind, entry)
+            if at is not None:
+                steps[name].append(at)
         return shown, answering
 
     def one_line_shown():
@@ -90,6 +111,11 @@ try:
           % (median(0), median(1), median(2)))
     print("ratios to the one-line page: on screen %.2f, answering %.2f (medians of %d paired rounds)"
           % (median(3), median(4), rounds))
+    print("where the time to the form answering goes (medians, ms from navigation start):")
+    print("  %-44s %7.1f" % ("the form on screen (first contentful paint)", median(0)))
+    for name, _, _ in STEPS:
+        if steps[name]:
+            print("  %-44s %7.1f" % (name, statistics.median(steps[name])))
 
     driver.get(url + "index.html")
     wait_for("return performance.getEntriesByName('tubarogas-ready').length ? true : null")

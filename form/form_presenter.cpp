@@ -76,6 +76,22 @@ void FormPresenter::follow_the_option_shown()
     }
 }
 
+void FormPresenter::follow_the_texts_shown()
+{
+    // Texts a page's user changed before its code bound the form (a page
+    // shows no result meanwhile) are worked out now, not at the next key:
+    // the designation follows the diameter shown, and the computed
+    // quantity the inputs shown. With the start texts nothing runs.
+    bool changed = m_controls.Text_Pollici->text() != control_spec(ControlId::Text_Pollici).text;
+    for (Quantity quantity : kQuantities)
+        changed = changed || m_controls.fields[quantity]->text() != control_spec(kQuantityControls[quantity].field).text;
+    if (changed)
+        m_edge.run(std::nullopt, [this] {
+            m_logic.diameter_change();
+            m_logic.Ricalcola();
+        });
+}
+
 void FormPresenter::report(const EventEdge::Report& report)
 {
     m_window.show_error({report.source, report.kind, report.kind ? error_name(*report.kind) : kInternalError});
@@ -91,6 +107,7 @@ void FormPresenter::recalculated()
 
 void FormPresenter::loaded()
 {
+    follow_the_texts_shown();
     switch (m_traits.stay_on_top) {
     case StayOnTop::Always: m_edge.run(std::nullopt, [this] { m_logic.load(); }); break;
     case StayOnTop::AtAClick:

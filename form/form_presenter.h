@@ -40,12 +40,15 @@ public:
 
     // Builds the window. On a page, whose elements a user can change before
     // its code binds them, the form then follows what the page shows: the
-    // option set there counts, and the spin controls follow it.
+    // option set there counts, and the spin controls follow it; texts
+    // changed there are worked out at load.
     FormPresenter(ControlFactory& factory, std::string decimal_separator);
     FormPresenter(const FormPresenter&) = delete;
     FormPresenter& operator=(const FormPresenter&) = delete;
 
-    // Once, after the window exists and before it is first shown.
+    // Once, after the window exists and before it is first shown: the load
+    // handler, where the window can stay on top from the start; on a page,
+    // what its user typed before the binding worked out.
     void loaded();
     // The window is on screen: the focus goes to the first stop of the Tab
     // order, unless one of the controls has it already.
@@ -104,6 +107,7 @@ private:
 
     FormControls with_assigned_text_boxes(FormControls built);
     void follow_the_option_shown();
+    void follow_the_texts_shown();
     void report(const EventEdge::Report& report);
     void recalculated();
     bool navigation_key(ControlId control, Key key, bool auto_repeat);

@@ -28,8 +28,8 @@ EM_JS(void, js_set_floating, (int form, int wanted), {
                 floating.close();
                 return;
             }
-            for (const sheet of document.querySelectorAll('link[rel="stylesheet"]'))
-                floating.document.head.append(sheet.cloneNode());
+            for (const sheet of document.querySelectorAll("style"))
+                floating.document.head.append(sheet.cloneNode(true));
             floating.document.documentElement.lang = document.documentElement.lang;
             floating.document.title = document.title;
             floating.document.body.className = "floating";

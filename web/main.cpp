@@ -12,9 +12,11 @@
 #include "recalculation.h"
 #include "window_data.h"
 
-// The page's entry point: the form built into the page with the browser's
-// decimal separator, then the service worker that keeps the page for use
-// without a network. From then on the page answers the browser's events.
+// The page's entry point, once page_start.js has brought the code: the form
+// built into the page with the browser's decimal separator (it works out at
+// once what the user changed while the code was coming), then the service
+// worker that keeps the page for use without a network. From then on the
+// page answers the browser's events.
 
 namespace {
 
@@ -48,6 +50,12 @@ EM_JS(char*, js_decimal_separator, (), {
     return allocateUTF8(Module.decimalSeparator);
 });
 
+// The page's start script (page_start.js) lets go of the fields.
+EM_JS(void, js_page_bound, (), {
+    performance.mark("tubarogas-binding");
+    if (Module.pageBound) Module.pageBound();
+});
+
 // When the form first answers input, for the benchmarks.
 EM_JS(void, js_mark_ready, (), { performance.mark("tubarogas-ready"); });
 
@@ -79,6 +87,7 @@ int main()
     const std::unique_ptr<char, decltype(&std::free)> separator(js_decimal_separator(), &std::free);
     // The page lives as long as the page does.
     static const std::string decimal_separator = separator ? separator.get() : ".";
+    js_page_bound();
     static MainPage page(decimal_separator);
     g_page = &page;
     page.start();

@@ -15,12 +15,6 @@ namespace {
 using tubaro::ControlId;
 using tubaro::ControlSpec;
 
-// A note starts below the column of the control it speaks of, but no
-// further right than the fields' column, so it stays inside the form; the
-// window's own note has the information line's margin.
-constexpr int kFieldColumnTwips = tubaro::control_spec(ControlId::Text_D).left;
-constexpr int kWindowNoteTwips = tubaro::control_spec(ControlId::Text1).left;
-
 // dom.cpp writes an event's modifiers in the form's bits.
 static_assert(tubaro::kShift == 1 && tubaro::kControl == 2 && tubaro::kAlt == 4 && tubaro::kMeta == 8);
 
@@ -194,7 +188,8 @@ void MainPage::show_error(const tubaro::ErrorReport& report)
     hide_error();
     // Below the form, from the column of the control it speaks of.
     const int left =
-        report.source ? std::min(tubaro::control_spec(*report.source).left, kFieldColumnTwips) : kWindowNoteTwips;
+        report.source ? std::min(tubaro::control_spec(*report.source).left, page_layout::kFieldColumnTwips)
+                      : page_layout::kWindowNoteTwips;
     dom::set_style(m_note, "left", page_layout::percent_across(left));
     dom::set_text_content(m_note, report.message);
     dom::set_hidden(m_note, false);

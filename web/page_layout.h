@@ -13,6 +13,11 @@ namespace page_layout {
 inline constexpr int kNoteTopTwips = tubaro::kClientHeightTwips + 60;
 inline constexpr int kNoteHeightTwips = 330;
 inline constexpr int kPageHeightTwips = kNoteTopTwips + kNoteHeightTwips + 60;
+// A note starts below the column of the control it speaks of, but no
+// further right than the fields' column, so it stays inside the form; the
+// window's own note has the information line's margin.
+inline constexpr int kFieldColumnTwips = tubaro::control_spec(tubaro::ControlId::Text_D).left;
+inline constexpr int kWindowNoteTwips = tubaro::control_spec(tubaro::ControlId::Text1).left;
 
 inline std::string percent(int twips, int whole)
 {

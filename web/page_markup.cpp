@@ -7,6 +7,7 @@
 //                      what a screen reader meets in turn, are the window's)
 //   page_markup css    the window's layout: each control's place, in
 //                      percent of the form, for a mouse on a wide screen
+// (page_html.cmake puts both into index.html, the style sheet inside it.)
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -15,6 +16,7 @@
 
 #include "keyboard.h"
 #include "page_layout.h"
+#include "page_texts.h"
 #include "window_build.h"
 #include "window_data.h"
 
@@ -77,6 +79,9 @@ public:
         // keyboard for nothing.
         if (row.has(tubaro::kReadOnly) || row.id == ControlId::Text_Pollici)
             input += std::string(" readonly") + attribute("class", row.has(tubaro::kCentred) ? "info" : "output");
+        // The designation follows the diameter, for the page's start script.
+        if (row.id == ControlId::Text_Pollici)
+            input += attribute("data-field", tubaro::control_spec(ControlId::Text_D).name);
         else
             input += " inputmode=\"decimal\" enterkeyhint=\"done\"";
         if (row.id == tubaro::first_focus_at_start())
@@ -85,8 +90,11 @@ public:
     }
     void option_button(const ControlSpec& row) override
     {
+        // The field it makes the computed one, for the page's start script.
+        const ControlId field = tubaro::kQuantityControls[*tubaro::quantity_of(row.id)].field;
         put(row, "<input" + id(row) + " type=\"radio\" name=\"grandezza\"" +
-                     (row.has(tubaro::kSetAtStart) ? " checked" : "") + named(row) + ">");
+                     (row.has(tubaro::kSetAtStart) ? " checked" : "") +
+                     attribute("data-field", tubaro::control_spec(field).name) + named(row) + ">");
     }
     void check_box(const ControlSpec& row) override
     {
@@ -119,7 +127,10 @@ void write_html()
     Markup markup;
     tubaro::walk_window(markup, tubaro::StayOnTop::AtAClick);
     const std::string html = "<div" + attribute("id", tubaro::kWindowName) + " class=\"form\">\n" +
-                             markup.in_tab_order() + "<div id=\"nota\" role=\"alert\" class=\"note\" hidden></div>\n</div>\n";
+                             markup.in_tab_order() + "<div id=\"nota\" role=\"alert\" class=\"note\"" +
+                             attribute("data-lento", page_texts::kCodeSlow) +
+                             attribute("data-mancante", page_texts::kCodeMissing) +
+                             attribute("data-senza-webassembly", page_texts::kNoWebAssembly) + " hidden></div>\n</div>\n";
     std::fputs(html.c_str(), stdout);
 }
 
@@ -132,7 +143,7 @@ std::string place(std::string_view selector, int left, int top, int width, int h
 
 void write_css()
 {
-    // The layout for a thumb (tubarogas.css, after these rules) sets these
+    // The layout for a thumb (page/tubarogas.css, after these rules in the same sheet) sets these
     // aside.
     std::string css = "/* Made by page_markup from the window's data: the window's own layout. */\n";
     css += "#" + std::string(tubaro::kWindowName) + " { aspect-ratio: " + std::to_string(tubaro::kClientWidthTwips) +
@@ -140,8 +151,12 @@ void write_css()
     for (const ControlSpec& row : tubaro::kWindowControls)
         css += place("#" + std::string(row.name), row.left, row.top, row.width, row.height);
     // The note's left edge follows the control it speaks of (MainPage).
+    // It starts at the window's own margin, where the page's start script
+    // shows it, and keeps that margin on the right when its text wraps.
     css += "#nota { top: " + page_layout::percent_down(page_layout::kNoteTopTwips) +
-           "; height: " + page_layout::percent_down(page_layout::kNoteHeightTwips) + "; }\n";
+           "; height: " + page_layout::percent_down(page_layout::kNoteHeightTwips) +
+           "; left: " + page_layout::percent_across(page_layout::kWindowNoteTwips) + "; max-width: " +
+           page_layout::percent_across(tubaro::kClientWidthTwips - 2 * page_layout::kWindowNoteTwips) + "; }\n";
     std::fputs(css.c_str(), stdout);
 }
 

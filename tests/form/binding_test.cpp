@@ -48,6 +48,47 @@ INSTANTIATE_TEST_SUITE_P(
                    {{true, true, true, false}}, 0, false, false}),
     [](const auto& row_info) { return std::string(row_info.param.name); });
 
+// Texts changed before the binding (the page showing the result and the
+// inch size as pending, empty) are worked out at once.
+struct TypedEarlyRow {
+    const char* name;
+    DoneBeforeBinding done;
+    const char* diameter;
+    const char* power;
+    const char* designation;
+    int recalculations;
+    std::optional<ErrorKind> error;
+};
+
+class TypedEarly : public testing::TestWithParam<TypedEarlyRow> {};
+
+TEST_P(TypedEarly, TheBindingWorksItOut)
+{
+    const TypedEarlyRow& row = GetParam();
+    WindowlessForm form(",", {StayOnTop::AtAClick, false}, row.done);
+    EXPECT_EQ(form.text(D), row.diameter);
+    EXPECT_EQ(form.text(P), row.power);
+    EXPECT_EQ(form.designation(), row.designation);
+    EXPECT_EQ(form.recalculations(), row.recalculations);
+    EXPECT_EQ(form.last_error(), row.error);
+}
+
+constexpr ControlId kPending[] = {ControlId::Text_D, ControlId::Text_Pollici};
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, TypedEarly,
+    testing::Values(
+        TypedEarlyRow{"StartTexts", {}, "37", "116", "1\"1/2", 0, std::nullopt},
+        TypedEarlyRow{"LossTyped", {std::nullopt, false, {{ControlId::Text_Y, "1000"}, {kPending[0], ""}, {kPending[1], ""}}},
+                      "23", "116", "1\"", 1, std::nullopt},
+        TypedEarlyRow{"TypedBackToTheStart", {std::nullopt, false, {{kPending[0], ""}, {kPending[1], ""}}},
+                      "37", "116", "1''1/2", 1, std::nullopt},
+        TypedEarlyRow{"DiameterTypedInPowerMode", {P, false, {{ControlId::Text_D, "60"}, {ControlId::Text_P, ""}, {kPending[1], ""}}},
+                      "60", "412", "2''1/2", 1, std::nullopt},
+        TypedEarlyRow{"NoResultFromTheseTexts", {std::nullopt, false, {{ControlId::Text_L, "x"}, {kPending[0], ""}, {kPending[1], ""}}},
+                      "", "116", "", 0, ErrorKind::TypeMismatch}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
 // The floating window closed by itself: the box no longer claims it.
 TEST(LateBinding, TheEndOfFloatingUnticksTheBox)
 {

@@ -100,6 +100,10 @@ def shown(name):
               name)
 
 
+def busy(name):
+    return js("return document.getElementById(arguments[0]).getAttribute('aria-busy') === 'true'", name)
+
+
 def note():
     return js("const n = document.getElementById('nota'); return n && !n.hidden ? n.textContent : '-'")
 
@@ -162,19 +166,21 @@ try:
           "the form in the HTML, in tab order: %r" % ids)
     check('value="1&quot;1/2"' in html and 'value="cliccare qui per informazioni"' in html, "start texts in the HTML")
 
-    # What is typed before the page's code has bound the form stays, and the
-    # first key release after it recalculates: a WebAssembly slow to come.
-    slow, slow_url = serve("--slow-wasm", "2")
+    # What is typed before the page's code has bound the form stays; until
+    # then the result is pending (no digits, busy), and the binding works it
+    # out at once, with no other key: a WebAssembly 3 s late.
+    slow, slow_url = serve("--slow-wasm", "3")
     js("location.href = arguments[0]", slow_url)
     check(wait_until(lambda: js("return document.readyState !== 'loading' && document.activeElement &&"
                                 " document.activeElement.id === 'Text_Y'"), 10), "the slow page's form")
     keys(Keys.END, "0")
     check(not js("return performance.getEntriesByName('tubarogas-ready').length > 0"), "typed before the binding")
+    check([value("Text_D"), value("Text_Pollici"), busy("Text_D"), busy("Text_Pollici"), note()] == ["", "", True, True, "-"],
+          "pending before the binding: %r" % [value("Text_D"), value("Text_Pollici"), busy("Text_D"), note()])
     check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0"), 10),
           "the slow page's code came")
-    check(value("Text_Y") == "1000" and value("Text_D") == "37", "the typed text stays, nothing computed")
-    keys(Keys.BACKSPACE, "0")
-    check(wait_until(lambda: value("Text_D") == "23"), "the first release after the binding recalculates")
+    check([value("Text_Y"), value("Text_D"), value("Text_Pollici"), busy("Text_D")] == ["1000", "23", '1"', False],
+          "worked out at the binding: %r" % [value("Text_Y"), value("Text_D"), value("Text_Pollici")])
     # An option chosen and Check1 ticked before the binding: the option
     # counts, its arrows follow it, and the box either floats the form or is
     # visibly unticked; a step then writes and recalculates.
@@ -199,6 +205,51 @@ try:
           "a step after the early option: %r" % [value("Text_D"), value("Text_P")])
     slow.kill()
     check(load(), "the page again")
+
+    # Where the code cannot run, the note says so within seconds, the
+    # computed field and the inch size show no number, and what is typed
+    # stays; a file missing at first comes later, and the page takes up
+    # from there without a reload. Only the failed request itself is a
+    # console error.
+    NOTES = {"missing": "Calcolo non disponibile: il programma di calcolo non si è caricato",
+             "no WebAssembly": "Calcolo non disponibile: questo browser non esegue WebAssembly"}
+    driver.get_log("browser")
+    elsewhere = []
+    for what, options, said, recovers in [("missing for 3 s", ["--missing-wasm", "3"], NOTES["missing"], True),
+                                          ("corrupted", ["--corrupt-wasm"], NOTES["missing"], False),
+                                          ("no WebAssembly", [], NOTES["no WebAssembly"], False)]:
+        failing, failing_url = serve(*options)
+        hook = None
+        if what == "no WebAssembly":
+            hook = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                          {"source": "delete window.WebAssembly;"})["identifier"]
+        driver.get(failing_url)
+        check(wait_until(lambda: focused() == "Text_Y", 5), "%s: the form" % what)
+        keys(Keys.END, "0")
+        check(wait_until(lambda: note() == said, 5), "%s: the note %r" % (what, note()))
+        check([value("Text_Y"), value("Text_D"), value("Text_Pollici")] == ["1000", "", ""],
+              "%s: %r" % (what, [value("Text_Y"), value("Text_D"), value("Text_Pollici")]))
+        if recovers:
+            check(wait_until(lambda: value("Text_D") == "23" and note() == "-", 15), "%s: the page took up" % what)
+        if hook:
+            driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": hook})
+        errors = [each["message"] for each in driver.get_log("browser") if each["level"] == "SEVERE"
+                  and not ("tubarogas.wasm" in each["message"] and "404" in each["message"])]
+        check(errors == [], "%s: console errors %r" % (what, errors))
+        failing.kill()
+        elsewhere.append(failing_url)
+
+    # The layout for a thumb takes over exactly where the window's layout
+    # would put field text under 16 px.
+    for width, height, thumb in [(404, 800, True), (405, 800, False), (1280, 466, True), (1280, 467, False)]:
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
+        laid_out = js("return [getComputedStyle(document.getElementById('Form_Principale')).display,"
+                      " parseFloat(getComputedStyle(document.getElementById('Text_D')).fontSize)]")
+        check(laid_out[0] == ("grid" if thumb else "block") and laid_out[1] >= 16,
+              "%d x %d: %r" % (width, height, laid_out))
+    driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    check(load(), "the page once more")
 
     # With a mouse on a wide screen, the window's own layout, three times
     # its size: places in CSS px at 1280 x 800 (the form 586 px wide here).
@@ -408,7 +459,7 @@ try:
     check(wait_until(lambda: value("Text_D") == "23"), "offline, typing recalculates")
 
     # Nothing ever went to another origin, and nothing went wrong.
-    origins = ["{0.scheme}://{0.netloc}".format(urlparse(each)) for each in (url, slow_url)]
+    origins = ["{0.scheme}://{0.netloc}".format(urlparse(each)) for each in (url, slow_url, *elsewhere)]
     requested = set()
     for entry in driver.get_log("performance"):
         message = json.loads(entry["message"])["message"]

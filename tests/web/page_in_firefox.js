@@ -24,8 +24,9 @@ function check(condition, what) {
     }
 }
 
-function serve() {
-    const server = spawn("/usr/bin/python3", [path.join(__dirname, "..", "..", "scripts", "serve_static.py"), site, "0"],
+function serve(...options) {
+    const server = spawn("/usr/bin/python3",
+                         [path.join(__dirname, "..", "..", "scripts", "serve_static.py"), site, "0", ...options],
                          {stdio: ["ignore", "pipe", "inherit"]});
     return new Promise(resolve => readline.createInterface({input: server.stdout})
                                        .once("line", url => resolve([server, url.trim()])));
@@ -116,6 +117,20 @@ async function main() {
             check(await page.$eval("#Check1", e => e.disabled && e.title.includes("non disponibile")),
                   "without Picture-in-Picture the box is disabled and says why");
         }
+
+        // The WebAssembly missing: the note says so, the computed field and
+        // the inch size show no number, the typed text stays.
+        const [missing, missingUrl] = await serve("--missing-wasm", "0");
+        await page.goto(missingUrl);
+        await page.click("#Text_Y");
+        await page.keyboard.press("End");
+        await page.keyboard.type("0");
+        await waitFor(() => !document.getElementById("nota").hidden &&
+                            document.getElementById("nota").textContent.startsWith("Calcolo non disponibile"),
+                      "the note when the WebAssembly is missing");
+        check(JSON.stringify(await Promise.all(["Text_Y", "Text_D", "Text_Pollici"].map(value))) ===
+              JSON.stringify(["1000", "", ""]), "no number without the WebAssembly");
+        missing.kill();
 
         // A phone's width: the layout for a thumb.
         await page.setViewport({width: 360, height: 740});

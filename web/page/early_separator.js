@@ -4,6 +4,8 @@
 // first paint, which it would otherwise hold back. The page's code takes it
 // from Module.decimalSeparator, or works it out then if it is not there yet.
 requestAnimationFrame(() => setTimeout(() => {
-    if (Module.decimalSeparator === undefined)
+    if (Module.decimalSeparator === undefined) {
         Module.decimalSeparator = tubaroDecimalSeparator(navigator.language);
+        performance.mark("tubarogas-separator");
+    }
 }, 0));

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+// What the page says, in its note, while its code cannot compute: before
+// the code has come, and where it cannot run. The page's start script
+// (page/page_start.js) reads them from the note's data attributes, which
+// page_markup writes.
+namespace page_texts {
+
+// Still loading after the page's patience has run out; it goes on waiting.
+inline constexpr std::string_view kCodeSlow = "Calcolo non ancora disponibile: il programma si sta caricando";
+// The code did not arrive whole, or failed at its start; it is tried again.
+inline constexpr std::string_view kCodeMissing = "Calcolo non disponibile: il programma di calcolo non si è caricato";
+inline constexpr std::string_view kNoWebAssembly = "Calcolo non disponibile: questo browser non esegue WebAssembly";
+
+}  // namespace page_texts
