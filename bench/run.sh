@@ -7,9 +7,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
-TUBARO_EXTRA_PACKAGES="libbenchmark-dev libxcb1-dev libxcb-damage0-dev bc" \
-  "$root/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DTUBARO_BUILD_TESTS=OFF -DTUBARO_BENCH=ON
-cmake --build "$build"
+TUBARO_EXTRA_PACKAGES="libbenchmark-dev libxcb1-dev libxcb-damage0-dev bc" "$root/scripts/setup.sh" bench
+(cd "$root" && cmake --build --preset bench)
 
 echo "== $(lscpu | awk -F: '/Model name/ {gsub(/^ +/, "", $2); print $2}'), $(nproc) cores"
 "$build/bench/calc_bench" --benchmark_min_time=0.2 2>/dev/null | awk '/^BM_/ {printf "%-28s %10s %s\n", $1, $2, $3}'

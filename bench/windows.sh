@@ -4,10 +4,8 @@
 # Usage: bench/windows.sh [ROUNDS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-host="$root/build-bench-host"
-TUBARO_EXTRA_PACKAGES="libbenchmark-dev libxcb1-dev libxcb-damage0-dev" \
-  "$root/scripts/setup.sh" "$host" -DCMAKE_BUILD_TYPE=Release -DTUBARO_BUILD_APP=OFF -DTUBARO_BUILD_TESTS=OFF \
-  -DTUBARO_BENCH=ON
+host="$root/build-bench"
+TUBARO_EXTRA_PACKAGES="libbenchmark-dev libxcb1-dev libxcb-damage0-dev" "$root/scripts/setup.sh" bench
 cmake --build "$host" --target first_paint
 "$root/scripts/build-windows.sh" -DTUBARO_BENCH=ON >/dev/null
 windows="$root/build-windows"

@@ -1,21 +1,18 @@
 #include "command_line.h"
 
-
+#include "quantity_words.h"
 #include "sizing_case.h"
 
 namespace {
 
 using tubaro::Quantity;
 
-constexpr tubaro::PerQuantity<std::string_view> kQuantityOptions{
-    {"--diametro", "--potenza", "--perdita", "--lunghezza"}};
-
+// --diametro, --potenza, --perdita, --lunghezza.
 std::optional<Quantity> quantity_option(std::string_view argument)
 {
-    for (Quantity quantity : tubaro::kQuantities)
-        if (argument == kQuantityOptions[quantity])
-            return quantity;
-    return std::nullopt;
+    if (!argument.starts_with("--"))
+        return std::nullopt;
+    return tubaro::quantity_named(argument.substr(2), false);
 }
 
 // The length of the UTF-8 character that starts text, or 0 when none does.
@@ -122,7 +119,7 @@ std::variant<CommandLine, UsageError> parse_command_line(std::span<const char* c
         std::string given;
         for (Quantity quantity : tubaro::kQuantities)
             if (line.texts[quantity])
-                given += (given.empty() ? "" : ", ") + std::string(kQuantityOptions[quantity]);
+                given += std::string(given.empty() ? "" : ", ") + "--" + std::string(tubaro::kQuantityWords[quantity].word);
         if (!given.empty())
             return error("con --tsv le grandezze vengono dalle righe; non vale: " + given);
         line.batch_file = positional;
@@ -137,7 +134,7 @@ std::variant<CommandLine, UsageError> parse_command_line(std::span<const char* c
     std::string missing;
     for (Quantity quantity : tubaro::kQuantities)
         if (quantity != *line.mode && !line.texts[quantity])
-            missing += (missing.empty() ? "" : ", ") + std::string(kQuantityOptions[quantity]);
+            missing += std::string(missing.empty() ? "" : ", ") + "--" + std::string(tubaro::kQuantityWords[quantity].word);
     if (!missing.empty())
         return error("mancano dei dati: " + missing);
     return line;

@@ -6,11 +6,14 @@
 #include <string_view>
 
 // What tubarogas-calc takes from the system it runs on; one implementation
-// for POSIX systems, one for Windows.
+// for POSIX systems (platform_posix.cpp), one for Windows
+// (platform_windows.cpp), one for Node.js (platform_node.cpp).
 
 // The decimal separator of the user's regional settings: on POSIX systems
 // that of LC_ALL, LC_NUMERIC or LANG when that locale is installed (else a
-// point), on Windows that of the regional settings (LOCALE_SDECIMAL).
+// point), on Windows that of the regional settings (LOCALE_SDECIMAL), in
+// Node.js that of the language of LC_ALL, LC_NUMERIC or LANG as its Intl
+// writes a decimal.
 std::string regional_decimal_separator();
 
 // Where --help says the separator comes from.

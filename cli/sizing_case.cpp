@@ -1,6 +1,7 @@
 #include "sizing_case.h"
 
 #include "pipe_size.h"
+#include "quantity_words.h"
 
 using tubaro::Quantity;
 
@@ -24,17 +25,5 @@ SizingResult solve(const SizingCase& sizing_case, std::string_view decimal_separ
 
 std::optional<Quantity> parse_mode(std::string_view word, bool letters_too)
 {
-    struct Name {
-        std::string_view word;
-        std::string_view letter;
-        Quantity mode;
-    };
-    static constexpr Name kNames[] = {{"diametro", "D", Quantity::Diameter},
-                                      {"potenza", "P", Quantity::Power},
-                                      {"perdita", "Y", Quantity::Loss},
-                                      {"lunghezza", "L", Quantity::Length}};
-    for (const Name& name : kNames)
-        if (word == name.word || (letters_too && word == name.letter))
-            return name.mode;
-    return std::nullopt;
+    return tubaro::quantity_named(word, letters_too);
 }

@@ -2,7 +2,10 @@
 
 #include <utility>
 
+#include "entry_check.h"
 #include "keyboard.h"
+#include "outcome.h"
+#include "pipe_size.h"
 
 namespace tubaro {
 
@@ -85,6 +88,7 @@ void FormPresenter::follow_the_texts_shown()
     bool changed = m_controls.Text_Pollici->text() != control_spec(ControlId::Text_Pollici).text;
     for (Quantity quantity : kQuantities)
         changed = changed || m_controls.fields[quantity]->text() != control_spec(kQuantityControls[quantity].field).text;
+    m_typed_before_binding = changed;
     if (changed)
         m_edge.run(std::nullopt, [this] {
             m_logic.diameter_change();
@@ -99,6 +103,7 @@ void FormPresenter::report(const EventEdge::Report& report)
 
 void FormPresenter::recalculated()
 {
+    ++m_results;
     // A good result takes the last note away.
     m_window.hide_error();
     if (m_listeners.recalculated)
@@ -262,6 +267,43 @@ bool FormPresenter::tab(std::optional<ControlId> from, int direction)
     m_window.focus(to, back ? FocusCause::BackTab : FocusCause::Tab);
     m_moving_focus_by.reset();
     return true;
+}
+
+void FormPresenter::open(const SizingLink& link)
+{
+    if (m_typed_before_binding)
+        return;
+    if (link.mode && *link.mode != mode())
+        choose_option(*link.mode, TakesFocus::No);
+    const Quantity computed = mode();
+    for (Quantity quantity : kQuantities)
+        if (quantity != computed && link.texts[quantity])
+            m_edge.run(kQuantityControls[quantity].field,
+                       [this, quantity, &link] { m_controls.fields[quantity]->set_text(*link.texts[quantity]); });
+
+    // Each input's own key-release check, which reports what it reads as no
+    // number as typing it would.
+    bool computes = true;
+    for (Quantity quantity : kQuantities) {
+        if (quantity == computed || !computes)
+            continue;
+        computes = false;
+        m_edge.run(kQuantityControls[quantity].field, [this, quantity, &computes] {
+            computes = starts_recalculation(quantity, m_controls.fields[quantity]->text(), m_separator);
+        });
+    }
+    const int results = m_results;
+    if (computes)
+        m_edge.run(kQuantityControls[computed].field, [this] { m_logic.Ricalcola(); });
+    if (m_results != results)
+        return;
+    m_edge.run(std::nullopt, [this, computed] {
+        m_controls.fields[computed]->set_text("");
+        const auto designation =
+            capture([this] { return designation_of_text(m_controls.fields[Quantity::Diameter]->text(), m_separator); });
+        if (!designation.ok() || !designation.value())
+            m_controls.Text_Pollici->set_text("");
+    });
 }
 
 void FormPresenter::topmost_ended()

@@ -11,6 +11,7 @@
 #include "form_principale.h"
 #include "key_release_filter.h"
 #include "keys.h"
+#include "sizing_link.h"
 #include "spin_stepper.h"
 #include "window_build.h"
 #include "window_data.h"
@@ -83,6 +84,15 @@ public:
     // closed, or was refused).
     void topmost_ended();
 
+    // A sizing a page's address holds (sizing_link.h), opened after load:
+    // its option chosen as by a click, its texts put into the fields as a
+    // user types them, then the result worked out as a key release would,
+    // where every input lies inside its typed range; otherwise, or where
+    // the recalculation fails, the computed field (and the designation of
+    // a diameter that gives none) shows no number. What a page's user typed
+    // before the binding stands: the link then changes nothing.
+    void open(const SizingLink& link);
+
     void listen(FormListeners listeners) { m_listeners = std::move(listeners); }
 
     // The computed quantity.
@@ -132,6 +142,10 @@ private:
     // The control whose next click is the second of a double click.
     std::optional<ControlId> m_double_pressed;
     FormListeners m_listeners;
+    // Recalculations that wrote their result, and whether texts had been
+    // changed before the binding.
+    int m_results = 0;
+    bool m_typed_before_binding = false;
 };
 
 }  // namespace tubaro

@@ -11,9 +11,8 @@ build="$root/build-fuzz"
 
 "$root/scripts/install-packages.sh" cmake ninja-build clang libclang-rt-14-dev
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTUBARO_SANITIZE=ON -DTUBARO_BUILD_APP=OFF -DTUBARO_BUILD_TESTS=OFF -DTUBARO_FUZZ=ON >/dev/null
-cmake --build "$build" --target fuzz_number_text fuzz_form fuzz_command_line
+# Preset fuzz of CMakePresets.json.
+(cd "$root" && cmake --preset fuzz >/dev/null && cmake --build --preset fuzz)
 
 export ASAN_OPTIONS="detect_leaks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

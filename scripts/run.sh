@@ -2,6 +2,6 @@
 # Sets up, builds and starts Tubaro GAS.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh" "$root/build"
+"$root/scripts/setup.sh" default
 cmake --build "$root/build" --target TubaroGAS
 exec "$root/build/app/TubaroGAS"

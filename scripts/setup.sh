@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing Tubaro GAS needs on Debian 12, only
-# where it is missing, then configures the build tree given as $1 with any
-# further CMake arguments.
+# where it is missing, then configures the build tree of a preset of
+# CMakePresets.json, with any further CMake arguments.
+# Usage: scripts/setup.sh PRESET [CMAKE ARGUMENTS...]
 set -euo pipefail
 
 packages=(
@@ -32,6 +33,7 @@ if ! locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$'; then
   $sudo locale-gen >/dev/null
 fi
 
-build_dir=${1:?build directory}
+preset=${1:?preset}
 shift
-cmake -S "$root" -B "$build_dir" -G Ninja "$@" >/dev/null
+cd "$root"
+cmake --preset "$preset" "$@" >/dev/null

@@ -34,17 +34,19 @@ case $# in
   *) echo "scripts/test.sh: one option at most" >&2; usage >&2; exit 2 ;;
 esac
 
-# The command line's tests, built for Linux, which the Windows and the
-# Node.js builds of tubarogas-calc are held to.
+# Every tree is a preset of CMakePresets.json, which holds its flags.
+cd "$root"
+
+# The command line's tests, built for Linux (preset host), which the Windows
+# and the Node.js builds of tubarogas-calc are held to.
 build_host_tests() {
-  host="$root/build-host"
-  "$root/scripts/setup.sh" "$host" -DTUBARO_BUILD_APP=OFF
-  cmake --build "$host" --target cli_tests hostile_runs_tests tubarogas-calc
+  "$root/scripts/setup.sh" host
+  cmake --build --preset host
 }
 
 if [ "$mode" = "--web" ]; then
   build_host_tests
-  "$root/scripts/build-web.sh" -DTUBARO_HOST_TESTS="$host/tests"
+  "$root/scripts/build-web.sh"
   # axe-core for the accessibility scan and puppeteer-core to drive
   # Firefox, pinned (puppeteer-core 24 is the last for Node.js 20).
   npm_dir="$root/build-web/npm"
@@ -53,35 +55,26 @@ if [ "$mode" = "--web" ]; then
     mkdir -p "$npm_dir"
     (cd "$npm_dir" && npm install --no-audit --no-fund --silent axe-core@4.10.3 puppeteer-core@24.43.1)
   fi
-  export NODE_PATH=/usr/share/nodejs
-  ctest --test-dir "$root/build-web" --output-on-failure -j2
+  ctest --preset web
   exit
 fi
 
 if [ "$mode" = "--windows" ]; then
   build_host_tests
-  "$root/scripts/build-windows.sh" -DTUBARO_HOST_TESTS="$host/tests"
+  "$root/scripts/build-windows.sh"
 
-  # A Wine prefix of the build's own, its services started once before
+  # The test preset's own Wine prefix, its services started once before
   # CTest, or they would hold CTest's pipes open.
   export WINEPREFIX="$root/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   wine cmd /c exit </dev/null >/dev/null 2>&1
   status=0
-  ctest --test-dir "$root/build-windows" --output-on-failure -j2 || status=$?
+  ctest --preset windows || status=$?
   wineserver -k || true
   exit $status
 fi
 
-if [ "$mode" = "--sanitize" ]; then
-  build_dir="$root/build-sanitize"
-  "$root/scripts/setup.sh" "$build_dir" -DTUBARO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
-  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-  export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
-else
-  build_dir="$root/build"
-  "$root/scripts/setup.sh" "$build_dir"
-fi
-
-cmake --build "$build_dir"
-ctest --test-dir "$build_dir" --output-on-failure -j2
+preset=default
+[ "$mode" = "--sanitize" ] && preset=sanitize
+"$root/scripts/setup.sh" "$preset"
+cmake --build --preset "$preset"
+ctest --preset "$preset"

@@ -229,6 +229,8 @@ try:
         check(wait_until(lambda: note() == said, 5), "%s: the note %r" % (what, note()))
         check([value("Text_Y"), value("Text_D"), value("Text_Pollici")] == ["1000", "", ""],
               "%s: %r" % (what, [value("Text_Y"), value("Text_D"), value("Text_Pollici")]))
+        if what == "no WebAssembly":
+            driver.save_screenshot(os.path.join(shots, "desktop-cannot-compute.png"))
         if recovers:
             check(wait_until(lambda: value("Text_D") == "23" and note() == "-", 15), "%s: the page took up" % what)
         if hook:

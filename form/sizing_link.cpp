@@ -1,0 +1,155 @@
+#include "sizing_link.h"
+
+#include <utility>
+
+#include "quantity_words.h"
+
+namespace tubaro {
+
+namespace {
+
+constexpr std::string_view kModeName = "calcola";
+
+bool unreserved(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+           c == '_' || c == '~';
+}
+
+std::string escaped(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : text) {
+        if (unreserved(c)) {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        }
+    }
+    return out;
+}
+
+int hex_digit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+std::optional<std::string> unescaped(std::string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') {
+            out += text[i];
+            continue;
+        }
+        if (i + 2 >= text.size())
+            return std::nullopt;
+        const int high = hex_digit(text[i + 1]);
+        const int low = hex_digit(text[i + 2]);
+        if (high < 0 || low < 0)
+            return std::nullopt;
+        out += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    return out;
+}
+
+// UTF-8 throughout, and no control character (a field holds one line).
+bool usable_text(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x20 || lead == 0x7F)
+            return false;
+        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string with_separator(std::string_view text, std::string_view from, std::string_view to)
+{
+    if (from == to || from.empty())
+        return std::string(text);
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.substr(i, from.size()) == from) {
+            out += to;
+            i += from.size();
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string link_fragment(Quantity mode, const FieldTexts& texts, std::string_view decimal_separator)
+{
+    std::string fragment = std::string(kModeName) + "=" + std::string(kQuantityWords[mode].word);
+    for (Quantity quantity : kQuantities)
+        if (quantity != mode)
+            fragment += "&" + std::string(kQuantityWords[quantity].word) + "=" +
+                        escaped(with_separator(texts[quantity], decimal_separator, "."));
+    return fragment;
+}
+
+SizingLink read_link_fragment(std::string_view fragment, std::string_view decimal_separator)
+{
+    SizingLink link;
+    bool mode_read = false;
+    PerQuantity<bool> read{};
+    while (!fragment.empty()) {
+        const std::size_t end = fragment.find('&');
+        const std::string_view pair = fragment.substr(0, end);
+        fragment = end == std::string_view::npos ? std::string_view() : fragment.substr(end + 1);
+        const std::size_t equals = pair.find('=');
+        if (equals == std::string_view::npos)
+            continue;
+        const std::string_view name = pair.substr(0, equals);
+        const std::optional<std::string> value = unescaped(pair.substr(equals + 1));
+        if (!value || !usable_text(*value))
+            continue;
+        if (name == kModeName) {
+            if (!std::exchange(mode_read, true))
+                link.mode = quantity_named(*value, false);
+        } else if (const auto quantity = quantity_named(name, false)) {
+            if (!std::exchange(read[*quantity], true))
+                link.texts[*quantity] = with_separator(*value, ".", decimal_separator);
+        }
+    }
+    return link;
+}
+
+std::string sizing_summary(Quantity mode, const FieldTexts& texts, std::string_view designation)
+{
+    const auto part = [&](Quantity quantity) {
+        std::string words = std::string(kQuantityWords[quantity].letter) + " " + std::string(texts[quantity]) + " " +
+                            std::string(kQuantityWords[quantity].unit);
+        if (quantity == Quantity::Diameter && !designation.empty())
+            words += " " + std::string(designation);
+        return words;
+    };
+    std::string summary = part(mode);
+    for (Quantity quantity : kQuantities)
+        if (quantity != mode)
+            summary += " · " + part(quantity);
+    return summary;
+}
+
+}  // namespace tubaro

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "quantity.h"
+#include "recalculation.h"
+
+namespace tubaro {
+
+// A sizing as a page's address keeps it, after its '#':
+//
+//   calcola=diametro&potenza=116&perdita=100&lunghezza=30
+//
+// the computed quantity and the three inputs, named by the command line's
+// own words (kQuantityWords), the inputs in the order D P Y L, each as the
+// text in its field. Numbers are written with the point, whatever the
+// writer's separator, so a link opens alike for every reader; every byte
+// but a letter, a digit and - . _ ~ is written %XX. Nothing in it is
+// markup or code: it is only ever read back as texts.
+struct SizingLink {
+    std::optional<Quantity> mode;
+    // The texts of the inputs, in the reader's own separator; none where
+    // the link gives none (or none that can be used).
+    PerQuantity<std::optional<std::string>> texts{};
+};
+
+// The fragment for the computed quantity `mode` and the four fields' texts
+// (the mode's own is not written), read with `decimal_separator`.
+std::string link_fragment(Quantity mode, const FieldTexts& texts, std::string_view decimal_separator);
+
+// What a fragment (without its '#') gives, its points in `decimal_separator`.
+// What cannot be used is left out: a name it does not know, a pair without
+// '=', a second pair of one name, a value whose escapes are broken, that is
+// not UTF-8 or that holds a control character.
+SizingLink read_link_fragment(std::string_view fragment, std::string_view decimal_separator);
+
+// The sizing in a few words, the computed quantity first, its designation
+// beside a diameter: "D 37 mm 1''1/2 · P 116 kW · Y 100 Pa · L 30 m".
+std::string sizing_summary(Quantity mode, const FieldTexts& texts, std::string_view designation);
+
+}  // namespace tubaro

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "quantity_letters.h"
+#include "sizing_link.h"
+#include "windowless_form.h"
+
+namespace tubaro {
+namespace {
+
+using namespace letters;
+
+struct FragmentRow {
+    const char* name;
+    Quantity mode;
+    PerQuantity<const char*> texts;
+    const char* separator;
+    const char* fragment;
+};
+
+class Fragment : public testing::TestWithParam<FragmentRow> {};
+
+TEST_P(Fragment, IsWrittenAndReadBack)
+{
+    const FragmentRow& row = GetParam();
+    const FieldTexts texts{{row.texts[D], row.texts[P], row.texts[Y], row.texts[L]}};
+    EXPECT_EQ(link_fragment(row.mode, texts, row.separator), row.fragment);
+    const SizingLink link = read_link_fragment(row.fragment, row.separator);
+    EXPECT_EQ(link.mode, row.mode);
+    for (Quantity quantity : kQuantities)
+        EXPECT_EQ(link.texts[quantity], quantity == row.mode ? std::nullopt : std::optional<std::string>(row.texts[quantity]));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Fragment,
+    testing::Values(
+        FragmentRow{"Start", D, {{"37", "116", "100", "30"}}, ",", "calcola=diametro&potenza=116&perdita=100&lunghezza=30"},
+        FragmentRow{"CommaBecomesAPoint", L, {{"37", "116,5", "100", ""}}, ",", "calcola=lunghezza&diametro=37&potenza=116.5&perdita=100"},
+        FragmentRow{"AnythingElseEscaped", P, {{" +5 ", "", "1e3", "x&y=<b>"}}, ".",
+                    "calcola=potenza&diametro=%20%2B5%20&perdita=1e3&lunghezza=x%26y%3D%3Cb%3E"}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
+// What a fragment gives that cannot all be used: only what can.
+struct HostileRow {
+    const char* name;
+    std::string fragment;
+    std::optional<Quantity> mode;
+    std::optional<std::string> power;
+};
+
+class HostileFragment : public testing::TestWithParam<HostileRow> {};
+
+TEST_P(HostileFragment, GivesOnlyWhatCanBeUsed)
+{
+    const HostileRow& row = GetParam();
+    const SizingLink link = read_link_fragment(row.fragment, ",");
+    EXPECT_EQ(link.mode, row.mode);
+    EXPECT_EQ(link.texts[P], row.power);
+    EXPECT_EQ(link.texts[D], std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HostileFragment,
+    testing::Values(HostileRow{"Empty", "", std::nullopt, std::nullopt},
+                    HostileRow{"UnknownNames", "calcola=volume&volume=5&potenza=5", std::nullopt, "5"},
+                    HostileRow{"NoEquals", "potenza&calcola", std::nullopt, std::nullopt},
+                    HostileRow{"Nul", "potenza=1%00", std::nullopt, std::nullopt},
+                    HostileRow{"ANewLine", "potenza=1%0A2", std::nullopt, std::nullopt},
+                    HostileRow{"BrokenEscape", "potenza=%Z1&calcola=perdita", Y, std::nullopt},
+                    HostileRow{"CutEscape", "potenza=1%2", std::nullopt, std::nullopt},
+                    HostileRow{"NotUtf8", "potenza=%FF", std::nullopt, std::nullopt},
+                    HostileRow{"Utf8", "potenza=%C3%A8", std::nullopt, "\xC3\xA8"},
+                    HostileRow{"TheFirstOfTwo", "potenza=1&potenza=2&calcola=potenza&calcola=diametro", P, "1"},
+                    HostileRow{"MarkupIsAText", "potenza=%3Cscript%3E", std::nullopt, "<script>"},
+                    HostileRow{"AHugeNumber", "potenza=" + std::string(100000, '9'), std::nullopt, std::string(100000, '9')}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
+TEST(SizingSummary, TheComputedQuantityFirst)
+{
+    EXPECT_EQ(sizing_summary(D, {{"37", "116", "100", "30"}}, "1''1/2"), "D 37 mm 1''1/2 · P 116 kW · Y 100 Pa · L 30 m");
+    EXPECT_EQ(sizing_summary(Y, {{"37", "116,5", "100", "30"}}, ""), "Y 100 Pa · D 37 mm · P 116,5 kW · L 30 m");
+}
+
+// A link opened in a page: as typed, then as a key release would.
+struct OpenRow {
+    const char* name;
+    const char* fragment;
+    Quantity mode;
+    PerQuantity<const char*> texts;
+    const char* designation;
+    std::optional<ErrorKind> error;
+};
+
+class OpenedLink : public testing::TestWithParam<OpenRow> {};
+
+TEST_P(OpenedLink, GivesWhatTypingWould)
+{
+    const OpenRow& row = GetParam();
+    WindowlessForm form(",", {StayOnTop::AtAClick, false});
+    form.form().open(read_link_fragment(row.fragment, ","));
+    EXPECT_EQ(form.mode(), row.mode);
+    for (Quantity quantity : kQuantities) {
+        EXPECT_EQ(form.text(quantity), row.texts[quantity]) << static_cast<int>(quantity);
+        EXPECT_EQ(form.spin_visible(quantity), quantity != row.mode);
+    }
+    EXPECT_EQ(form.designation(), row.designation);
+    EXPECT_EQ(form.last_error(), row.error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, OpenedLink,
+    testing::Values(
+        OpenRow{"Diameter", "calcola=diametro&potenza=50&perdita=200&lunghezza=20", D, {{"21", "50", "200", "20"}}, "3/4\"", std::nullopt},
+        OpenRow{"Power", "calcola=potenza&diametro=40&perdita=100&lunghezza=30", P, {{"40", "142", "100", "30"}}, "1''1/2", std::nullopt},
+        OpenRow{"Loss", "calcola=perdita&diametro=37&potenza=116&lunghezza=30", Y, {{"37", "116", "100", "30"}}, "1\"1/2", std::nullopt},
+        OpenRow{"LengthWithTheComma", "calcola=lunghezza&diametro=37&potenza=116.5&perdita=100", L, {{"37", "116,5", "100", "30"}}, "1\"1/2", std::nullopt},
+        OpenRow{"OutOfRange", "calcola=diametro&potenza=9000", D, {{"", "9000", "100", "30"}}, "", std::nullopt},
+        OpenRow{"NoNumber", "calcola=potenza&diametro=abc", P, {{"abc", "", "100", "30"}}, "", ErrorKind::TypeMismatch},
+        OpenRow{"NothingUsable", "%00", D, {{"37", "116", "100", "30"}}, "1\"1/2", std::nullopt}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
+}  // namespace
+}  // namespace tubaro
