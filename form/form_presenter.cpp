@@ -1,5 +1,6 @@
 #include "form_presenter.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "entry_check.h"
@@ -271,7 +272,9 @@ bool FormPresenter::tab(std::optional<ControlId> from, int direction)
 
 void FormPresenter::open(const SizingLink& link)
 {
-    if (m_typed_before_binding)
+    const bool names_something =
+        link.mode || std::any_of(link.texts.items.begin(), link.texts.items.end(), [](const auto& text) { return text; });
+    if (!names_something)
         return;
     if (link.mode && *link.mode != mode())
         choose_option(*link.mode, TakesFocus::No);
@@ -280,6 +283,8 @@ void FormPresenter::open(const SizingLink& link)
         if (quantity != computed && link.texts[quantity])
             m_edge.run(kQuantityControls[quantity].field,
                        [this, quantity, &link] { m_controls.fields[quantity]->set_text(*link.texts[quantity]); });
+    // The designation follows the diameter shown, as it does at the binding.
+    m_edge.run(kQuantityControls[Quantity::Diameter].field, [this] { m_logic.diameter_change(); });
 
     // Each input's own key-release check, which reports what it reads as no
     // number as typing it would.

@@ -84,14 +84,18 @@ public:
     // closed, or was refused).
     void topmost_ended();
 
-    // A sizing a page's address holds (sizing_link.h), opened after load:
-    // its option chosen as by a click, its texts put into the fields as a
-    // user types them, then the result worked out as a key release would,
+    // A sizing a page's address holds (sizing_link.h), opened after load
+    // (one that names nothing opens nothing): its option chosen as by a
+    // click, its texts put into the fields as a user types them, the
+    // designation following the diameter shown, then the result worked out
+    // as a key release would,
     // where every input lies inside its typed range; otherwise, or where
     // the recalculation fails, the computed field (and the designation of
-    // a diameter that gives none) shows no number. What a page's user typed
-    // before the binding stands: the link then changes nothing.
+    // a diameter that gives none) shows no number.
     void open(const SizingLink& link);
+    // Whether a page's user changed its texts before the binding (found at
+    // load): what they typed then stands over a link.
+    bool typed_before_binding() const { return m_typed_before_binding; }
 
     void listen(FormListeners listeners) { m_listeners = std::move(listeners); }
 

@@ -20,9 +20,10 @@ std::string escaped(std::string_view text)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
-    for (unsigned char c : text) {
+    for (char each : text) {
+        const auto c = static_cast<unsigned char>(each);
         if (unreserved(c)) {
-            out += static_cast<char>(c);
+            out += each;
         } else {
             out += '%';
             out += kHex[c >> 4];

@@ -15,7 +15,7 @@ build="$root/build-web"
 packages=(
   cmake ninja-build emscripten nodejs googletest python3
   chromium chromium-driver python3-selenium
-  firefox-esr webkit2gtk-driver xvfb xauth openbox
+  firefox-esr webkit2gtk-driver xvfb xauth openbox poppler-utils
 )
 # npm comes with some builds of Node.js; Debian's own is a package apart.
 command -v npm >/dev/null || packages+=(npm)

@@ -51,6 +51,20 @@ EM_JS(char*, js_focused_child_id, (int parent), {
     while (focused && focused.parentElement !== form) focused = focused.parentElement;
     return allocateUTF8(focused ? focused.id : "");
 });
+EM_JS(int, js_window, (), {
+    Module.elements = Module.elements || [];
+    Module.elements.push(window);
+    return Module.elements.length - 1;
+});
+EM_JS(char*, js_location_fragment, (), { return allocateUTF8(location.hash.replace(/^#/, "")); });
+EM_JS(char*, js_location_href, (), { return allocateUTF8(location.href); });
+EM_JS(void, js_replace_fragment, (const char* fragment), {
+    history.replaceState(history.state, "", "#" + UTF8ToString(fragment));
+});
+EM_JS(void, js_set_title, (const char* title), { document.title = UTF8ToString(title); });
+EM_JS(char*, js_date_and_time_now, (), {
+    return allocateUTF8(new Date().toLocaleString("it-IT", {dateStyle: "long", timeStyle: "short"}));
+});
 EM_JS(void, js_listen, (int element, const char* type, int target, int kind), {
     Module.elements[element].addEventListener(UTF8ToString(type), event => {
         const modifiers = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) | (event.metaKey ? 8 : 0);
@@ -142,6 +156,46 @@ std::string focused_child_id(Element parent)
 {
     const std::unique_ptr<char, decltype(&std::free)> id(js_focused_child_id(parent), &std::free);
     return id.get();
+}
+
+Element window()
+{
+    return js_window();
+}
+
+namespace {
+
+std::string taken(char* text)
+{
+    const std::unique_ptr<char, decltype(&std::free)> held(text, &std::free);
+    return held ? held.get() : "";
+}
+
+}  // namespace
+
+std::string location_fragment()
+{
+    return taken(js_location_fragment());
+}
+
+std::string location_href()
+{
+    return taken(js_location_href());
+}
+
+void replace_fragment(std::string_view fragment)
+{
+    js_replace_fragment(std::string(fragment).c_str());
+}
+
+void set_title(std::string_view title)
+{
+    js_set_title(std::string(title).c_str());
+}
+
+std::string date_and_time_now()
+{
+    return taken(js_date_and_time_now());
 }
 
 void listen(Element element, std::string_view type, int target, int kind)

@@ -38,6 +38,19 @@ void focus(Element element);
 // none.
 std::string focused_child_id(Element parent);
 
+// The page's window, for the events that are its own.
+Element window();
+
+// The page's address: its fragment (after '#', still percent-escaped, empty
+// for none) and the whole of it; the fragment replaced in the current
+// history entry, adding none; the document's title.
+std::string location_fragment();
+std::string location_href();
+void replace_fragment(std::string_view fragment);
+void set_title(std::string_view title);
+// The date and time now, as Italian writes them ("9 dicembre 2026, 14:05").
+std::string date_and_time_now();
+
 // Events of `type` on the element reach on_dom_event (main.cpp, with the
 // DomEvent of dom_event.h) with `target`, a number of the caller's that
 // tells which element it was, and `kind`; the event's modifiers are the

@@ -1,7 +1,9 @@
 #pragma once
 
 // The DOM events the page listens to, as dom::listen passes them on.
-enum class DomEvent { Input, KeyDown, KeyUp, FocusIn, FocusOut, Click, PointerDown, PointerUp, ContextMenu };
+enum class DomEvent {
+    Input, KeyDown, KeyUp, FocusIn, FocusOut, Click, PointerDown, PointerUp, ContextMenu, HashChange, BeforePrint
+};
 
 // What the browser tells of a key or a click. Key codes are the browser's
 // keyCode: an on-screen keyboard often sends 229 ("Unidentified"), which is

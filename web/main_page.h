@@ -10,6 +10,7 @@
 #include "dom_event.h"
 #include "floating_form.h"
 #include "form_presenter.h"
+#include "kept_sizing.h"
 #include "window_build.h"
 #include "window_data.h"
 
@@ -24,8 +25,9 @@ public:
     MainPage(const MainPage&) = delete;
     MainPage& operator=(const MainPage&) = delete;
 
-    // The page is up: the load handler, then the focus where the form
-    // starts it, unless the user has already gone elsewhere in the form.
+    // The page is up: the load handler, the sizing its address holds, then
+    // the focus where the form starts it, unless the user has already gone
+    // elsewhere in the form.
     void start();
     // Every listened event of the page's elements.
     bool handle(int target, DomEvent event, const DomEventDetail& detail);
@@ -46,6 +48,7 @@ private:
     static constexpr int kUpArrow = 100;
     static constexpr int kDownArrow = 200;
     static constexpr int kForm = 1000;
+    static constexpr int kWindow = 2000;
 
     dom::Element element(tubaro::ControlId id) const { return m_elements[static_cast<std::size_t>(id)]; }
 
@@ -59,6 +62,9 @@ private:
     dom::Element bind(const tubaro::ControlSpec& row);
     void listen(tubaro::ControlId id, const char* type, DomEvent event);
     static void note_timed_out(void* self);
+    // The sizing on screen, into the address, the title and the sheet.
+    void keep_sizing();
+    tubaro::FieldTexts shown_texts(std::array<std::string, 4>& held) const;
 
     bool control_event(tubaro::ControlId id, DomEvent event, const DomEventDetail& detail);
     bool arrow_event(tubaro::ControlId spin, int direction, DomEvent event, const DomEventDetail& detail);
@@ -66,6 +72,7 @@ private:
     dom::Element m_form_element;
     dom::Element m_note;
     FloatingForm m_floating;
+    KeptSizing m_kept;
     std::array<dom::Element, tubaro::kControlCount> m_elements{};
     std::array<std::unique_ptr<DomTextBox>, tubaro::kControlCount> m_text_boxes;
     std::array<std::unique_ptr<DomOptionButton>, tubaro::kControlCount> m_options;

@@ -17,6 +17,9 @@
 #include "keyboard.h"
 #include "page_layout.h"
 #include "page_texts.h"
+#include "quantity_words.h"
+#include "tubaro_version.h"
+#include "form_principale.h"
 #include "window_build.h"
 #include "window_data.h"
 
@@ -121,6 +124,8 @@ private:
     std::array<std::string, tubaro::kControlCount> m_elements;
 };
 
+std::string sheet();
+
 void write_html()
 {
     // A page floats only at the user's own click: Check1 starts unticked.
@@ -131,7 +136,28 @@ void write_html()
                              attribute("data-lento", page_texts::kCodeSlow) +
                              attribute("data-mancante", page_texts::kCodeMissing) +
                              attribute("data-senza-webassembly", page_texts::kNoWebAssembly) + " hidden></div>\n</div>\n";
-    std::fputs(html.c_str(), stdout);
+    std::fputs((html + sheet()).c_str(), stdout);
+}
+
+// The sheet for paper, below the form and shown only there: the four
+// quantities with their units, which one is computed, the inch size, the
+// date, the version, and the address that reopens the sizing. KeptSizing
+// fills it in; until it has, paper shows the form itself.
+std::string sheet()
+{
+    std::string html = "<section id=\"stampa\">\n<h2>" + escaped(tubaro::kWindowCaption) + "</h2>\n<p>" +
+                       escaped(page_texts::kSheetHeading) + "</p>\n<table>\n";
+    for (tubaro::Quantity quantity : tubaro::kQuantities) {
+        const std::string id = "stampa-" + std::string(tubaro::kQuantityWords[quantity].word);
+        html += "<tr><th>" + escaped(tubaro::control_spec(tubaro::kQuantityControls[quantity].label).text) +
+                "</th><td" + attribute("id", id) + "></td><td" + attribute("id", id + "-modo") + "></td></tr>\n";
+    }
+    html += "<tr><th>" + escaped(page_texts::kSheetDesignation) + "</th><td id=\"stampa-pollici\"></td><td></td></tr>\n";
+    html += "</table>\n<p>" + escaped(page_texts::kSheetPrinted) + " <span id=\"stampa-data\"></span></p>\n";
+    html += "<p>" + escaped(page_texts::kSheetReopen) + "<br><span id=\"stampa-indirizzo\"></span></p>\n";
+    html += "<p>" + escaped(tubaro::kWindowCaption) + " " + escaped(tubaro::kVersionText) + " · " +
+            escaped(tubaro::Form_Principale::kVersionLine) + "</p>\n</section>\n";
+    return html;
 }
 
 std::string place(std::string_view selector, int left, int top, int width, int height)

@@ -15,3 +15,14 @@ inline constexpr std::string_view kCodeMissing = "Calcolo non disponibile: il pr
 inline constexpr std::string_view kNoWebAssembly = "Calcolo non disponibile: questo browser non esegue WebAssembly";
 
 }  // namespace page_texts
+
+// The sheet for paper (page_markup writes it, KeptSizing fills it in).
+namespace page_texts {
+
+inline constexpr std::string_view kSheetHeading = "Dimensionamento di una tubazione gas";
+inline constexpr std::string_view kSheetComputed = "calcolato";
+inline constexpr std::string_view kSheetDesignation = "Misura nominale del tubo";
+inline constexpr std::string_view kSheetPrinted = "Stampato il";
+inline constexpr std::string_view kSheetReopen = "Per riaprire questo dimensionamento:";
+
+}  // namespace page_texts

@@ -57,7 +57,13 @@ if [ -z "$found" ]; then
   echo "FAIL: with XWayland the window is not on its X display $x_display" >&2
   cat "$work/xwayland.log" >&2
   status=1
-elif ! for window in $found; do DISPLAY=$x_display xprop -id "$window" WM_CLASS; done | grep -q '"TubaroCalcolatore"'; then
+elif ! for _ in $(seq 50); do
+    # Qt names a new window a moment before it gives it its class.
+    for window in $found; do DISPLAY=$x_display xprop -id "$window" WM_CLASS 2>/dev/null; done |
+      grep -q '"TubaroCalcolatore"' && break
+    sleep 0.1
+    false
+  done; then
   # The desktop entry's StartupWMClass, by which the dock shows the icon.
   echo "FAIL: through XWayland the window's class is not TubaroCalcolatore" >&2
   status=1

@@ -111,11 +111,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         OpenRow{"Diameter", "calcola=diametro&potenza=50&perdita=200&lunghezza=20", D, {{"21", "50", "200", "20"}}, "3/4\"", std::nullopt},
         OpenRow{"Power", "calcola=potenza&diametro=40&perdita=100&lunghezza=30", P, {{"40", "142", "100", "30"}}, "1''1/2", std::nullopt},
-        OpenRow{"Loss", "calcola=perdita&diametro=37&potenza=116&lunghezza=30", Y, {{"37", "116", "100", "30"}}, "1\"1/2", std::nullopt},
-        OpenRow{"LengthWithTheComma", "calcola=lunghezza&diametro=37&potenza=116.5&perdita=100", L, {{"37", "116,5", "100", "30"}}, "1\"1/2", std::nullopt},
+        OpenRow{"Loss", "calcola=perdita&diametro=37&potenza=116&lunghezza=30", Y, {{"37", "116", "100", "30"}}, "1''1/2", std::nullopt},
+        OpenRow{"LengthWithTheComma", "calcola=lunghezza&diametro=37&potenza=116.5&perdita=100", L, {{"37", "116,5", "100", "30"}}, "1''1/2", std::nullopt},
         OpenRow{"OutOfRange", "calcola=diametro&potenza=9000", D, {{"", "9000", "100", "30"}}, "", std::nullopt},
         OpenRow{"NoNumber", "calcola=potenza&diametro=abc", P, {{"abc", "", "100", "30"}}, "", ErrorKind::TypeMismatch},
-        OpenRow{"NothingUsable", "%00", D, {{"37", "116", "100", "30"}}, "1\"1/2", std::nullopt}),
+        OpenRow{"NothingUsable", "potenza=%00", D, {{"37", "116", "100", "30"}}, "1\"1/2", std::nullopt}),
     [](const auto& row_info) { return std::string(row_info.param.name); });
 
 }  // namespace

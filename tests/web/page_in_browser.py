@@ -4,6 +4,7 @@ window, the network gone; then an accessibility scan with axe-core.
 
 Usage: page_in_browser.py SITE_FOLDER GOLDEN_ROWS.js AXE.min.js SCREENSHOT_FOLDER"""
 
+import base64
 import json
 import os
 import re
@@ -442,6 +443,98 @@ try:
     else:
         check(not element("Check1").is_enabled() and "non disponibile" in element("Check1").get_attribute("title"),
               "without Picture-in-Picture the box is disabled and says why")
+
+    # The sizing in the address. Typed, then the page reloaded: it comes
+    # back as it was; twenty keys leave the history one entry long.
+    check(load(), "the page for the address")
+    entries = js("return history.length")
+    element("Option_Lunghezza").click()
+    element("Text_D").click()
+    keys(Keys.END, "1234567890", *[Keys.BACKSPACE] * 10)
+    check(js("return history.length") == entries, "twenty keys, %r entries" % js("return history.length"))
+    element("Text_P").click()
+    ActionChains(driver).key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL).send_keys("116,5").perform()
+    check(wait_until(lambda: js("return location.hash") == "#calcola=lunghezza&diametro=37&potenza=116.5&perdita=100"),
+          "the address: %r" % js("return location.hash"))
+    state = "return [...['Text_D', 'Text_P', 'Text_Y', 'Text_L', 'Text_Pollici'].map(id => document.getElementById(id).value)," \
+            " document.getElementById('Option_Lunghezza').checked, !document.getElementById('UpDown_L').hidden," \
+            " document.title, location.hash]"
+    typed = js(state)
+    check(typed[:5] == ["37", "116,5", "100", "30", "1''1/2"] and typed[7] == "Tubaro GAS · L 30 m · D 37 mm 1''1/2 · P 116,5 kW · Y 100 Pa",
+          "typed: %r" % typed)
+    driver.refresh()
+    check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0")), "reloaded")
+    check(js(state) == typed,
+          "after a reload: %r" % js(state))
+
+    # Opened in a new browser, English or Italian: each mode as a row.
+    def new_browser(language):
+        fresh = webdriver.ChromeOptions()
+        fresh.binary_location = "/usr/lib/chromium/chromium"
+        for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+                         "--lang=" + language, "--window-size=1280,800"]:
+            fresh.add_argument(argument)
+        fresh.add_experimental_option("prefs", {"intl.accept_languages": language})
+        return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=fresh)
+
+    for language, separator in [("en-US", "."), ("it-IT", ",")]:
+        other = new_browser(language)
+        try:
+            for fragment, mode, texts in [
+                    ("calcola=diametro&potenza=50&perdita=200&lunghezza=20", "D", ["21", "50", "200", "20", '3/4"']),
+                    ("calcola=potenza&diametro=40&perdita=100&lunghezza=30", "P", ["40", "142", "100", "30", "1''1/2"]),
+                    ("calcola=perdita&diametro=37&potenza=116&lunghezza=30", "Y", ["37", "116", "100", "30", "1''1/2"]),
+                    ("calcola=lunghezza&diametro=37&potenza=116.5&perdita=100", "L",
+                     ["37", "116" + separator + "5", "100", "30", "1''1/2"])]:
+                other.get("about:blank")
+                other.get(url + "#" + fragment)
+                opened = wait_until(lambda: other.execute_script(
+                    "return performance.getEntriesByName('tubarogas-ready').length > 0"), 10)
+                shown_texts = other.execute_script(state)
+                check(opened and shown_texts[:5] == texts and other.execute_script(
+                    "return document.getElementById(arguments[0]).checked", OPTIONS[mode]),
+                      "%s in %s: %r" % (mode, language, shown_texts))
+        finally:
+            other.quit()
+
+    # Twenty hostile fragments: the page opens, nothing in them runs or
+    # becomes markup, and the console stays quiet.
+    driver.get_log("browser")
+    hostile = ["calcola=volume", "", "%00", "potenza=%00", "potenza=" + "9" * 100000, "potenza=<b>x</b>",
+               "potenza=%3Cimg%20src%3Dx%20onerror%3Dwindow.pwned%3D1%3E", "<script>window.pwned=1</script>",
+               "potenza=%3Cscript%3Ewindow.pwned%3D1%3C%2Fscript%3E", "javascript:window.pwned=1",
+               "calcola=diametro&calcola=potenza", "&&&", "=", "potenza=%", "potenza=%ZZ", "potenza=%FF%FE",
+               "diametro=1e999&calcola=potenza", "lunghezza=-5", "calcola=%E2%80%AE",
+               "perdita=%22%3E%3Csvg%20onload%3Dwindow.pwned%3D1%3E"]
+    for fragment in hostile:
+        driver.get("about:blank")
+        driver.get(url + "#" + fragment)
+        opened = wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0"), 10)
+        clean = js("return window.pwned === undefined && !document.querySelector('main img, main svg, main script, main b')"
+                   " && document.getElementById('Form_Principale').children.length === 20")
+        errors = [each["message"] for each in driver.get_log("browser") if each["level"] == "SEVERE"]
+        check(opened and clean and errors == [], "hostile %r: %r" % (fragment[:40], [opened, clean, errors]))
+
+    # Paper: one A4 sheet with the sizing, the date, the version and the
+    # address, and nothing of the form.
+    driver.get("about:blank")
+    driver.get(url + "#calcola=potenza&diametro=40&perdita=100&lunghezza=30")
+    check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0"), 10), "to print")
+    pdf = os.path.join(shots, "sheet.pdf")
+    with open(pdf, "wb") as sheet:
+        sheet.write(base64.b64decode(driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"]))
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+    text = " ".join(subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout.split())
+    check(re.search(r"Pages:\s+1\n", info) and "(A4)" in info, "one A4 page: %r" % info)
+    for expected in ["Tubaro GAS", "Diametro [mm] 40", "P [kW] 142 calcolato", "Y tot. [Pa] 100", "L equiv. [m] 30",
+                     "Misura nominale del tubo 1''1/2", "Stampato il", "Versione Beta - 2004 11 19",
+                     url + "#calcola=potenza&diametro=40&perdita=100&lunghezza=30"]:
+        # The address may be cut into lines.
+        check(expected.replace(" ", "") in text.replace(" ", ""), "the sheet lacks %r: %r" % (expected, text))
+    check(re.search(r"Stampato il \d+ \w+ 20\d\d", text), "the date on the sheet: %r" % text)
+    for absent in ["cliccare qui", "Calcola", "Aumenta"]:
+        check(absent not in text, "on paper: %r" % absent)
+    subprocess.run(["pdftoppm", "-r", "50", "-png", "-singlefile", pdf, os.path.join(shots, "sheet")], check=True)
 
     # Accessibility: axe-core finds nothing, and every control is named.
     with open(axe_js) as source:

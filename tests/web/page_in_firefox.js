@@ -96,6 +96,15 @@ async function main() {
                             document.getElementById("Text_Pollici").value === "3/8\"",
                       "10,4 kW: 9 mm, 3/8\": " + await value("Text_D"));
 
+        // The sizing kept in the address: a reload brings it back.
+        await page.waitForFunction(() => location.hash === "#calcola=diametro&potenza=10.4&perdita=1000&lunghezza=30",
+                                   {timeout: 5000}).catch(() => check(false, "the address follows the sizing"));
+        await page.reload();
+        await waitFor(() => performance.getEntriesByName("tubarogas-ready").length > 0, "reloaded");
+        check(JSON.stringify(await Promise.all(["Text_D", "Text_P", "Text_Y", "Text_Pollici"].map(value))) ===
+              JSON.stringify(["9", "10,4", "1000", "3/8\""]), "after a reload: " +
+              JSON.stringify(await Promise.all(["Text_D", "Text_P", "Text_Y", "Text_Pollici"].map(value))));
+
         // An error note from a spin step, beside the field it wrote.
         await replace("Text_L", "1");
         await page.click("#UpDown_L button.down");
