@@ -1,3 +1,4 @@
+#include "window_build.h"
 #include "window_data.h"
 #include "text_fit.h"
 
@@ -107,6 +108,16 @@ TEST(FontFit, TheTextsOfTheWindow)
                         "Label4=Y tot. [Pa]", "Text_Y=100", "Label5=L equiv. [m]", "Text_L=30",
                         "Text1=cliccare qui per informazioni", "Text1=https://www.tubaro.example/gas",
                         "Text1=Versione Beta - 2004 11 19"}));
+}
+
+// A pointer's tooltip: none on a label, whose caption says it; the
+// description elsewhere; why, on a control shown disabled.
+TEST(WindowData, Tooltips)
+{
+    EXPECT_EQ(tooltip_of(control_spec(ControlId::Label3)), "");
+    EXPECT_EQ(tooltip_of(control_spec(ControlId::Text_D)), "Diametro interno del tubo, in millimetri");
+    EXPECT_EQ(tooltip_of(as_shown(control_spec(ControlId::Check1), StayOnTop::NotInBrowser)),
+              kStayOnTopUnavailableInBrowser);
 }
 
 }  // namespace
