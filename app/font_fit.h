@@ -14,6 +14,5 @@ struct TextRoom {
 
 // The largest size of the font, at most its own, in half points, at which
 // every text fits its room (at least 6 points, or its own size where that is
-// smaller), by the form's rule
-// (tubaro::largest_fitting_size).
+// smaller), by the form's rule (tubaro::largest_fitting_size).
 QFont largest_fitting_font(const QFont& font, const std::vector<TextRoom>& texts);

@@ -14,10 +14,10 @@ struct TextRoom {
 };
 
 // The window's font: the system's message font at the window's resolution,
-// made smaller only when a text would not fit its room (the form's rule,
-// tubaro::largest_fitting_size), since the layout's
-// sizes are fixed. One measurement at the system's size gives the size and
-// one check confirms it.
+// made smaller only when a text would not fit its room, since the layout's
+// sizes are fixed, by the form's rule (tubaro::largest_fitting_size): one
+// measurement at the system's size gives the size and one check confirms
+// it; never below 6 points, or the system's own size where that is smaller.
 class WindowFont {
 public:
     void fit(HWND window, UINT dots_per_inch, const std::vector<TextRoom>& texts);
