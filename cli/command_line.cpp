@@ -2,6 +2,7 @@
 
 #include "quantity_words.h"
 #include "sizing_case.h"
+#include "utf8_text.h"
 
 namespace {
 
@@ -15,31 +16,6 @@ std::optional<Quantity> quantity_option(std::string_view argument)
     return tubaro::quantity_named(argument.substr(2), false);
 }
 
-// The length of the UTF-8 character that starts text, or 0 when none does.
-std::size_t utf8_character_length(std::string_view text)
-{
-    if (text.empty())
-        return 0;
-    const auto lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = 0;
-    if (lead < 0x80)
-        length = 1;
-    else if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF)
-        length = 3;
-    else if (lead >= 0xF0 && lead <= 0xF4)
-        length = 4;
-    else
-        return 0;
-    if (text.size() < length)
-        return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            return 0;
-    return length;
-}
-
 UsageError error(std::string message)
 {
     return UsageError{std::move(message)};
@@ -50,7 +26,7 @@ UsageError error(std::string message)
 std::optional<std::string> separator_problem(std::string_view separator)
 {
     std::string problem;
-    if (separator.empty() || utf8_character_length(separator) != separator.size())
+    if (const auto first = tubaro::first_code_point(separator); !first || first->length != separator.size())
         problem = "--separatore vuole un solo carattere, non '";
     else if (const auto c = static_cast<unsigned char>(separator[0]); (c >= '0' && c <= '9') || c == '+' || c == '-')
         problem = "--separatore non puo' essere una cifra o un segno: '";

@@ -80,23 +80,6 @@ void FormPresenter::follow_the_option_shown()
     }
 }
 
-void FormPresenter::follow_the_texts_shown()
-{
-    // Texts a page's user changed before its code bound the form (a page
-    // shows no result meanwhile) are worked out now, not at the next key:
-    // the designation follows the diameter shown, and the computed
-    // quantity the inputs shown. With the start texts nothing runs.
-    bool changed = m_controls.Text_Pollici->text() != control_spec(ControlId::Text_Pollici).text;
-    for (Quantity quantity : kQuantities)
-        changed = changed || m_controls.fields[quantity]->text() != control_spec(kQuantityControls[quantity].field).text;
-    m_typed_before_binding = changed;
-    if (changed)
-        m_edge.run(std::nullopt, [this] {
-            m_logic.diameter_change();
-            m_logic.Ricalcola();
-        });
-}
-
 void FormPresenter::report(const EventEdge::Report& report)
 {
     m_window.show_error({report.source, report.kind, report.kind ? error_name(*report.kind) : kInternalError});
@@ -111,9 +94,15 @@ void FormPresenter::recalculated()
         m_listeners.recalculated();
 }
 
-void FormPresenter::loaded()
+void FormPresenter::loaded(std::span<const ControlId> changed_before_binding, const std::optional<SizingLink>& address)
 {
-    follow_the_texts_shown();
+    EventScope event(*this);
+    // What a page's user typed before its code came stands over its
+    // address: worked out now, not at the next key.
+    const bool typed = std::any_of(changed_before_binding.begin(), changed_before_binding.end(),
+                                   [](ControlId id) { return quantity_of(id) && kQuantityControls[*quantity_of(id)].field == id; });
+    if (typed)
+        work_out_shown();
     switch (m_traits.stay_on_top) {
     case StayOnTop::Always: m_edge.run(std::nullopt, [this] { m_logic.load(); }); break;
     case StayOnTop::AtAClick:
@@ -125,6 +114,8 @@ void FormPresenter::loaded()
     case StayOnTop::NotOnWayland:
     case StayOnTop::NotInBrowser: break;  // the box says why
     }
+    if (!typed && address)
+        open(*address);
 }
 
 void FormPresenter::shown()
@@ -135,12 +126,14 @@ void FormPresenter::shown()
 
 void FormPresenter::text_changed(ControlId box)
 {
+    EventScope event(*this);
     if (box == kQuantityControls[Quantity::Diameter].field)
         m_edge.run(box, [this] { m_logic.diameter_change(); });
 }
 
 bool FormPresenter::key_pressed(ControlId control, KeyChord key, bool auto_repeat)
 {
+    EventScope event(*this);
     filter(control).pressed(key);
     if (key.key == Key::Tab) {
         // Tab and Shift+Tab; with Control, Alt or Meta it is the system's.
@@ -157,6 +150,7 @@ bool FormPresenter::key_pressed(ControlId control, KeyChord key, bool auto_repea
 
 void FormPresenter::key_released(ControlId box, KeyChord key)
 {
+    EventScope event(*this);
     if (!filter(box).released(key))
         return;
     const auto quantity = quantity_of(box);
@@ -181,6 +175,7 @@ void FormPresenter::double_click_pressed(ControlId control)
 
 void FormPresenter::clicked(ControlId control, int clicks)
 {
+    EventScope event(*this);
     if (std::exchange(m_double_pressed, std::nullopt) == control && clicks == 1)
         clicks = 2;
     if (control_spec(control).kind == ControlKind::OptionButton) {
@@ -204,12 +199,11 @@ void FormPresenter::choose_option(Quantity mode, TakesFocus focus)
     if (focus == TakesFocus::Yes)
         m_window.focus(kQuantityControls[mode].option, FocusCause::Program);
     m_edge.run(kQuantityControls[mode].option, [this, mode] { m_logic.option_click(mode); });
-    if (m_listeners.mode_chosen)
-        m_listeners.mode_chosen();
 }
 
 void FormPresenter::spin_stepped(ControlId spin, int direction)
 {
+    EventScope event(*this);
     step(*quantity_of(spin), direction);
 }
 
@@ -272,6 +266,8 @@ bool FormPresenter::tab(std::optional<ControlId> from, int direction)
 
 void FormPresenter::open(const SizingLink& link)
 {
+    EventScope event(*this);
+    m_record_again = true;
     const bool names_something =
         link.mode || std::any_of(link.texts.items.begin(), link.texts.items.end(), [](const auto& text) { return text; });
     if (!names_something)
@@ -283,7 +279,13 @@ void FormPresenter::open(const SizingLink& link)
         if (quantity != computed && link.texts[quantity])
             m_edge.run(kQuantityControls[quantity].field,
                        [this, quantity, &link] { m_controls.fields[quantity]->set_text(*link.texts[quantity]); });
-    // The designation follows the diameter shown, as it does at the binding.
+    work_out_shown();
+}
+
+void FormPresenter::work_out_shown()
+{
+    const Quantity computed = mode();
+    // The designation follows the diameter shown.
     m_edge.run(kQuantityControls[Quantity::Diameter].field, [this] { m_logic.diameter_change(); });
 
     // Each input's own key-release check, which reports what it reads as no
@@ -302,6 +304,7 @@ void FormPresenter::open(const SizingLink& link)
         m_edge.run(kQuantityControls[computed].field, [this] { m_logic.Ricalcola(); });
     if (m_results != results)
         return;
+    // No result stands that these inputs did not give.
     m_edge.run(std::nullopt, [this, computed] {
         m_controls.fields[computed]->set_text("");
         const auto designation =
@@ -309,6 +312,22 @@ void FormPresenter::open(const SizingLink& link)
         if (!designation.ok() || !designation.value())
             m_controls.Text_Pollici->set_text("");
     });
+}
+
+void FormPresenter::record_sizing()
+{
+    if (!m_listeners.sizing_recorded)
+        return;
+    ShownSizing shown;
+    shown.mode = mode();
+    for (Quantity quantity : kQuantities)
+        shown.texts[quantity] = m_controls.fields[quantity]->text();
+    shown.designation = m_controls.Text_Pollici->text();
+    if (m_recorded == shown && !std::exchange(m_record_again, false))
+        return;
+    m_record_again = false;
+    m_recorded = shown;
+    m_listeners.sizing_recorded(record_of(shown, m_separator));
 }
 
 void FormPresenter::topmost_ended()

@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "controls.h"
@@ -12,6 +13,7 @@
 #include "key_release_filter.h"
 #include "keys.h"
 #include "sizing_link.h"
+#include "sizing_record.h"
 #include "spin_stepper.h"
 #include "window_build.h"
 #include "window_data.h"
@@ -22,8 +24,10 @@ namespace tubaro {
 struct FormListeners {
     // After every recalculation that wrote its result.
     std::function<void()> recalculated;
-    // After an option became the set one, by a click or a key.
-    std::function<void()> mode_chosen;
+    // After every event that changed the sizing the window shows (the
+    // first event included), and after every link opened: what a page says
+    // of it in its address, its title and its printed sheet.
+    std::function<void(const SizingRecord&)> sizing_recorded;
 };
 
 // The one way the window's events reach the form. It builds the window
@@ -48,9 +52,12 @@ public:
     FormPresenter& operator=(const FormPresenter&) = delete;
 
     // Once, after the window exists and before it is first shown: the load
-    // handler, where the window can stay on top from the start; on a page,
-    // what its user typed before the binding worked out.
-    void loaded();
+    // handler, where the window can stay on top from the start. On a page,
+    // the value fields its user changed before the binding (not those the
+    // page itself emptied meanwhile) are worked out as a link's texts are;
+    // otherwise the sizing of its address, if it holds one, is opened.
+    void loaded(std::span<const ControlId> changed_before_binding = {},
+                const std::optional<SizingLink>& address = std::nullopt);
     // The window is on screen: the focus goes to the first stop of the Tab
     // order, unless one of the controls has it already.
     void shown();
@@ -85,17 +92,15 @@ public:
     void topmost_ended();
 
     // A sizing a page's address holds (sizing_link.h), opened after load
-    // (one that names nothing opens nothing): its option chosen as by a
-    // click, its texts put into the fields as a user types them, the
-    // designation following the diameter shown, then the result worked out
-    // as a key release would,
-    // where every input lies inside its typed range; otherwise, or where
-    // the recalculation fails, the computed field (and the designation of
-    // a diameter that gives none) shows no number.
+    // (one that names nothing changes nothing on screen): its option chosen
+    // as by a click, its texts put into the fields as a user types them,
+    // the designation following the diameter shown, then the result worked
+    // out as a key release would, where every input lies inside its typed
+    // range; otherwise, or where the recalculation fails, the computed field
+    // (and the designation of a diameter that gives none) shows no number.
+    // Either way the sizing shown is recorded anew, since the address no
+    // longer says it.
     void open(const SizingLink& link);
-    // Whether a page's user changed its texts before the binding (found at
-    // load): what they typed then stands over a link.
-    bool typed_before_binding() const { return m_typed_before_binding; }
 
     void listen(FormListeners listeners) { m_listeners = std::move(listeners); }
 
@@ -119,9 +124,27 @@ private:
         EventEdge& m_edge;
     };
 
+    // Every event that can change what the window shows is one scope; when
+    // the outermost ends, the sizing shown is recorded if it changed.
+    class EventScope {
+    public:
+        explicit EventScope(FormPresenter& form) : m_form(form) { ++m_form.m_event_depth; }
+        EventScope(const EventScope&) = delete;
+        EventScope& operator=(const EventScope&) = delete;
+        ~EventScope()
+        {
+            if (--m_form.m_event_depth == 0)
+                m_form.record_sizing();
+        }
+
+    private:
+        FormPresenter& m_form;
+    };
+
     FormControls with_assigned_text_boxes(FormControls built);
     void follow_the_option_shown();
-    void follow_the_texts_shown();
+    void work_out_shown();
+    void record_sizing();
     void report(const EventEdge::Report& report);
     void recalculated();
     bool navigation_key(ControlId control, Key key, bool auto_repeat);
@@ -146,10 +169,12 @@ private:
     // The control whose next click is the second of a double click.
     std::optional<ControlId> m_double_pressed;
     FormListeners m_listeners;
-    // Recalculations that wrote their result, and whether texts had been
-    // changed before the binding.
+    // Recalculations that wrote their result.
     int m_results = 0;
-    bool m_typed_before_binding = false;
+    int m_event_depth = 0;
+    // The sizing last recorded, and whether it must be recorded again.
+    std::optional<ShownSizing> m_recorded;
+    bool m_record_again = false;
 };
 
 }  // namespace tubaro

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "quantity_words.h"
+#include "utf8_text.h"
 
 namespace tubaro {
 
@@ -64,24 +65,6 @@ std::optional<std::string> unescaped(std::string_view text)
     return out;
 }
 
-// UTF-8 throughout, and no control character (a field holds one line).
-bool usable_text(std::string_view text)
-{
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x20 || lead == 0x7F)
-            return false;
-        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || i + length > text.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += length;
-    }
-    return true;
-}
-
 std::string with_separator(std::string_view text, std::string_view from, std::string_view to)
 {
     if (from == to || from.empty())
@@ -127,7 +110,7 @@ SizingLink read_link_fragment(std::string_view fragment, std::string_view decima
             continue;
         const std::string_view name = pair.substr(0, equals);
         const std::optional<std::string> value = unescaped(pair.substr(equals + 1));
-        if (!value || !usable_text(*value))
+        if (!value || !plain_line_text(*value))
             continue;
         if (name == kModeName) {
             if (!std::exchange(mode_read, true))
@@ -144,8 +127,12 @@ std::string sizing_summary(Quantity mode, const FieldTexts& texts, std::string_v
 {
     std::string summary;
     const auto append = [&](Quantity quantity) {
-        summary.append(kQuantityWords[quantity].letter).append(" ").append(texts[quantity]).append(" ").append(
-            kQuantityWords[quantity].unit);
+        summary.append(kQuantityWords[quantity].letter).append(" ");
+        if (texts[quantity].empty()) {
+            summary.append("–");
+            return;
+        }
+        summary.append(texts[quantity]).append(" ").append(kQuantityWords[quantity].unit);
         if (quantity == Quantity::Diameter && !designation.empty())
             summary.append(" ").append(designation);
     };

@@ -32,12 +32,14 @@ std::string link_fragment(Quantity mode, const FieldTexts& texts, std::string_vi
 
 // What a fragment (without its '#') gives, its points in `decimal_separator`.
 // What cannot be used is left out: a name it does not know, a pair without
-// '=', a second pair of one name, a value whose escapes are broken, that is
-// not UTF-8 or that holds a control character.
+// '=', a second pair of one name, a value whose escapes are broken or that
+// is no plain one-line text (plain_line_text: well-formed UTF-8, no control
+// or bidirectional formatting character).
 SizingLink read_link_fragment(std::string_view fragment, std::string_view decimal_separator);
 
 // The sizing in a few words, the computed quantity first, its designation
-// beside a diameter: "D 37 mm 1''1/2 · P 116 kW · Y 100 Pa · L 30 m".
+// beside a diameter: "D 37 mm 1''1/2 · P 116 kW · Y 100 Pa · L 30 m"; an
+// empty text is a dash: "L – · D 50 mm 2\" · P 9000 kW · Y 20 Pa".
 std::string sizing_summary(Quantity mode, const FieldTexts& texts, std::string_view designation);
 
 }  // namespace tubaro

@@ -2,34 +2,62 @@
 (application/wasm for WebAssembly, which browsers insist on to compile it
 as it streams in, and the manifest's own type).
 
-Usage: serve_static.py FOLDER [PORT] [--isolated] [--slow-wasm SECONDS]
-                       [--missing-wasm SECONDS] [--corrupt-wasm]
+Usage: serve_static.py FOLDER [PORT] [--isolated] [--gzip] [--log FILE]
+                       [--slow-wasm SECONDS] [--held-wasm] [--missing NAME COUNT]...
+                       [--cut NAME]... [--corrupt-wasm]
   PORT 0: any free port, printed. --isolated: cross-origin isolated (COOP
   and COEP), which the benchmarks need for a fine performance.now().
+  --gzip: files sent gzip-encoded to a browser that takes it, as most hosts
+  do. --log: a line per request, "SECONDS PATH STATUS", SECONDS on the
+  monotonic clock from the server's start.
   For the tests of what the page does before its code has loaded, and when
   it cannot: --slow-wasm, the WebAssembly only after that long, as on a slow
-  network; --missing-wasm, 404 for it during the first SECONDS (0: always);
-  --corrupt-wasm, its bytes spoiled (half of them)."""
+  network; --held-wasm, the WebAssembly only once /release has been asked
+  for (and held again after /hold), so a test decides when the code comes;
+  --missing, 404 for the first COUNT requests of NAME (0: for every one);
+  --cut, NAME cut short, its first half only; --corrupt-wasm, the
+  WebAssembly's bytes spoiled (half of them)."""
 
 import functools
+import gzip
 import http.server
 import os
 import sys
+import threading
 import time
 
 folder = sys.argv[1]
-port = int(sys.argv[2]) if len(sys.argv) > 2 else 8080
-isolated = "--isolated" in sys.argv[3:]
+port = int(sys.argv[2]) if len(sys.argv) > 2 and not sys.argv[2].startswith("--") else 8080
+flags = sys.argv[3:]
+isolated = "--isolated" in flags
+gzipped = "--gzip" in flags
 
 
-def option(name):
-    return float(sys.argv[sys.argv.index(name) + 1]) if name in sys.argv else None
+def values(name, count=1):
+    """Every occurrence of an option, with its `count` values."""
+    found = []
+    for at, each in enumerate(flags):
+        if each == name:
+            found.append(flags[at + 1:at + 1 + count])
+    return found
 
 
-slow_wasm = option("--slow-wasm") or 0.0
-missing_wasm = option("--missing-wasm")
-corrupt_wasm = "--corrupt-wasm" in sys.argv
+slow_wasm = float(values("--slow-wasm")[0][0]) if values("--slow-wasm") else 0.0
+held_wasm = "--held-wasm" in flags
+missing = {name: int(count) for name, count in values("--missing", 2)}
+cut = {name for [name] in values("--cut")}
+corrupt_wasm = "--corrupt-wasm" in flags
+log_path = values("--log")[0][0] if values("--log") else None
 started = time.monotonic()
+lock = threading.Lock()
+asked = {}
+released = threading.Event()
+
+
+def log(path, status):
+    if log_path:
+        with lock, open(log_path, "a") as out:
+            out.write("%.3f %s %d\n" % (time.monotonic() - started, path, status))
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -45,23 +73,49 @@ class Handler(http.server.SimpleHTTPRequestHandler):
     }
 
     def do_GET(self):
-        wasm = self.path.split("?")[0].endswith(".wasm")
+        path = self.path.split("?")[0]
+        name = path.lstrip("/") or "index.html"
+        if path in ("/hold", "/release"):
+            (released.clear if path == "/hold" else released.set)()
+            self.send_body(b"ok", "text/plain")
+            return
+        with lock:
+            asked[name] = asked.get(name, 0) + 1
+            times = asked[name]
+        wasm = name.endswith(".wasm")
         if wasm and slow_wasm:
             time.sleep(slow_wasm)
-        if wasm and missing_wasm is not None and (missing_wasm == 0 or time.monotonic() - started < missing_wasm):
+        if wasm and held_wasm:
+            released.wait(120)
+        if name in missing and (missing[name] == 0 or times <= missing[name]):
+            log(path, 404)
             self.send_error(404)
             return
-        if wasm and corrupt_wasm:
-            with open(os.path.join(folder, self.path.split("?")[0].lstrip("/")), "rb") as source:
+        file = os.path.join(folder, name)
+        if (name in cut or (wasm and corrupt_wasm) or gzipped) and os.path.isfile(file):
+            with open(file, "rb") as source:
                 body = bytearray(source.read())
-            body[len(body) // 2:] = bytes(len(body) - len(body) // 2)
-            self.send_response(200)
-            self.send_header("Content-Type", "application/wasm")
-            self.send_header("Content-Length", str(len(body)))
-            self.end_headers()
-            self.wfile.write(body)
+            if name in cut:
+                body = body[:len(body) // 2]
+            if wasm and corrupt_wasm:
+                body[len(body) // 2:] = bytes(len(body) - len(body) // 2)
+            log(path, 200)
+            self.send_body(bytes(body), self.guess_type(file))
             return
+        log(path, 200 if os.path.exists(file) else 404)
         super().do_GET()
+
+    def send_body(self, body, content_type):
+        encoded = gzipped and "gzip" in self.headers.get("Accept-Encoding", "")
+        if encoded:
+            body = gzip.compress(body)
+        self.send_response(200)
+        self.send_header("Content-Type", content_type)
+        if encoded:
+            self.send_header("Content-Encoding", "gzip")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
 
     def end_headers(self):
         # Always the latest files from here; offline use is the service

@@ -59,7 +59,8 @@ EM_JS(int, js_window, (), {
 EM_JS(char*, js_location_fragment, (), { return allocateUTF8(location.hash.replace(/^#/, "")); });
 EM_JS(char*, js_location_href, (), { return allocateUTF8(location.href); });
 EM_JS(void, js_replace_fragment, (const char* fragment), {
-    history.replaceState(history.state, "", "#" + UTF8ToString(fragment));
+    const text = UTF8ToString(fragment);
+    history.replaceState(history.state, "", text ? "#" + text : location.pathname + location.search);
 });
 EM_JS(void, js_set_title, (const char* title), { document.title = UTF8ToString(title); });
 EM_JS(char*, js_date_and_time_now, (), {

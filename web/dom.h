@@ -43,7 +43,8 @@ Element window();
 
 // The page's address: its fragment (after '#', still percent-escaped, empty
 // for none) and the whole of it; the fragment replaced in the current
-// history entry, adding none; the document's title.
+// history entry, adding none (an empty one leaves the address without '#');
+// the document's title.
 std::string location_fragment();
 std::string location_href();
 void replace_fragment(std::string_view fragment);

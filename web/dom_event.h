@@ -2,7 +2,7 @@
 
 // The DOM events the page listens to, as dom::listen passes them on.
 enum class DomEvent {
-    Input, KeyDown, KeyUp, FocusIn, FocusOut, Click, PointerDown, PointerUp, ContextMenu, HashChange, BeforePrint
+    Input, KeyDown, KeyUp, FocusIn, FocusOut, Click, PointerDown, PointerUp, ContextMenu, HashChange, BeforePrint, Blur
 };
 
 // What the browser tells of a key or a click. Key codes are the browser's

@@ -1,39 +1,31 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-
 #include "dom.h"
 #include "quantity.h"
-#include "recalculation.h"
-#include "sizing_link.h"
+#include "sizing_record.h"
 
-// What the page keeps of a sizing, storing nothing: its own address (the
-// fragment of sizing_link.h) and the document's title follow each accepted
-// recalculation and each choice of the computed quantity, in the current
-// history entry (a reload, a discarded tab, a bookmark and a shared link
-// bring it back); the sheet for paper (#stampa, which page_markup writes)
-// follows the same sizing and takes the date and time when it is printed.
+// Where the page says what sizing it shows, storing nothing: its own address
+// (the fragment of sizing_link.h, in the current history entry, so a reload,
+// a discarded tab, a bookmark and a shared link bring it back), the
+// document's title, and the sheet for paper (#stampa, which page_markup
+// writes), which takes the date and time when it is printed. The form
+// decides what each says (SizingRecord); this only writes it.
 class KeptSizing {
 public:
-    explicit KeptSizing(std::string decimal_separator);
+    KeptSizing();
 
-    // The sizing the address holds now, in this reader's separator.
-    tubaro::SizingLink in_address() const;
+    // The page's address fragment now, still escaped; empty for none.
+    std::string in_address() const { return dom::location_fragment(); }
 
-    // An accepted recalculation, or the computed quantity chosen: into the
-    // address, the title and the sheet.
-    void keep(tubaro::Quantity mode, const tubaro::FieldTexts& texts, std::string_view designation);
-    // The sheet alone: the sizing the page opens with.
-    void fill_sheet(tubaro::Quantity mode, const tubaro::FieldTexts& texts, std::string_view designation);
+    void write(const tubaro::SizingRecord& record);
     // Just before printing: the date and time, and the address that
     // reopens the sizing.
     void before_print();
 
 private:
-    std::string m_separator;
+    dom::Element m_page;
     dom::Element m_sheet;
     tubaro::PerQuantity<dom::Element> m_values{};
-    tubaro::PerQuantity<dom::Element> m_computed{};
+    tubaro::PerQuantity<dom::Element> m_notes{};
     dom::Element m_designation, m_date, m_address;
 };

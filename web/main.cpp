@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <emscripten/eventloop.h>
 
@@ -39,6 +41,19 @@ void warm_up(void* separator)
     }
 }
 
+// The controls of ids one space apart; those not of the form left out.
+std::vector<tubaro::ControlId> controls_named(std::string_view ids)
+{
+    std::vector<tubaro::ControlId> controls;
+    while (!ids.empty()) {
+        const std::size_t end = ids.find(' ');
+        if (const auto control = tubaro::control_named(ids.substr(0, end)))
+            controls.push_back(*control);
+        ids = end == std::string_view::npos ? std::string_view() : ids.substr(end + 1);
+    }
+    return controls;
+}
+
 }  // namespace
 
 // clang-format off
@@ -50,10 +65,12 @@ EM_JS(char*, js_decimal_separator, (), {
     return allocateUTF8(Module.decimalSeparator);
 });
 
-// The page's start script (page_start.js) lets go of the fields.
-EM_JS(void, js_page_bound, (), {
+// The page's start script (page_start.js) lets go of the fields, with what
+// it had emptied put back, and says which the user changed meanwhile: their
+// ids, one space apart.
+EM_JS(char*, js_page_bound, (), {
     performance.mark("tubarogas-binding");
-    if (Module.pageBound) Module.pageBound();
+    return allocateUTF8(Module.pageBound ? Module.pageBound() : "");
 });
 
 // When the form first answers input, for the benchmarks.
@@ -87,10 +104,10 @@ int main()
     const std::unique_ptr<char, decltype(&std::free)> separator(js_decimal_separator(), &std::free);
     // The page lives as long as the page does.
     static const std::string decimal_separator = separator ? separator.get() : ".";
-    js_page_bound();
+    const std::unique_ptr<char, decltype(&std::free)> changed(js_page_bound(), &std::free);
     static MainPage page(decimal_separator);
     g_page = &page;
-    page.start();
+    page.start(controls_named(changed.get()));
     js_mark_ready();
     emscripten_set_timeout(&warm_up, 0, const_cast<std::string*>(&decimal_separator));
     js_register_service_worker();

@@ -38,48 +38,33 @@ tubaro::KeyChord key_chord(const DomEventDetail& detail)
 }  // namespace
 
 MainPage::MainPage(std::string decimal_separator)
-    : m_form_element(dom::by_id(tubaro::kWindowName)),
+    : m_separator(decimal_separator),
+      m_form_element(dom::by_id(tubaro::kWindowName)),
       m_note(dom::by_id("nota")),
       m_floating(m_form_element),
-      m_kept(decimal_separator),
-      m_form(*this, decimal_separator)
+      m_form(*this, std::move(decimal_separator))
 {
     dom::listen(m_form_element, "keydown", kForm, static_cast<int>(DomEvent::KeyDown));
     dom::listen(m_form_element, "pointerdown", kForm, static_cast<int>(DomEvent::PointerDown));
     const dom::Element window = dom::window();
     dom::listen(window, "hashchange", kWindow, static_cast<int>(DomEvent::HashChange));
     dom::listen(window, "beforeprint", kWindow, static_cast<int>(DomEvent::BeforePrint));
-    m_form.listen({[this] { keep_sizing(); }, [this] { keep_sizing(); }});
+    dom::listen(window, "blur", kWindow, static_cast<int>(DomEvent::Blur));
+    m_form.listen({{}, [this](const tubaro::SizingRecord& record) { m_kept.write(record); }});
 }
 
-void MainPage::start()
+void MainPage::start(std::span<const ControlId> changed_before_binding)
 {
-    m_form.loaded();
-    // What the user typed before the code came stands over the address.
-    if (!m_form.typed_before_binding())
-        m_form.open(m_kept.in_address());
-    std::array<std::string, 4> held;
-    m_kept.fill_sheet(m_form.mode(), shown_texts(held),
-                      m_text_boxes[static_cast<std::size_t>(ControlId::Text_Pollici)]->text());
+    m_form.loaded(changed_before_binding, address_sizing());
     m_form.shown();
 }
 
-tubaro::FieldTexts MainPage::shown_texts(std::array<std::string, 4>& held) const
+std::optional<tubaro::SizingLink> MainPage::address_sizing() const
 {
-    tubaro::FieldTexts texts{};
-    for (tubaro::Quantity quantity : tubaro::kQuantities) {
-        held[static_cast<std::size_t>(quantity)] =
-            m_text_boxes[static_cast<std::size_t>(tubaro::kQuantityControls[quantity].field)]->text();
-        texts[quantity] = held[static_cast<std::size_t>(quantity)];
-    }
-    return texts;
-}
-
-void MainPage::keep_sizing()
-{
-    std::array<std::string, 4> held;
-    m_kept.keep(m_form.mode(), shown_texts(held),
-                m_text_boxes[static_cast<std::size_t>(ControlId::Text_Pollici)]->text());
+    const std::string fragment = m_kept.in_address();
+    if (fragment.empty())
+        return std::nullopt;
+    return tubaro::read_link_fragment(fragment, m_separator);
 }
 
 tubaro::WindowTraits MainPage::traits() const
@@ -160,9 +145,11 @@ bool MainPage::handle(int target, DomEvent event, const DomEventDetail& detail)
 {
     if (target == kWindow) {
         if (event == DomEvent::HashChange)
-            m_form.open(m_kept.in_address());
+            m_form.open(address_sizing().value_or(tubaro::SizingLink{}));
         else if (event == DomEvent::BeforePrint)
             m_kept.before_print();
+        else if (event == DomEvent::Blur)
+            m_pointer_down = false;  // the focus went to the browser's bar, or elsewhere
         return false;
     }
     if (target == kForm) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "dom.h"
@@ -25,10 +26,11 @@ public:
     MainPage(const MainPage&) = delete;
     MainPage& operator=(const MainPage&) = delete;
 
-    // The page is up: the load handler, the sizing its address holds, then
-    // the focus where the form starts it, unless the user has already gone
-    // elsewhere in the form.
-    void start();
+    // The page is up, with the value fields its user changed before the
+    // binding: the load handler, what they typed or else the sizing the
+    // address holds, then the focus where the form starts it, unless the
+    // user has already gone elsewhere in the form.
+    void start(std::span<const tubaro::ControlId> changed_before_binding);
     // Every listened event of the page's elements.
     bool handle(int target, DomEvent event, const DomEventDetail& detail);
     // The floating window closed, or could not open.
@@ -62,13 +64,13 @@ private:
     dom::Element bind(const tubaro::ControlSpec& row);
     void listen(tubaro::ControlId id, const char* type, DomEvent event);
     static void note_timed_out(void* self);
-    // The sizing on screen, into the address, the title and the sheet.
-    void keep_sizing();
-    tubaro::FieldTexts shown_texts(std::array<std::string, 4>& held) const;
+    // The sizing the address holds now; none for a bare address.
+    std::optional<tubaro::SizingLink> address_sizing() const;
 
     bool control_event(tubaro::ControlId id, DomEvent event, const DomEventDetail& detail);
     bool arrow_event(tubaro::ControlId spin, int direction, DomEvent event, const DomEventDetail& detail);
 
+    std::string m_separator;
     dom::Element m_form_element;
     dom::Element m_note;
     FloatingForm m_floating;
@@ -78,7 +80,8 @@ private:
     std::array<std::unique_ptr<DomOptionButton>, tubaro::kControlCount> m_options;
     std::array<std::unique_ptr<DomSpinControl>, tubaro::kControlCount> m_spins;
     std::unique_ptr<DomCheckBox> m_check;
-    // A pointer went down on the form: the focus that follows came by it.
+    // A pointer went down on the form: the focus that follows came by it,
+    // unless a key, or the browser's own bar, came first.
     bool m_pointer_down = false;
     std::optional<tubaro::ControlId> m_invalid;
     long m_note_timer = 0;

@@ -20,7 +20,6 @@ inline constexpr std::string_view kNoWebAssembly = "Calcolo non disponibile: que
 namespace page_texts {
 
 inline constexpr std::string_view kSheetHeading = "Dimensionamento di una tubazione gas";
-inline constexpr std::string_view kSheetComputed = "calcolato";
 inline constexpr std::string_view kSheetDesignation = "Misura nominale del tubo";
 inline constexpr std::string_view kSheetPrinted = "Stampato il";
 inline constexpr std::string_view kSheetReopen = "Per riaprire questo dimensionamento:";

@@ -41,15 +41,17 @@ INSTANTIATE_TEST_SUITE_P(
     Pages, LateBinding,
     testing::Values(
         BindingRow{"Untouched", StayOnTop::AtAClick, {}, D, {{false, true, true, true}}, 0, true, false},
-        BindingRow{"OptionChosen", StayOnTop::AtAClick, {P, false, {}}, P, {{true, false, true, true}}, 0, true, false},
-        BindingRow{"BoxTickedWhereItFloats", StayOnTop::AtAClick, {std::nullopt, true, {}}, D,
+        BindingRow{"OptionChosen", StayOnTop::AtAClick, {P, false, {}, {}}, P, {{true, false, true, true}}, 0, true, false},
+        BindingRow{"BoxTickedWhereItFloats", StayOnTop::AtAClick, {std::nullopt, true, {}, {}}, D,
                    {{false, true, true, true}}, 1, true, true},
-        BindingRow{"BoxTickedWhereNothingFloats", StayOnTop::NotInBrowser, {L, true, {}}, L,
+        BindingRow{"BoxTickedWhereNothingFloats", StayOnTop::NotInBrowser, {L, true, {}, {}}, L,
                    {{true, true, true, false}}, 0, false, false}),
     [](const auto& row_info) { return std::string(row_info.param.name); });
 
-// Texts changed before the binding (the page showing the result and the
-// inch size as pending, empty) are worked out at once.
+// Texts a user changed before the binding (the page showing the result and
+// the inch size as pending) are worked out at once, as a link's would be,
+// and stand over the page's address; where the user changed none (the page
+// only emptied what it could not compute yet), the address is opened.
 struct TypedEarlyRow {
     const char* name;
     DoneBeforeBinding done;
@@ -73,20 +75,23 @@ TEST_P(TypedEarly, TheBindingWorksItOut)
     EXPECT_EQ(form.last_error(), row.error);
 }
 
-constexpr ControlId kPending[] = {ControlId::Text_D, ControlId::Text_Pollici};
+constexpr const char* kLink = "calcola=diametro&potenza=50&perdita=100";
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, TypedEarly,
     testing::Values(
         TypedEarlyRow{"StartTexts", {}, "37", "116", "1\"1/2", 0, std::nullopt},
-        TypedEarlyRow{"LossTyped", {std::nullopt, false, {{ControlId::Text_Y, "1000"}, {kPending[0], ""}, {kPending[1], ""}}},
-                      "23", "116", "1\"", 1, std::nullopt},
-        TypedEarlyRow{"TypedBackToTheStart", {std::nullopt, false, {{kPending[0], ""}, {kPending[1], ""}}},
-                      "37", "116", "1''1/2", 1, std::nullopt},
-        TypedEarlyRow{"DiameterTypedInPowerMode", {P, false, {{ControlId::Text_D, "60"}, {ControlId::Text_P, ""}, {kPending[1], ""}}},
-                      "60", "412", "2''1/2", 1, std::nullopt},
-        TypedEarlyRow{"NoResultFromTheseTexts", {std::nullopt, false, {{ControlId::Text_L, "x"}, {kPending[0], ""}, {kPending[1], ""}}},
-                      "", "116", "", 0, ErrorKind::TypeMismatch}),
+        TypedEarlyRow{"LossTyped", {std::nullopt, false, {{ControlId::Text_Y, "1000"}}, {}}, "23", "116", "1\"", 1, std::nullopt},
+        TypedEarlyRow{"TypedBackToTheStart", {std::nullopt, false, {{ControlId::Text_Y, "100"}}, {}}, "37", "116", "1''1/2", 1,
+                      std::nullopt},
+        TypedEarlyRow{"DiameterTypedInPowerMode", {P, false, {{ControlId::Text_D, "60"}}, {}}, "60", "412", "2''1/2", 1,
+                      std::nullopt},
+        TypedEarlyRow{"NoResultFromTheseTexts", {std::nullopt, false, {{ControlId::Text_L, "x"}}, {}}, "", "116", "", 0,
+                      ErrorKind::TypeMismatch},
+        TypedEarlyRow{"OutOfRange", {std::nullopt, false, {{ControlId::Text_P, "9000"}}, {}}, "", "9000", "", 0, std::nullopt},
+        TypedEarlyRow{"TheAddressOpened", {std::nullopt, false, {}, kLink}, "27", "50", "1\"", 1, std::nullopt},
+        TypedEarlyRow{"TypedStandsOverTheAddress", {std::nullopt, false, {{ControlId::Text_Y, "1000"}}, kLink}, "23", "116",
+                      "1\"", 1, std::nullopt}),
     [](const auto& row_info) { return std::string(row_info.param.name); });
 
 // The floating window closed by itself: the box no longer claims it.

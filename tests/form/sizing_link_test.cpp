@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "quantity_letters.h"
 #include "sizing_link.h"
 #include "windowless_form.h"
@@ -68,6 +70,19 @@ INSTANTIATE_TEST_SUITE_P(
                     HostileRow{"BrokenEscape", "potenza=%Z1&calcola=perdita", Y, std::nullopt},
                     HostileRow{"CutEscape", "potenza=1%2", std::nullopt, std::nullopt},
                     HostileRow{"NotUtf8", "potenza=%FF", std::nullopt, std::nullopt},
+                    HostileRow{"Overlong", "potenza=%C0%B1", std::nullopt, std::nullopt},
+                    HostileRow{"OverlongThreeBytes", "potenza=%E0%80%B1", std::nullopt, std::nullopt},
+                    HostileRow{"Surrogate", "potenza=%ED%A0%80", std::nullopt, std::nullopt},
+                    HostileRow{"AboveTheLastCodePoint", "potenza=%F4%90%80%80", std::nullopt, std::nullopt},
+                    HostileRow{"LeadF5", "potenza=%F5%80%80%80", std::nullopt, std::nullopt},
+                    HostileRow{"TheLastCodePoint", "potenza=%F4%8F%BF%BF", std::nullopt, "\xF4\x8F\xBF\xBF"},
+                    HostileRow{"Delete", "potenza=1%7F", std::nullopt, std::nullopt},
+                    HostileRow{"C1Control", "potenza=%C2%85", std::nullopt, std::nullopt},
+                    HostileRow{"AfterTheC1Controls", "potenza=%C2%A0", std::nullopt, "\xC2\xA0"},
+                    HostileRow{"LeftToRightMark", "potenza=%E2%80%8E", std::nullopt, std::nullopt},
+                    HostileRow{"RightToLeftOverride", "potenza=%E2%80%AE", std::nullopt, std::nullopt},
+                    HostileRow{"FirstIsolate", "potenza=%E2%81%A6", std::nullopt, std::nullopt},
+                    HostileRow{"PopDirectionalIsolate", "potenza=%E2%81%A9", std::nullopt, std::nullopt},
                     HostileRow{"Utf8", "potenza=%C3%A8", std::nullopt, "\xC3\xA8"},
                     HostileRow{"Utf8FourBytesAndANine", "potenza=%F0%9F%94%A5%39", std::nullopt, "\xF0\x9F\x94\xA5" "9"},
                     HostileRow{"HalfAnEscape", "potenza=%4Z", std::nullopt, std::nullopt},
@@ -119,6 +134,79 @@ INSTANTIATE_TEST_SUITE_P(
         OpenRow{"OutOfRange", "calcola=diametro&potenza=9000", D, {{"", "9000", "100", "30"}}, "", std::nullopt},
         OpenRow{"NoNumber", "calcola=potenza&diametro=abc", P, {{"abc", "", "100", "30"}}, "", ErrorKind::TypeMismatch},
         OpenRow{"NothingUsable", "potenza=%00", D, {{"37", "116", "100", "30"}}, "1\"1/2", std::nullopt}),
+    [](const auto& row_info) { return std::string(row_info.param.name); });
+
+// What a page says of its sizing, after whatever happened last: its
+// address, title and sheet describe the screen, a result or its absence.
+struct RecordRow {
+    const char* name;
+    std::optional<std::string> address;
+    std::function<void(WindowlessForm&)> then;
+    const char* fragment;
+    const char* title;
+    PerQuantity<const char*> values;
+    PerQuantity<const char*> notes;
+    const char* designation;
+};
+
+class PageRecord : public testing::TestWithParam<RecordRow> {};
+
+TEST_P(PageRecord, DescribesTheScreen)
+{
+    const RecordRow& row = GetParam();
+    WindowlessForm form(",", {StayOnTop::AtAClick, false}, {std::nullopt, false, {}, row.address});
+    if (row.then)
+        row.then(form);
+    ASSERT_FALSE(form.records().empty());
+    const SizingRecord& record = form.records().back();
+    EXPECT_EQ(record.fragment, row.fragment);
+    EXPECT_EQ(record.title, row.title);
+    for (Quantity quantity : kQuantities) {
+        EXPECT_EQ(record.values[quantity], row.values[quantity]) << static_cast<int>(quantity);
+        EXPECT_EQ(record.notes[quantity], row.notes[quantity]) << static_cast<int>(quantity);
+    }
+    EXPECT_EQ(record.designation, row.designation);
+}
+
+const auto kOpen = [](const char* fragment) {
+    return [fragment](WindowlessForm& form) { form.form().open(read_link_fragment(fragment, ",")); };
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PageRecord,
+    testing::Values(
+        RecordRow{"TheStartIsTheBareAddress", std::nullopt, {}, "", "Tubaro GAS · D 37 mm 1\"1/2 · P 116 kW · Y 100 Pa · L 30 m",
+                  {{"37", "116", "100", "30"}}, {{"calcolato", "", "", ""}}, "1\"1/2"},
+        RecordRow{"ALinkWithNoResult", "calcola=lunghezza&diametro=50&potenza=9000&perdita=20", {},
+                  "calcola=lunghezza&diametro=50&potenza=9000&perdita=20", "Tubaro GAS · L – · D 50 mm 2\" · P 9000 kW · Y 20 Pa",
+                  {{"50", "9000", "20", "–"}}, {{"", "", "", "nessun risultato"}}, "2\""},
+        RecordRow{"ThenALinkWithNoResult", "calcola=potenza&diametro=40&perdita=100&lunghezza=30",
+                  kOpen("calcola=diametro&potenza=9000"), "calcola=diametro&potenza=9000&perdita=100&lunghezza=30",
+                  "Tubaro GAS · D – · P 9000 kW · Y 100 Pa · L 30 m", {{"–", "9000", "100", "30"}},
+                  {{"nessun risultato", "", "", ""}}, ""},
+        RecordRow{"ALinkThatNamesNothing", "calcola=lunghezza", kOpen("potenza=%00"),
+                  "calcola=lunghezza&diametro=37&potenza=116&perdita=100",
+                  "Tubaro GAS · L 30 m · D 37 mm 1''1/2 · P 116 kW · Y 100 Pa", {{"37", "116", "100", "30"}},
+                  {{"", "", "", "calcolato"}}, "1''1/2"},
+        RecordRow{"AnOptionChosen", std::nullopt, [](WindowlessForm& form) { form.click_option(P); },
+                  "calcola=potenza&diametro=37&perdita=100&lunghezza=30",
+                  "Tubaro GAS · P 116 kW · D 37 mm 1\"1/2 · Y 100 Pa · L 30 m", {{"37", "116", "100", "30"}},
+                  {{"", "calcolato", "", ""}}, "1\"1/2"},
+        RecordRow{"AResultLeftFromOtherInputs", std::nullopt,
+                  [](WindowlessForm& form) {
+                      form.type(Y, "0");
+                      form.type(P, "00");
+                  },
+                  "calcola=diametro&potenza=11600&perdita=1000&lunghezza=30",
+                  "Tubaro GAS · D – · P 11600 kW · Y 1000 Pa · L 30 m", {{"–", "11600", "1000", "30"}},
+                  {{"nessun risultato", "", "", ""}}, ""},
+        RecordRow{"AnEmptyInput", std::nullopt, [](WindowlessForm& form) { form.backspace(L), form.backspace(L); },
+                  "calcola=diametro&potenza=116&perdita=100&lunghezza=", "Tubaro GAS · D – · P 116 kW · Y 100 Pa · L –",
+                  {{"–", "116", "100", "–"}}, {{"nessun risultato", "", "", ""}}, ""},
+        RecordRow{"TheComma", "calcola=lunghezza&diametro=37&potenza=116.5&perdita=100", {},
+                  "calcola=lunghezza&diametro=37&potenza=116.5&perdita=100",
+                  "Tubaro GAS · L 30 m · D 37 mm 1''1/2 · P 116,5 kW · Y 100 Pa", {{"37", "116,5", "100", "30"}},
+                  {{"", "", "", "calcolato"}}, "1''1/2"}),
     [](const auto& row_info) { return std::string(row_info.param.name); });
 
 }  // namespace

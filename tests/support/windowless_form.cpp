@@ -34,16 +34,21 @@ void WindowDouble::show_error(const ErrorReport& report)
 }
 
 WindowlessForm::WindowlessForm(std::string decimal_separator, WindowTraits traits, DoneBeforeBinding done)
-    : m_window(m_form, traits), m_doubles(m_window, m_form, std::move(done)),
-      m_form(m_doubles, std::move(decimal_separator))
+    : m_window(m_form, traits), m_doubles(m_window, m_form, done), m_form(m_doubles, decimal_separator)
 {
     m_form.listen({[this] {
                        ++m_recalculations;
                        if (m_on_recalculated)
                            m_on_recalculated();
                    },
-                   {}});
-    m_form.loaded();
+                   [this](const SizingRecord& record) { m_records.push_back(record); }});
+    std::vector<ControlId> typed;
+    for (const auto& [id, text] : done.texts)
+        typed.push_back(id);
+    std::optional<SizingLink> address;
+    if (done.address)
+        address = read_link_fragment(*done.address, decimal_separator);
+    m_form.loaded(typed, address);
 }
 
 ControlSpec WindowlessForm::Doubles::as_left(const ControlSpec& row) const

@@ -106,11 +106,15 @@ private:
     WindowTraits m_traits;
 };
 
-// What a page's user did to its elements before its code bound the form.
+// What a page's user did to its elements before its code bound the form:
+// the texts are those they typed (what the page emptied meanwhile it has
+// put back by then).
 struct DoneBeforeBinding {
     std::optional<Quantity> option;
     bool check1_ticked = false;
     std::vector<std::pair<ControlId, std::string>> texts;
+    // The fragment of the page's address, where it has one.
+    std::optional<std::string> address;
 };
 
 class WindowlessForm {
@@ -163,6 +167,8 @@ public:
     int other_failures() const { return m_window.m_other_failures; }
     // Recalculations that wrote their result, as the form tells them.
     int recalculations() const { return m_recalculations; }
+    // What the form recorded of the sizing shown, event after event.
+    const std::vector<SizingRecord>& records() const { return m_records; }
     // Runs inside every recalculation that wrote its result, after the write.
     void on_recalculated(std::function<void()> listener) { m_on_recalculated = std::move(listener); }
 
@@ -208,6 +214,7 @@ private:
     WindowDouble m_window;
     Doubles m_doubles;
     int m_recalculations = 0;
+    std::vector<SizingRecord> m_records;
     std::function<void()> m_on_recalculated;
     // Last: it builds the window through the factory above.
     FormPresenter m_form;

@@ -47,7 +47,28 @@ def serve(*options):
     return server, server.stdout.readline().strip()
 
 
-server, url = serve()
+def tries_of(log, name):
+    """When the server was asked for a file, in seconds, one time a try: the
+    page's own request comes right after the preload the HTML names, and
+    the service worker's copy right after the code came."""
+    if not os.path.exists(log):
+        return []
+    with open(log) as lines:
+        times = [float(when) for when, path, _ in (line.split() for line in lines) if path == "/" + name]
+    return [when for at, when in enumerate(times) if at == 0 or when - times[at - 1] > 1]
+
+
+def schedule_faults(times, gaps, what):
+    """The gaps between requests against the retry schedule: never early,
+    and late only by what a busy machine can explain."""
+    actual = [round(later - earlier, 2) for earlier, later in zip(times, times[1:])]
+    if len(actual) < len(gaps) or any(not (gap - 0.3 <= real <= gap + 3) for gap, real in zip(gaps, actual)):
+        return ["%s: retries after %r s, not %r" % (what, actual, gaps)]
+    return []
+
+
+server, url = serve("--gzip")
+watcher = never = None
 options = webdriver.ChromeOptions()
 options.binary_location = "/usr/lib/chromium/chromium"
 for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage", "--lang=it-IT",
@@ -107,6 +128,42 @@ def busy(name):
 
 def note():
     return js("const n = document.getElementById('nota'); return n && !n.hidden ? n.textContent : '-'")
+
+
+def new_browser(language):
+    fresh = webdriver.ChromeOptions()
+    fresh.binary_location = "/usr/lib/chromium/chromium"
+    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+                     "--lang=" + language, "--window-size=1280,800"]:
+        fresh.add_argument(argument)
+    fresh.add_experimental_option("prefs", {"intl.accept_languages": language})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=fresh)
+
+
+def said():
+    """The screen, the address, the title and the sheet, together."""
+    return js("""const value = id => document.getElementById(id).value;
+        const text = id => document.getElementById(id).textContent;
+        const modes = {Option_Diametro: 'D', Option_Potenza: 'P', Option_Perdita: 'Y', Option_Lunghezza: 'L'};
+        return {screen: ['Text_D', 'Text_P', 'Text_Y', 'Text_L', 'Text_Pollici'].map(value),
+                mode: modes[Object.keys(modes).find(id => document.getElementById(id).checked)],
+                address: location.hash, title: document.title,
+                sheet: ['diametro', 'potenza', 'perdita', 'lunghezza'].map(word =>
+                    (text('stampa-' + word) + ' ' + text('stampa-' + word + '-modo')).trim())
+                    .concat([text('stampa-pollici')])};""")
+
+
+def leave(browser, server):
+    """Ends a server only once its page can ask it nothing more: the page's
+    service worker, if it began one, installed, then the page left."""
+    if browser.execute_script("return performance.getEntriesByName('tubarogas-ready').length > 0"):
+        installed = browser.execute_async_script(
+            "const done = arguments[0]; navigator.serviceWorker.ready.then(() => done(true));"
+            " setTimeout(() => done(false), 20000);")
+        check(installed, "the service worker of %s never installed" % browser.current_url)
+    browser.get("about:blank")
+    server.kill()
+    server.wait()
 
 
 def load():
@@ -169,8 +226,14 @@ try:
 
     # What is typed before the page's code has bound the form stays; until
     # then the result is pending (no digits, busy), and the binding works it
-    # out at once, with no other key: a WebAssembly 3 s late.
-    slow, slow_url = serve("--slow-wasm", "3")
+    # out at once, with no other key: a WebAssembly that comes when this
+    # test lets it.
+    slow, slow_url = serve("--held-wasm")
+    slow_urls = [slow_url]
+
+    def release():
+        urllib.request.urlopen(slow_url + "release").read()
+
     js("location.href = arguments[0]", slow_url)
     check(wait_until(lambda: js("return document.readyState !== 'loading' && document.activeElement &&"
                                 " document.activeElement.id === 'Text_Y'"), 10), "the slow page's form")
@@ -178,6 +241,7 @@ try:
     check(not js("return performance.getEntriesByName('tubarogas-ready').length > 0"), "typed before the binding")
     check([value("Text_D"), value("Text_Pollici"), busy("Text_D"), busy("Text_Pollici"), note()] == ["", "", True, True, "-"],
           "pending before the binding: %r" % [value("Text_D"), value("Text_Pollici"), busy("Text_D"), note()])
+    release()
     check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0"), 10),
           "the slow page's code came")
     check([value("Text_Y"), value("Text_D"), value("Text_Pollici"), busy("Text_D")] == ["1000", "23", '1"', False],
@@ -185,12 +249,17 @@ try:
     # An option chosen and Check1 ticked before the binding: the option
     # counts, its arrows follow it, and the box either floats the form or is
     # visibly unticked; a step then writes and recalculates.
+    # (A server of its own: the first one's service worker would answer.)
+    leave(driver, slow)
+    slow, slow_url = serve("--held-wasm")
+    slow_urls.append(slow_url)
     js("location.href = arguments[0]", slow_url)
     check(wait_until(lambda: js("return document.readyState !== 'loading' && !!document.getElementById('Check1')"),
                      10), "the slow page's form, again")
     element("Option_Potenza").click()
     element("Check1").click()
     check(not js("return performance.getEntriesByName('tubarogas-ready').length > 0"), "clicked before the binding")
+    release()
     check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0"), 10),
           "the slow page's code came, again")
     floating = wait_until(lambda: js("return !!Module.floating"), 2)
@@ -204,22 +273,39 @@ try:
     element("UpDown_D").find_element(By.CSS_SELECTOR, "button.up").click()
     check(wait_until(lambda: value("Text_D") == "38" and value("Text_P") == "124"),
           "a step after the early option: %r" % [value("Text_D"), value("Text_P")])
-    slow.kill()
+    leave(driver, slow)
     check(load(), "the page again")
 
     # Where the code cannot run, the note says so within seconds, the
     # computed field and the inch size show no number, and what is typed
-    # stays; a file missing at first comes later, and the page takes up
-    # from there without a reload. Only the failed request itself is a
-    # console error.
+    # stays; whatever file failed is asked for again on one schedule, and a
+    # file that comes later is taken up from there without a reload. Only
+    # the failed request itself is a console error. A tubarogas.js that is
+    # never there is watched for a minute by a second browser meanwhile.
     NOTES = {"missing": "Calcolo non disponibile: il programma di calcolo non si è caricato",
              "no WebAssembly": "Calcolo non disponibile: questo browser non esegue WebAssembly"}
+    logs = os.path.join(shots, "requests")
+    os.makedirs(logs, exist_ok=True)
+    never_log = os.path.join(logs, "never.log")
+    if os.path.exists(never_log):
+        os.remove(never_log)
+    never, never_url = serve("--missing", "tubarogas.js", "0", "--log", never_log)
+    watcher = new_browser("it-IT")
+    watcher.get(never_url)
     driver.get_log("browser")
-    elsewhere = []
-    for what, options, said, recovers in [("missing for 3 s", ["--missing-wasm", "3"], NOTES["missing"], True),
-                                          ("corrupted", ["--corrupt-wasm"], NOTES["missing"], False),
-                                          ("no WebAssembly", [], NOTES["no WebAssembly"], False)]:
-        failing, failing_url = serve(*options)
+    elsewhere = [never_url]
+    failed_request = lambda name: lambda message: name in message and "404" in message
+    for what, options, said_there, recovers, excused in [
+            ("the WebAssembly 404 once", ["--missing", "tubarogas.wasm", "2"], NOTES["missing"], True,
+             failed_request("tubarogas.wasm")),
+            ("tubarogas.js cut in half", ["--cut", "tubarogas.js"], NOTES["missing"], False,
+             lambda message: "tubarogas.js" in message and "SyntaxError" in message),
+            ("corrupted", ["--corrupt-wasm"], NOTES["missing"], False, lambda message: False),
+            ("no WebAssembly", [], NOTES["no WebAssembly"], False, lambda message: False)]:
+        log = os.path.join(logs, what.replace(" ", "-") + ".log")
+        if os.path.exists(log):
+            os.remove(log)
+        failing, failing_url = serve(*options, "--log", log)
         hook = None
         if what == "no WebAssembly":
             hook = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
@@ -227,20 +313,67 @@ try:
         driver.get(failing_url)
         check(wait_until(lambda: focused() == "Text_Y", 5), "%s: the form" % what)
         keys(Keys.END, "0")
-        check(wait_until(lambda: note() == said, 5), "%s: the note %r" % (what, note()))
+        check(wait_until(lambda: note() == said_there, 5), "%s: the note %r" % (what, note()))
         check([value("Text_Y"), value("Text_D"), value("Text_Pollici")] == ["1000", "", ""],
               "%s: %r" % (what, [value("Text_Y"), value("Text_D"), value("Text_Pollici")]))
         if what == "no WebAssembly":
             driver.save_screenshot(os.path.join(shots, "desktop-cannot-compute.png"))
         if recovers:
             check(wait_until(lambda: value("Text_D") == "23" and note() == "-", 15), "%s: the page took up" % what)
+        if what == "tubarogas.js cut in half":
+            # Tried again after 2 and 5 s, and never said to be still coming.
+            check(wait_until(lambda: len(tries_of(log, "tubarogas.js")) >= 3, 15), "%s: tried again" % what)
+            for fault in schedule_faults(tries_of(log, "tubarogas.js"), [2, 5], what):
+                check(False, fault)
+            check(note() == said_there, "%s: the note after 8 s %r" % (what, note()))
         if hook:
             driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": hook})
-        errors = [each["message"] for each in driver.get_log("browser") if each["level"] == "SEVERE"
-                  and not ("tubarogas.wasm" in each["message"] and "404" in each["message"])]
+        errors = [each["message"] for each in driver.get_log("browser")
+                  if each["level"] == "SEVERE" and not excused(each["message"])]
         check(errors == [], "%s: console errors %r" % (what, errors))
-        failing.kill()
+        leave(driver, failing)
         elsewhere.append(failing_url)
+
+    # A link opened while the WebAssembly fails once: opened when it comes,
+    # not the start sizing. After each step the screen, the address, the
+    # title and the sheet say the same.
+    link = "#calcola=lunghezza&diametro=50&potenza=100&perdita=20"
+    log = os.path.join(logs, "link.log")
+    if os.path.exists(log):
+        os.remove(log)
+    failing, failing_url = serve("--missing", "tubarogas.wasm", "2", "--log", log)
+    driver.get(failing_url + link)
+    check(wait_until(lambda: note() == NOTES["missing"], 5), "a link while the code fails: %r" % note())
+    check(said() == {"screen": ["", "116", "100", "30", ""], "mode": "D", "address": link, "title": "Tubaro GAS",
+                     "sheet": ["", "", "", "", ""]}, "a link while the code fails: %r" % said())
+    check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0"), 15),
+          "a link: the code came")
+    check(said() == {"screen": ["50", "100", "20", "34", '2"'], "mode": "L", "address": link,
+                     "title": 'Tubaro GAS · L 34 m · D 50 mm 2" · P 100 kW · Y 20 Pa',
+                     "sheet": ["50", "100", "20", "34 calcolato", '2"']}, "the link once the code came: %r" % said())
+    for fault in schedule_faults(tries_of(log, "tubarogas.wasm"), [2], "the WebAssembly"):
+        check(False, fault)
+    leave(driver, failing)
+    elsewhere.append(failing_url)
+
+    # A link with no result, opened at start and then pasted into the tab:
+    # no number is claimed, and the address keeps what the screen shows.
+    no_result = "#calcola=lunghezza&diametro=50&potenza=9000&perdita=20"
+    driver.get("about:blank")
+    driver.get(url + no_result)
+    check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0"), 10),
+          "a link with no result")
+    check(said() == {"screen": ["50", "9000", "20", "", '2"'], "mode": "L", "address": no_result,
+                     "title": 'Tubaro GAS · L – · D 50 mm 2" · P 9000 kW · Y 20 Pa',
+                     "sheet": ["50", "9000", "20", "– nessun risultato", '2"']}, "a link with no result: %r" % said())
+    js("location.hash = arguments[0]", "#calcola=potenza&diametro=40&perdita=100&lunghezza=30")
+    check(wait_until(lambda: value("Text_P") == "142"), "a link pasted in")
+    js("location.hash = arguments[0]", "#calcola=diametro&potenza=9000")
+    check(wait_until(lambda: value("Text_P") == "9000"), "a link with no result pasted in")
+    check(said() == {"screen": ["", "9000", "100", "30", ""], "mode": "D",
+                     "address": "#calcola=diametro&potenza=9000&perdita=100&lunghezza=30",
+                     "title": "Tubaro GAS · D – · P 9000 kW · Y 100 Pa · L 30 m",
+                     "sheet": ["– nessun risultato", "9000", "100", "30", ""]}, "a link with no result pasted: %r" % said())
 
     # The layout for a thumb takes over exactly where the window's layout
     # would put field text under 16 px.
@@ -264,7 +397,9 @@ try:
         check(all(abs(a - b) <= 0.5 for a, b in zip(box, place)), "%s where the window puts it: %r" % (name, box))
 
     # The start: stored values, nothing computed, not floating.
-    check(driver.title == "Tubaro GAS" and element("titolo").text == "Tubaro GAS", "title and heading")
+    check(driver.title == 'Tubaro GAS · D 37 mm 1"1/2 · P 116 kW · Y 100 Pa · L 30 m'
+          and element("titolo").text == "Tubaro GAS" and js("return location.hash") == "",
+          "title, heading and address: %r" % [driver.title, js("return location.hash")])
     check([value(FIELDS[q]) for q in "DPYL"] == ["37", "116", "100", "30"], "start texts")
     check(value("Text_Pollici") == '1"1/2' and value("Text1") == "cliccare qui per informazioni", "start texts below")
     check([element(OPTIONS[q]).is_selected() for q in "DPYL"] == [True, False, False, False], "diameter mode")
@@ -400,6 +535,21 @@ try:
     keys(Keys.SHIFT)
     check(wait_until(lambda: value("Text_D") == "15"), "a Shift released in Text_P did not recalculate")
     restore_start_texts()
+    # A press where no control is, then the browser's own bar: a focus that
+    # comes back from there is no pointer's, and the release of its Tab no
+    # key of the field's.
+    paste("Text_P", "10")
+    corner = js("const f = document.getElementById('Form_Principale').getBoundingClientRect();"
+                " return [f.left + 2, f.top + 2, document.elementFromPoint(f.left + 2, f.top + 2).id]")
+    for kind in ["mousePressed", "mouseReleased"]:
+        driver.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": kind, "x": corner[0], "y": corner[1],
+                                                            "button": "left", "clickCount": 1})
+    js("window.dispatchEvent(new FocusEvent('blur')); document.getElementById('Text_P').focus()")
+    driver.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": "keyUp", "key": "Tab", "code": "Tab",
+                                                      "windowsVirtualKeyCode": 9})
+    check(corner[2] == "Form_Principale" and value("Text_D") == "37",
+          "a Tab from the browser's bar taken for a key in Text_P: %r" % [corner[2], value("Text_D")])
+    restore_start_texts()
 
     # Staying on top: the form moves into a floating window and back, with
     # what was typed; closing that window brings it back too.
@@ -428,7 +578,9 @@ try:
         # browser cannot have answered the first request in between.
         element("titolo").click()
         js("const box = document.getElementById('Check1'); box.click(); box.click();")
-        time.sleep(1.5)
+        # Once the browser has answered the request, the page has shut what
+        # it opened.
+        check(wait_until(lambda: js("return Module.floatPending === false")), "the request was never answered")
         check(js("return !!document.getElementById('Form_Principale') && !Module.floating")
               and not element("Check1").is_selected(), "a quick tick and untick leaves the form in the page")
         element("titolo").click()
@@ -468,15 +620,6 @@ try:
           "after a reload: %r" % js(state))
 
     # Opened in a new browser, English or Italian: each mode as a row.
-    def new_browser(language):
-        fresh = webdriver.ChromeOptions()
-        fresh.binary_location = "/usr/lib/chromium/chromium"
-        for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
-                         "--lang=" + language, "--window-size=1280,800"]:
-            fresh.add_argument(argument)
-        fresh.add_experimental_option("prefs", {"intl.accept_languages": language})
-        return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=fresh)
-
     for language, separator in [("en-US", "."), ("it-IT", ",")]:
         other = new_browser(language)
         try:
@@ -536,6 +679,18 @@ try:
         check(absent not in text, "on paper: %r" % absent)
     subprocess.run(["pdftoppm", "-r", "50", "-png", "-singlefile", pdf, os.path.join(shots, "sheet")], check=True)
 
+    # The tubarogas.js that never came: asked for again after 2, 5, 10 and
+    # 30 s, the note saying so all along.
+    check(wait_until(lambda: len(tries_of(never_log, "tubarogas.js")) >= 5, 90), "tubarogas.js never: tried again")
+    for fault in schedule_faults(tries_of(never_log, "tubarogas.js"), [2, 5, 10, 30],
+                                 "tubarogas.js never"):
+        check(False, fault)
+    watcher_note = watcher.execute_script("return document.getElementById('nota').textContent")
+    check(watcher_note == NOTES["missing"], "tubarogas.js never: the note %r" % watcher_note)
+    leave(watcher, never)
+    watcher.quit()
+    watcher = None
+
     # Accessibility: axe-core finds nothing, and every control is named.
     with open(axe_js) as source:
         js(source.read())
@@ -547,6 +702,16 @@ try:
     # Offline: the service worker keeps the page; with the server gone it
     # loads and works.
     check(wait_until(lambda: js("return !!navigator.serviceWorker.controller"), 10), "no service worker in control")
+    # What it keeps is what the page was sent, decoded: no Content-Encoding
+    # of the network's (the files came gzip-encoded), no length but the body's.
+    kept = driver.execute_async_script(
+        "const done = arguments[0]; caches.keys().then(names => caches.open(names[0])).then(cache =>"
+        " cache.keys().then(requests => Promise.all(requests.map(request => cache.match(request).then(kept =>"
+        " kept.arrayBuffer().then(body => [request.url.split('/').pop(), kept.headers.get('Content-Encoding'),"
+        " kept.headers.get('Content-Length'), body.byteLength])))))).then(done, error => done(String(error)));")
+    check(isinstance(kept, list) and len(kept) > 5 and all(
+        encoding is None and (length is None or int(length) == size) for _, encoding, length, size in kept),
+        "the files kept: %r" % kept)
     server.kill()
     server.wait()
     check(load(), "the page did not load offline")
@@ -554,7 +719,7 @@ try:
     check(wait_until(lambda: value("Text_D") == "23"), "offline, typing recalculates")
 
     # Nothing ever went to another origin, and nothing went wrong.
-    origins = ["{0.scheme}://{0.netloc}".format(urlparse(each)) for each in (url, slow_url, *elsewhere)]
+    origins = ["{0.scheme}://{0.netloc}".format(urlparse(each)) for each in (url, *slow_urls, *elsewhere)]
     requested = set()
     for entry in driver.get_log("performance"):
         message = json.loads(entry["message"])["message"]
@@ -595,6 +760,10 @@ try:
 finally:
     driver.quit()
     server.kill()
+    if watcher:
+        watcher.quit()
+    if never:
+        never.kill()
 
 if failures:
     sys.exit("%d checks failed" % len(failures))

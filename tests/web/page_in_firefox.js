@@ -127,19 +127,33 @@ async function main() {
                   "without Picture-in-Picture the box is disabled and says why");
         }
 
-        // The WebAssembly missing: the note says so, the computed field and
-        // the inch size show no number, the typed text stays.
-        const [missing, missingUrl] = await serve("--missing-wasm", "0");
-        await page.goto(missingUrl);
+        // A tubarogas.js cut in half (Firefox runs none of it, yet says it
+        // loaded): the note says the code did not come, the computed field
+        // and the inch size show no number, the typed text stays. The page
+        // is left before its server ends, which it goes on asking.
+        const [cut, cutUrl] = await serve("--cut", "tubarogas.js");
+        await page.goto(cutUrl);
         await page.click("#Text_Y");
         await page.keyboard.press("End");
         await page.keyboard.type("0");
-        await waitFor(() => !document.getElementById("nota").hidden &&
-                            document.getElementById("nota").textContent.startsWith("Calcolo non disponibile"),
-                      "the note when the WebAssembly is missing");
+        await waitFor(() => !document.getElementById("nota").hidden && document.getElementById("nota").textContent ===
+                            "Calcolo non disponibile: il programma di calcolo non si è caricato",
+                      "the note when tubarogas.js is cut short");
         check(JSON.stringify(await Promise.all(["Text_Y", "Text_D", "Text_Pollici"].map(value))) ===
-              JSON.stringify(["1000", "", ""]), "no number without the WebAssembly");
-        missing.kill();
+              JSON.stringify(["1000", "", ""]), "no number without the code");
+        await page.goto("about:blank");
+        cut.kill();
+
+        // A link with no result: no number on the screen or in the title,
+        // the address as it was.
+        const noResult = "#calcola=lunghezza&diametro=50&potenza=9000&perdita=20";
+        await page.goto(url + noResult);
+        await waitFor(() => performance.getEntriesByName("tubarogas-ready").length > 0, "a link with no result");
+        const said = await page.evaluate(() => [["Text_D", "Text_P", "Text_Y", "Text_L", "Text_Pollici"].map(
+            id => document.getElementById(id).value), location.hash, document.title]);
+        check(JSON.stringify(said) === JSON.stringify([["50", "9000", "20", "", "2\""], noResult,
+                                                       "Tubaro GAS · L – · D 50 mm 2\" · P 9000 kW · Y 20 Pa"]),
+              "a link with no result: " + JSON.stringify(said));
 
         // A phone's width: the layout for a thumb.
         await page.setViewport({width: 360, height: 740});

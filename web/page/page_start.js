@@ -7,13 +7,16 @@
 //     the page's thread, and the script is put in only after that frame.
 //   - Until the code has bound the form, a result the inputs no longer give
 //     is not shown: from the first change to an input, the computed field
-//     and the inch size are emptied and marked busy; the code then works the
-//     result out at once from what is in the fields.
-//   - Where the code cannot run (no WebAssembly, the file missing, refused or
+//     and the inch size are emptied and marked busy. At the binding what the
+//     page emptied is put back, and the code is told which fields the user
+//     changed: those it works out, and only those stand over a link.
+//   - Where the code cannot run (no WebAssembly, a file missing, refused or
 //     broken, a failure at its start) the note says so and the computed
 //     field and the inch size show no number; after SLOW_MS the note says it
-//     has not come yet. A missing or broken file is asked for again, and
-//     whenever it comes the page takes up where the user is, with no reload.
+//     has not come yet. A file missing or broken, whichever, is asked for
+//     again on one schedule (RETRY_MS, then its last step over and over, and
+//     whenever the browser comes back online), and whenever the code comes
+//     the page takes up where the user is, with no reload.
 // Screen and code meet in window.Module, emscripten's own object:
 // instantiateWasm hands it the WebAssembly compiled here, pageBound() is
 // called by the code just before it binds the form.
@@ -88,17 +91,22 @@ performance.mark("tubarogas-start-script");
 
     window.Module = window.Module || {};
     const Module = window.Module;
-    // Called by the code before it binds the form, which then holds every
-    // field; what is in them is what the user sees now.
+    // Called by the code before it binds the form: the page's own pending
+    // state undone, what the user changed named for the code.
     Module.pageBound = () => {
         bound = true;
         clearTimeout(slowTimer);
+        clearTimeout(retryTimer);
+        for (const [field, text] of held)
+            if (!touched.has(field)) field.value = text;
+        held.clear();
         for (const field of [...fields, designation]) {
             field.removeAttribute("placeholder");
             field.removeAttribute("aria-busy");
         }
         note.hidden = true;
         note.classList.remove("loading");
+        return [...touched].map(field => field.id).join(" ");
     };
     // A failure at the code's own start: nothing to try again.
     Module.onAbort = () => cannotCompute(note.dataset.mancante);
@@ -109,20 +117,27 @@ performance.mark("tubarogas-start-script");
     }
 
     // The WebAssembly of the latest try, compiled; the code asks for it
-    // through instantiateWasm.
+    // through instantiateWasm, as the script runs.
     let compiled = null;
     let wanted = null;
-    let tries = 0;
-    let scriptLoaded = false;
+    let asked = false;
+    // The script element of the latest try, until it proves broken; and
+    // how many tries have failed.
+    let script = null;
+    let failures = 0;
+    let retryTimer = 0;
 
-    const tryAgainLater = () => {
-        const wait = RETRY_MS[Math.min(tries - 1, RETRY_MS.length - 1)];
-        setTimeout(start, wait);
-    };
+    // One schedule for whatever failed: a second failure while a try is
+    // waiting adds none.
     const failed = () => {
         if (bound) return;
         cannotCompute(note.dataset.mancante);
-        tryAgainLater();
+        if (retryTimer) return;
+        const wait = RETRY_MS[Math.min(failures++, RETRY_MS.length - 1)];
+        retryTimer = setTimeout(() => {
+            retryTimer = 0;
+            start();
+        }, wait);
     };
     let instantiating = false;
     const instantiate = () => {
@@ -140,6 +155,7 @@ performance.mark("tubarogas-start-script");
         }), () => {}).finally(() => { instantiating = false; });
     };
     Module.instantiateWasm = (imports, receive) => {
+        asked = true;
         wanted = {imports, receive};
         instantiate();
         return {};
@@ -147,37 +163,48 @@ performance.mark("tubarogas-start-script");
 
     const fetchCode = () => {
         // After a failure, past any copy the browser kept of it.
-        const options = {credentials: "same-origin", cache: tries++ > 0 ? "no-store" : "default"};
-        compiled = fetch("tubarogas.wasm", options).then(response => {
+        const options = {credentials: "same-origin", cache: failures > 0 ? "no-store" : "default"};
+        const attempt = fetch("tubarogas.wasm", options).then(response => {
             if (!response.ok) throw new Error("tubarogas.wasm: " + response.status);
             return WebAssembly.compileStreaming(response.clone())
                 .catch(() => response.arrayBuffer().then(bytes => WebAssembly.compile(bytes)));
         });
-        compiled.then(() => {
+        compiled = attempt;
+        attempt.then(() => {
             performance.mark("tubarogas-compiled");
             instantiate();
         }, () => {
-            compiled = null;
+            if (compiled === attempt) compiled = null;
             failed();
         });
     };
     const loadScript = () => {
-        const script = document.createElement("script");
-        script.src = "tubarogas.js";
-        script.onload = () => { scriptLoaded = true; };
-        script.onerror = () => {
-            script.remove();
+        const element = document.createElement("script");
+        // After a failure, past any copy the browser kept of it.
+        element.src = failures > 0 ? "tubarogas.js?" + failures : "tubarogas.js";
+        const broke = () => {
+            element.remove();
+            if (script === element) script = null;
             failed();
         };
-        document.head.append(script);
+        // A script runs as it loads, and the code's first step is to ask for
+        // its WebAssembly: one that loaded without asking is cut short, not
+        // JavaScript, or not the code.
+        element.onload = () => { if (!asked) broke(); };
+        element.onerror = broke;
+        script = element;
+        document.head.append(element);
     };
     function start() {
         if (bound) return;
         if (!compiled) fetchCode();
-        if (!scriptLoaded && !document.querySelector('script[src="tubarogas.js"]')) loadScript();
+        if (!script) loadScript();
     }
     window.addEventListener("online", () => {
-        if (!bound && broken) start();
+        if (bound || !broken) return;
+        clearTimeout(retryTimer);
+        retryTimer = 0;
+        start();
     });
 
     // The WebAssembly compiles meanwhile; the script runs after the first
