@@ -78,6 +78,9 @@ performance.mark("tubarogas-start-script");
     }, true);
 
     let slowTimer = 0;
+    // How many tries at the code have failed, and the next one's timer.
+    let failures = 0;
+    let retryTimer = 0;
     const say = text => {
         note.textContent = text;
         note.classList.add("loading");
@@ -121,11 +124,8 @@ performance.mark("tubarogas-start-script");
     let compiled = null;
     let wanted = null;
     let asked = false;
-    // The script element of the latest try, until it proves broken; and
-    // how many tries have failed.
+    // The script element of the latest try, until it proves broken.
     let script = null;
-    let failures = 0;
-    let retryTimer = 0;
 
     // One schedule for whatever failed: a second failure while a try is
     // waiting adds none.
