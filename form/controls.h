@@ -1,30 +1,22 @@
 #pragma once
 
-#include <chrono>
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "error_kind.h"
 #include "window_data.h"
 
 namespace tubaro {
 
-// What the form uses of the window's controls, and nothing more. Each front
-// end implements it over its toolkit (the Qt widgets, the Win32 controls, the
-// page's elements), the tests over plain data, so the same rules run in
-// tests and on screen. Every state is the toolkit's: an implementation asks
-// its widget and keeps no copy. Every event of these controls reaches the
-// form through FormPresenter, nothing else.
+// What the handlers of Form_Principale use of the window's controls, and
+// nothing more. FormPresenter gives them these over its copy of the window's
+// state for the event at hand, and turns every change into an effect.
 //
-// What the form relies on:
-//   - set_text raises the box's change event (FormPresenter::text_changed)
-//     before it returns, so a computed diameter updates the inch designation
-//     before the recalculation goes on. The form never assigns a text equal
-//     to the present one, so the user's selection, cursor and undo history
-//     stay;
-//   - an assignment by the program never raises a key release;
-//   - a key that changes the text raises the change before its release.
+// What the handlers rely on:
+//   - set_text runs the box's change handler before it returns, so a
+//     computed diameter updates the inch designation before the
+//     recalculation goes on. A text equal to the present one is no change
+//     (and no effect), so the user's selection, cursor and undo history stay;
+//   - an assignment by the program never raises a key release.
 
 class TextBox {
 public:
@@ -34,7 +26,7 @@ public:
 };
 
 // One of an exclusive group. The form sets the new one first, then clears
-// the others, so a group that keeps one set by itself never refuses.
+// the others.
 class OptionButton {
 public:
     virtual ~OptionButton() = default;
@@ -62,61 +54,13 @@ public:
     virtual bool visible() const = 0;
 };
 
-// How the keyboard focus came into a control, as far as its toolkit can
-// tell. The form decides which key release that makes the arrival's own.
-enum class FocusCause {
-    Tab,         // the Tab key, forward
-    BackTab,     // Shift+Tab
-    Activation,  // the window became the active one again
-    Pointer,     // a click or a tap
-    Program,     // the program's own call, or the form's
-    Unknown,     // from outside a page, which never saw how
-};
-
-// Whether the window can be kept above all others.
-enum class StayOnTop {
-    Always,        // a desktop window: on top from the start, Check1 ticked
-    AtAClick,      // a page: only at the user's own click, which floating needs
-    NotOnWayland,  // a native Wayland window: no protocol asks for it
-    NotInBrowser,  // a browser with no floating window for a page
-};
-
-// Facts about the window that only its front end knows.
-struct WindowTraits {
-    StayOnTop stay_on_top = StayOnTop::Always;
-    // A window's Tab order wraps around; a page hands a Tab at either end of
-    // the form to the browser, which a page must not keep from the keyboard.
-    bool tab_wraps = true;
-};
-
-// What went wrong, for the note that names it.
-struct ErrorReport {
-    // The control the note is beside; empty for the window itself.
-    std::optional<ControlId> source;
-    // Empty for a failure outside the four kinds.
-    std::optional<ErrorKind> kind;
-    // What the note says, in Italian.
-    std::string_view message;
-};
-
-// How long a note stays when no good recalculation takes it away first.
-inline constexpr std::chrono::milliseconds kErrorNoteShownFor{4000};
-
+// The window itself, as the load handler and Check1's use it.
 class Window {
 public:
     virtual ~Window() = default;
-    virtual WindowTraits traits() const = 0;
     // Keep the window above all other windows, or return it to the normal
     // stacking, without moving or resizing it.
     virtual void set_topmost(bool topmost) = 0;
-    // The control that has the keyboard focus, if one of the form's has.
-    virtual std::optional<ControlId> focused() const = 0;
-    // Give a control the keyboard focus; `cause` is why, for a toolkit that
-    // reports it back with the focus event.
-    virtual void focus(ControlId control, FocusCause cause) = 0;
-    // Show the note that names what went wrong, and take it away again.
-    virtual void show_error(const ErrorReport& report) = 0;
-    virtual void hide_error() = 0;
 };
 
 }  // namespace tubaro

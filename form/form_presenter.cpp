@@ -32,109 +32,218 @@ std::optional<KeyChord> arrival_key(FocusCause cause)
     return std::nullopt;
 }
 
+int direction_of(Part part)
+{
+    return part == Part::DownArrow ? -1 : +1;
+}
+
 }  // namespace
 
-void FormPresenter::AssignedTextBox::set_text(std::string_view text)
+void FormPresenter::StateTextBox::set_text(std::string_view text)
 {
     // Assigning the same text would move the cursor, drop the selection and
     // the undo history: a result written back as it was leaves the field as
     // the user has it (Ctrl+A, Ctrl+C).
-    if (text == m_box.text())
+    std::string& shown = m_form.m_state[m_id].text;
+    if (shown == text)
         return;
-    m_edge.through_toolkit([&] { m_box.set_text(text); });
+    shown = text;
+    m_form.emit(SetText{m_id, shown});
+    // The box's change handler, inside the assignment.
+    if (m_id == kQuantityControls[Quantity::Diameter].field)
+        m_form.m_logic.diameter_change();
 }
 
-FormPresenter::FormPresenter(ControlFactory& factory, std::string decimal_separator)
-    : m_separator(std::move(decimal_separator)),
-      m_edge([this](const EventEdge::Report& each) { report(each); }),
-      m_window(factory.host()),
-      m_traits(m_window.traits()),
-      m_controls(with_assigned_text_boxes(build_window(factory))),
-      m_logic(m_controls, m_separator),
-      m_stepper(m_controls, m_logic, m_separator)
+void FormPresenter::StateSpinControl::set_visible(bool visible)
+{
+    bool& shown = m_form.m_state[m_id].visible;
+    if (shown == visible)
+        return;
+    shown = visible;
+    m_form.emit(SetVisible{m_id, visible});
+}
+
+FormPresenter::StateControls::StateControls(FormPresenter& form)
+    : fields{{{{form, ControlId::Text_D}, {form, ControlId::Text_P}, {form, ControlId::Text_Y}, {form, ControlId::Text_L}}}},
+      options{{{{form, ControlId::Option_Diametro},
+                {form, ControlId::Option_Potenza},
+                {form, ControlId::Option_Perdita},
+                {form, ControlId::Option_Lunghezza}}}},
+      spins{{{{form, ControlId::UpDown_D}, {form, ControlId::UpDown_P}, {form, ControlId::UpDown_Y}, {form, ControlId::UpDown_L}}}},
+      pollici(form, ControlId::Text_Pollici), text1(form, ControlId::Text1), check1(form), window(form)
+{
+}
+
+FormControls FormPresenter::StateControls::view()
+{
+    FormControls controls{};
+    for (Quantity quantity : kQuantities) {
+        controls.fields[quantity] = &fields[quantity];
+        controls.options[quantity] = &options[quantity];
+        controls.spins[quantity] = &spins[quantity];
+    }
+    controls.Text_Pollici = &pollici;
+    controls.Text1 = &text1;
+    controls.Check1 = &check1;
+    controls.window = &window;
+    return controls;
+}
+
+FormPresenter::FormPresenter(const WindowTraits& traits, std::string decimal_separator)
+    : m_traits(traits), m_separator(std::move(decimal_separator)), m_state(start_state(traits)),
+      m_edge([this](const EventEdge::Report& each) { report(each); }), m_view(*this), m_controls(m_view.view()),
+      m_logic(m_controls, m_separator), m_stepper(m_controls, m_logic, m_separator)
 {
     m_logic.set_recalculated_listener([this] { recalculated(); });
-    follow_the_option_shown();
 }
 
-FormControls FormPresenter::with_assigned_text_boxes(FormControls built)
+void FormPresenter::set_value(ControlId id, int value)
 {
-    const auto assigned = [this](TextBox* box) { return &m_boxes.emplace_back(*box, m_edge); };
-    for (Quantity quantity : kQuantities)
-        built.fields[quantity] = assigned(built.fields[quantity]);
-    built.Text_Pollici = assigned(built.Text_Pollici);
-    built.Text1 = assigned(built.Text1);
-    return built;
+    int& shown = m_state[id].value;
+    if (shown == value)
+        return;
+    shown = value;
+    emit(SetValue{id, value});
 }
 
-void FormPresenter::follow_the_option_shown()
+FormReply FormPresenter::handle(const FormEvent& event, const WindowState& state)
 {
-    // An option a page's user chose before its code bound the form is
-    // chosen now, as the click that set it would have done.
-    const Quantity set = m_logic.mode();
-    for (Quantity quantity : kQuantities) {
-        if (m_controls.spins[quantity]->visible() != (quantity != set)) {
-            m_edge.run(kQuantityControls[set].option, [this, set] { m_logic.option_click(set); });
-            return;
-        }
+    m_state = state;
+    m_reply = {};
+    using Kind = FormEvent::Kind;
+    switch (event.kind) {
+    case Kind::Loaded: loaded(event); break;
+    case Kind::Shown: shown(); break;
+    case Kind::Activated: activated(event.cause); break;
+    case Kind::Deactivated: m_pointer_pressed = false; break;
+    case Kind::KeyDown: m_reply.taken = key_down(event.control, event.key, event.repeat); break;
+    case Kind::KeyUp:
+        // A held key repeats its press; a toolkit that repeats its release
+        // too has released it only once.
+        if (event.control && !event.repeat)
+            key_up(*event.control, event.key);
+        break;
+    case Kind::PointerDown: pointer_down(event); break;
+    case Kind::PointerUp: pointer_up(event); break;
+    case Kind::Click:
+        if (event.control)
+            click(*event.control, event.part, event.clicks);
+        break;
+    case Kind::SpinStepped:
+        if (event.control && quantity_of(*event.control))
+            step(*quantity_of(*event.control), direction_of(event.part));
+        break;
+    case Kind::FocusIn:
+        if (event.control)
+            focus_in(*event.control, event.cause);
+        break;
+    case Kind::FocusOut:
+        if (event.control)
+            filter(*event.control).focus_lost();
+        break;
+    case Kind::TextEdited:
+        if (event.control)
+            text_edited(*event.control);
+        break;
+    case Kind::TimerFired: timer_fired(event.timer); break;
+    case Kind::TopmostEnded: set_value(ControlId::Check1, CheckBox::Unchecked); break;
+    case Kind::AddressChanged: open(read_link_fragment(event.address, m_separator)); break;
     }
+    record_sizing();
+    return std::move(m_reply);
 }
 
-void FormPresenter::report(const EventEdge::Report& report)
+void FormPresenter::loaded(const FormEvent& event)
 {
-    m_window.show_error({report.source, report.kind, report.kind ? error_name(*report.kind) : kInternalError});
-}
-
-void FormPresenter::recalculated()
-{
-    ++m_results;
-    // A good result takes the last note away.
-    m_window.hide_error();
-    if (m_listeners.recalculated)
-        m_listeners.recalculated();
-}
-
-void FormPresenter::loaded(std::span<const ControlId> changed_before_binding, const std::optional<SizingLink>& address)
-{
-    EventScope event(*this);
+    follow_the_option_shown();
     // What a page's user typed before its code came stands over its
     // address: worked out now, not at the next key.
-    const bool typed = std::any_of(changed_before_binding.begin(), changed_before_binding.end(),
-                                   [](ControlId id) { return quantity_of(id) && kQuantityControls[*quantity_of(id)].field == id; });
+    const bool typed =
+        std::any_of(event.changed_before_binding.begin(), event.changed_before_binding.end(), [](ControlId id) {
+            const auto quantity = quantity_of(id);
+            return quantity && kQuantityControls[*quantity].field == id;
+        });
     if (typed)
         work_out_shown();
     switch (m_traits.stay_on_top) {
     case StayOnTop::Always: m_edge.run(std::nullopt, [this] { m_logic.load(); }); break;
     case StayOnTop::AtAClick:
         // Ticked before the code was bound: asked for now, as its click
-        // would have; the browser may still refuse (topmost_ended).
-        if (m_controls.Check1->value() != CheckBox::Unchecked)
+        // would have; the browser may still refuse (TopmostEnded).
+        if (m_state[ControlId::Check1].value != CheckBox::Unchecked)
             m_edge.run(ControlId::Check1, [this] { m_logic.stay_on_top_click(); });
         break;
     case StayOnTop::NotOnWayland:
     case StayOnTop::NotInBrowser: break;  // the box says why
     }
-    if (!typed && address)
-        open(*address);
+    if (!typed && !event.address.empty())
+        open(read_link_fragment(event.address, m_separator));
+}
+
+void FormPresenter::follow_the_option_shown()
+{
+    // An option a page's user chose before its code bound the form is
+    // chosen now, as the click that set it would have done.
+    const Quantity set = mode();
+    for (Quantity quantity : kQuantities) {
+        if (m_state[kQuantityControls[quantity].spin].visible != (quantity != set)) {
+            m_edge.run(kQuantityControls[set].option, [this, set] { m_logic.option_click(set); });
+            return;
+        }
+    }
 }
 
 void FormPresenter::shown()
 {
-    if (!m_window.focused())
-        m_window.focus(m_logic.tab_stops().front(), FocusCause::Program);
+    if (!m_state.focused)
+        move_focus(m_logic.tab_stops().front(), FocusCause::Program);
 }
 
-void FormPresenter::text_changed(ControlId box)
+void FormPresenter::activated(FocusCause cause)
 {
-    EventScope event(*this);
+    // The focus goes back where it was: a window that lost it to another
+    // program takes it back, as a dialog does.
+    if (m_last_focus && m_state.focused != m_last_focus)
+        move_focus(*m_last_focus, cause);
+}
+
+void FormPresenter::report(const EventEdge::Report& report)
+{
+    hide_note();
+    const std::string_view message = report.kind ? error_name(*report.kind) : kInternalError;
+    emit(ShowNote{report.source, report.kind, message});
+    emit(StartTimer{Timer::ErrorNote, kNoteShownFor});
+    m_note = Note{report.source};
+}
+
+void FormPresenter::hide_note()
+{
+    if (!m_note)
+        return;
+    emit(HideNote{m_note->beside});
+    emit(StopTimer{Timer::ErrorNote});
+    m_note.reset();
+}
+
+void FormPresenter::recalculated()
+{
+    ++m_results;
+    // A good result takes the last note away.
+    hide_note();
+}
+
+void FormPresenter::text_edited(ControlId box)
+{
     if (box == kQuantityControls[Quantity::Diameter].field)
         m_edge.run(box, [this] { m_logic.diameter_change(); });
 }
 
-bool FormPresenter::key_pressed(ControlId control, KeyChord key, bool auto_repeat)
+bool FormPresenter::key_down(std::optional<ControlId> control, KeyChord key, bool repeat)
 {
-    EventScope event(*this);
-    filter(control).pressed(key);
+    // A key: the focus that follows is no pointer's.
+    m_pointer_pressed = false;
+    if (control)
+        filter(*control).pressed(key);
     if (key.key == Key::Tab) {
         // Tab and Shift+Tab; with Control, Alt or Meta it is the system's.
         if ((key.modifiers & ~static_cast<unsigned>(kShift)) != 0)
@@ -143,14 +252,13 @@ bool FormPresenter::key_pressed(ControlId control, KeyChord key, bool auto_repea
     }
     // A modified key means nothing here: Ctrl+Up and the like are the
     // toolkit's, or nobody's.
-    if (key.modifiers != 0 || key.key == Key::Other)
+    if (!control || key.modifiers != 0 || key.key == Key::Other)
         return false;
-    return navigation_key(control, key.key, auto_repeat);
+    return navigation_key(*control, key.key, repeat);
 }
 
-void FormPresenter::key_released(ControlId box, KeyChord key)
+void FormPresenter::key_up(ControlId box, KeyChord key)
 {
-    EventScope event(*this);
     if (!filter(box).released(key))
         return;
     const auto quantity = quantity_of(box);
@@ -158,33 +266,79 @@ void FormPresenter::key_released(ControlId box, KeyChord key)
         m_edge.run(box, [this, field = *quantity] { m_logic.key_release(field); });
 }
 
-void FormPresenter::focus_entered(ControlId control, FocusCause cause)
+void FormPresenter::pointer_down(const FormEvent& event)
 {
-    filter(control).focus_entered(m_moving_focus_by ? m_moving_focus_by : arrival_key(cause));
+    m_pointer_pressed = true;
+    if (!event.control)
+        return;
+    const ControlSpec& row = control_spec(*event.control);
+    if (row.kind == ControlKind::SpinControl && event.part != Part::Whole) {
+        // An arrow steps as it goes down, and again while it is held; the
+        // focus stays where it is.
+        const Quantity field = *quantity_of(row.id);
+        const int direction = direction_of(event.part);
+        step(field, direction);
+        m_held = HeldArrow{field, direction};
+        emit(StartTimer{Timer::HeldArrow, kHeldArrowFirstWait});
+        m_reply.taken = true;
+        return;
+    }
+    if (row.kind == ControlKind::TextBox)
+        m_press = Press{row.id, event.clicks};
 }
 
-void FormPresenter::focus_left(ControlId control)
+void FormPresenter::pointer_up(const FormEvent& event)
 {
-    filter(control).focus_lost();
+    if (std::exchange(m_held, std::nullopt))
+        emit(StopTimer{Timer::HeldArrow});
+    // A click in a text box: down and up in the same box.
+    const auto press = std::exchange(m_press, std::nullopt);
+    if (press && event.control == press->control && event.inside)
+        click(press->control, Part::Whole, press->clicks);
 }
 
-void FormPresenter::double_click_pressed(ControlId control)
+void FormPresenter::click(ControlId control, Part part, int clicks)
 {
-    m_double_pressed = control;
-}
-
-void FormPresenter::clicked(ControlId control, int clicks)
-{
-    EventScope event(*this);
-    if (std::exchange(m_double_pressed, std::nullopt) == control && clicks == 1)
-        clicks = 2;
-    if (control_spec(control).kind == ControlKind::OptionButton) {
+    const ControlSpec& row = control_spec(control);
+    if (row.kind == ControlKind::SpinControl) {
+        // A pointer's arrow has stepped as it went down; one from the
+        // keyboard or assistive technology steps now.
+        if (part != Part::Whole && clicks == 0)
+            step(*quantity_of(control), direction_of(part));
+    } else if (row.kind == ControlKind::OptionButton) {
         choose_option(*quantity_of(control), TakesFocus::No);
     } else if (control == ControlId::Check1) {
         m_edge.run(control, [this] { m_logic.stay_on_top_click(); });
     } else if (control == ControlId::Text1 && clicks <= 1) {
         // A double click is one click, as on the platform's own text box.
         m_edge.run(control, [this] { m_logic.information_click(); });
+    }
+}
+
+void FormPresenter::focus_in(ControlId control, FocusCause cause)
+{
+    if (cause == FocusCause::Unknown && m_pointer_pressed)
+        cause = FocusCause::Pointer;
+    m_pointer_pressed = false;
+    filter(control).focus_entered(arrival_key(cause));
+    m_last_focus = control;
+}
+
+void FormPresenter::timer_fired(Timer timer)
+{
+    switch (timer) {
+    case Timer::ErrorNote:
+        if (m_note) {
+            emit(HideNote{m_note->beside});
+            m_note.reset();
+        }
+        break;
+    case Timer::HeldArrow:
+        if (m_held) {
+            step(m_held->field, m_held->direction);
+            emit(StartTimer{Timer::HeldArrow, kHeldArrowRepeat});
+        }
+        break;
     }
 }
 
@@ -197,14 +351,8 @@ void FormPresenter::choose_option(Quantity mode, TakesFocus focus)
         if (each != mode)
             m_controls.options[each]->set_checked(false);
     if (focus == TakesFocus::Yes)
-        m_window.focus(kQuantityControls[mode].option, FocusCause::Program);
+        move_focus(kQuantityControls[mode].option, FocusCause::Program);
     m_edge.run(kQuantityControls[mode].option, [this, mode] { m_logic.option_click(mode); });
-}
-
-void FormPresenter::spin_stepped(ControlId spin, int direction)
-{
-    EventScope event(*this);
-    step(*quantity_of(spin), direction);
 }
 
 void FormPresenter::step(Quantity field, int direction)
@@ -213,7 +361,7 @@ void FormPresenter::step(Quantity field, int direction)
     m_edge.run(kQuantityControls[field].field, [this, field, direction] { m_stepper.step(field, direction); });
 }
 
-bool FormPresenter::navigation_key(ControlId control, Key key, bool auto_repeat)
+bool FormPresenter::navigation_key(ControlId control, Key key, bool repeat)
 {
     const bool up_or_left = key == Key::Up || key == Key::Left;
     const bool down_or_right = key == Key::Down || key == Key::Right;
@@ -237,7 +385,7 @@ bool FormPresenter::navigation_key(ControlId control, Key key, bool auto_repeat)
         // press: a held key is not a stream of clicks.
         if (control != ControlId::Text1 || (key != Key::Space && key != Key::Enter))
             return false;
-        if (!auto_repeat)
+        if (!repeat)
             m_edge.run(control, [this] { m_logic.information_click(); });
         return true;
     case ControlKind::Label:
@@ -257,16 +405,25 @@ bool FormPresenter::tab(std::optional<ControlId> from, int direction)
         if (direction >= 0 ? there <= at : there >= at)
             return false;
     }
-    const bool back = direction < 0;
-    m_moving_focus_by = back ? kShiftTabKey : kTabKey;
-    m_window.focus(to, back ? FocusCause::BackTab : FocusCause::Tab);
-    m_moving_focus_by.reset();
+    move_focus(to, direction < 0 ? FocusCause::BackTab : FocusCause::Tab);
+    // Typing replaces, as in a dialog.
+    if (control_spec(to).kind == ControlKind::TextBox)
+        emit(SelectAll{to});
     return true;
+}
+
+void FormPresenter::move_focus(ControlId to, FocusCause cause)
+{
+    if (m_state.focused)
+        filter(*m_state.focused).focus_lost();
+    m_state.focused = to;
+    m_last_focus = to;
+    filter(to).focus_entered(arrival_key(cause));
+    emit(Focus{to, cause});
 }
 
 void FormPresenter::open(const SizingLink& link)
 {
-    EventScope event(*this);
     m_record_again = true;
     const bool names_something =
         link.mode || std::any_of(link.texts.items.begin(), link.texts.items.end(), [](const auto& text) { return text; });
@@ -316,23 +473,18 @@ void FormPresenter::work_out_shown()
 
 void FormPresenter::record_sizing()
 {
-    if (!m_listeners.sizing_recorded)
+    if (!m_traits.keeps_sizing)
         return;
     ShownSizing shown;
     shown.mode = mode();
     for (Quantity quantity : kQuantities)
-        shown.texts[quantity] = m_controls.fields[quantity]->text();
-    shown.designation = m_controls.Text_Pollici->text();
-    if (m_recorded == shown && !std::exchange(m_record_again, false))
+        shown.texts[quantity] = m_state[kQuantityControls[quantity].field].text;
+    shown.designation = m_state[ControlId::Text_Pollici].text;
+    const bool again = std::exchange(m_record_again, false);
+    if (m_recorded == shown && !again)
         return;
-    m_record_again = false;
     m_recorded = shown;
-    m_listeners.sizing_recorded(record_of(shown, m_separator));
-}
-
-void FormPresenter::topmost_ended()
-{
-    m_controls.Check1->set_value(CheckBox::Unchecked);
+    emit(SizingChanged{record_of(shown, m_separator)});
 }
 
 }  // namespace tubaro

@@ -44,6 +44,7 @@ enum ControlSetting : unsigned {
     kHiddenAtStart = 1u << 4,
     kSetAtStart = 1u << 5,  // an option button set, a check box checked
     kDisabledAtStart = 1u << 6,
+    kWrittenOnly = 1u << 7,  // the program writes it and never reads it
 };
 
 struct ControlSpec {
@@ -89,7 +90,7 @@ inline constexpr std::array<ControlSpec, kControlCount> kWindowControls{{
     {ControlId::Text_D, "Text_D", ControlKind::TextBox, 1440, 240, 810, 288, "37", 13, "Diametro interno del tubo, in millimetri", kRightAligned},
     {ControlId::UpDown_D, "UpDown_D", ControlKind::SpinControl, 2280, 240, 255, 285, "", 14, "Regola il diametro", kHiddenAtStart},
     {ControlId::Option_Diametro, "Option_Diametro", ControlKind::OptionButton, 2640, 240, 255, 255, "", 7, "Calcola il diametro", kSetAtStart},
-    {ControlId::Text_Pollici, "Text_Pollici", ControlKind::TextBox, 1440, 600, 810, 288, "1\"1/2", 18, "Misura nominale del tubo, in pollici", kRightAligned},
+    {ControlId::Text_Pollici, "Text_Pollici", ControlKind::TextBox, 1440, 600, 810, 288, "1\"1/2", 18, "Misura nominale del tubo, in pollici", kRightAligned | kWrittenOnly},
     {ControlId::G, "G", ControlKind::Label, 360, 960, 735, 255, "P [kW]", 3, "P [kW]"},
     {ControlId::Text_P, "Text_P", ControlKind::TextBox, 1440, 960, 825, 288, "116", 2, "Potenza, in kilowatt", kRightAligned},
     {ControlId::UpDown_P, "UpDown_P", ControlKind::SpinControl, 2280, 960, 255, 285, "", 4, "Regola la potenza"},

@@ -31,9 +31,9 @@ TEST_P(LateBinding, TheFormFollowsWhatThePageShows)
     for (Quantity quantity : kQuantities)
         EXPECT_EQ(form.spin_visible(quantity), row.spins[quantity]) << static_cast<int>(quantity);
     EXPECT_EQ(form.check1(), row.check1);
-    EXPECT_EQ(form.check_box().enabled(), row.check1_enabled);
+    EXPECT_EQ(form.state()[ControlId::Check1].enabled, row.check1_enabled);
     EXPECT_EQ(form.topmost(), row.topmost);
-    EXPECT_EQ(form.recalculations(), 0);
+    EXPECT_EQ(form.results_written(), 0);
     EXPECT_TRUE(form.errors().empty());
 }
 
@@ -71,7 +71,7 @@ TEST_P(TypedEarly, TheBindingWorksItOut)
     EXPECT_EQ(form.text(D), row.diameter);
     EXPECT_EQ(form.text(P), row.power);
     EXPECT_EQ(form.designation(), row.designation);
-    EXPECT_EQ(form.recalculations(), row.recalculations);
+    EXPECT_EQ(form.results_written(), row.recalculations);
     EXPECT_EQ(form.last_error(), row.error);
 }
 
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         TypedEarlyRow{"StartTexts", {}, "37", "116", "1\"1/2", 0, std::nullopt},
         TypedEarlyRow{"LossTyped", {std::nullopt, false, {{ControlId::Text_Y, "1000"}}, {}}, "23", "116", "1\"", 1, std::nullopt},
-        TypedEarlyRow{"TypedBackToTheStart", {std::nullopt, false, {{ControlId::Text_Y, "100"}}, {}}, "37", "116", "1''1/2", 1,
+        TypedEarlyRow{"TypedBackToTheStart", {std::nullopt, false, {{ControlId::Text_Y, "100"}}, {}}, "37", "116", "1''1/2", 0,
                       std::nullopt},
         TypedEarlyRow{"DiameterTypedInPowerMode", {P, false, {{ControlId::Text_D, "60"}}, {}}, "60", "412", "2''1/2", 1,
                       std::nullopt},
@@ -100,7 +100,7 @@ TEST(LateBinding, TheEndOfFloatingUnticksTheBox)
     WindowlessForm form(",", {StayOnTop::AtAClick, false});
     form.click_check1();
     EXPECT_TRUE(form.topmost());
-    form.form().topmost_ended();
+    form.send({FormEvent::Kind::TopmostEnded});
     EXPECT_EQ(form.check1(), CheckBox::Unchecked);
 }
 

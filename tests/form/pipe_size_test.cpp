@@ -90,7 +90,8 @@ TEST(Indicator, RecalculatingTheUnchangedStartDiameterKeepsTheStartText)
 {
     // Writing back the equal text "37" is no change of Text_D.
     WindowlessForm form;
-    form.logic().Ricalcola();
+    form.press_key(Quantity::Power, {Key::Other, WindowlessForm::kShiftCode, kShift});
+    form.release_key(Quantity::Power, {Key::Other, WindowlessForm::kShiftCode, kShift});
     EXPECT_EQ(form.text(D), "37");
     EXPECT_EQ(form.designation(), "1\"1/2");
 }
@@ -122,7 +123,7 @@ TEST(Indicator, PasteUpdatesOnlyTheIndicator)
     form.paste(D, "60");
     EXPECT_EQ(form.designation(), "2''1/2");
     EXPECT_EQ(form.text(Quantity::Power), "116");
-    EXPECT_EQ(form.recalculations(), 0);
+    EXPECT_EQ(form.results_written(), 0);
 }
 
 TEST(Indicator, NotANumberKeepsTheDesignationAndReportsTwice)
@@ -137,7 +138,7 @@ TEST(Indicator, NotANumberKeepsTheDesignationAndReportsTwice)
 TEST(Indicator, TypedIntoItIsReplacedAtTheNextChange)
 {
     WindowlessForm form;
-    form.designation_box().user_edit("qualcosa");
+    form.paste(ControlId::Text_Pollici, "qualcosa");
     form.paste(Quantity::Power, "10");
     form.step(Quantity::Power, -1);  // 9 kW: computes D = 14
     EXPECT_EQ(form.text(D), "14");

@@ -114,7 +114,9 @@ TEST_P(OpenedLink, GivesWhatTypingWould)
 {
     const OpenRow& row = GetParam();
     WindowlessForm form(",", {StayOnTop::AtAClick, false});
-    form.form().open(read_link_fragment(row.fragment, ","));
+    FormEvent opened{FormEvent::Kind::AddressChanged};
+    opened.address = row.fragment;
+    form.send(opened);
     EXPECT_EQ(form.mode(), row.mode);
     for (Quantity quantity : kQuantities) {
         EXPECT_EQ(form.text(quantity), row.texts[quantity]) << static_cast<int>(quantity);
@@ -154,7 +156,7 @@ class PageRecord : public testing::TestWithParam<RecordRow> {};
 TEST_P(PageRecord, DescribesTheScreen)
 {
     const RecordRow& row = GetParam();
-    WindowlessForm form(",", {StayOnTop::AtAClick, false}, {std::nullopt, false, {}, row.address});
+    WindowlessForm form(",", {StayOnTop::AtAClick, false, true}, {std::nullopt, false, {}, row.address.value_or("")});
     if (row.then)
         row.then(form);
     ASSERT_FALSE(form.records().empty());
@@ -169,7 +171,11 @@ TEST_P(PageRecord, DescribesTheScreen)
 }
 
 const auto kOpen = [](const char* fragment) {
-    return [fragment](WindowlessForm& form) { form.form().open(read_link_fragment(fragment, ",")); };
+    return [fragment](WindowlessForm& form) {
+        FormEvent opened{FormEvent::Kind::AddressChanged};
+        opened.address = fragment;
+        form.send(opened);
+    };
 };
 
 INSTANTIATE_TEST_SUITE_P(

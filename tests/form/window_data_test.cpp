@@ -116,8 +116,19 @@ TEST(WindowData, Tooltips)
 {
     EXPECT_EQ(tooltip_of(control_spec(ControlId::Label3)), "");
     EXPECT_EQ(tooltip_of(control_spec(ControlId::Text_D)), "Diametro interno del tubo, in millimetri");
-    EXPECT_EQ(tooltip_of(as_shown(control_spec(ControlId::Check1), StayOnTop::NotInBrowser)),
+    EXPECT_EQ(tooltip_of(as_shown(control_spec(ControlId::Check1), {StayOnTop::NotInBrowser})),
               kStayOnTopUnavailableInBrowser);
+}
+
+// The inch size, which the program only writes, is read-only where a tap
+// would bring up a keyboard for it; editable in a desktop window.
+TEST(WindowData, TheInchSizeReadOnlyWhereATapBringsUpAKeyboard)
+{
+    const ControlSpec& row = control_spec(ControlId::Text_Pollici);
+    EXPECT_FALSE(as_shown(row, {}).has(kReadOnly));
+    WindowTraits page{StayOnTop::AtAClick, false, true, true};
+    EXPECT_TRUE(as_shown(row, page).has(kReadOnly));
+    EXPECT_FALSE(as_shown(control_spec(ControlId::Text_D), page).has(kReadOnly));
 }
 
 }  // namespace
