@@ -3,7 +3,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-#include "controls.h"
 
 namespace {
 
@@ -41,9 +40,6 @@ ErrorBalloon::ErrorBalloon(QWidget* parent)
     setAutoFillBackground(true);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setMargin(3);
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(tubaro::kErrorNoteShownFor);
-    connect(&m_timer, &QTimer::timeout, this, &ErrorBalloon::dismiss);
 }
 
 void ErrorBalloon::show_at(QWidget* anchor, const QString& message)
@@ -55,7 +51,6 @@ void ErrorBalloon::show_at(QWidget* anchor, const QString& message)
     const QWidget* target = anchor ? anchor : parentWidget();
     move(target->mapToGlobal(QPoint(0, target->height() + 1)));
     show();
-    m_timer.start();
     // Qt tells the accessibility bus of no top-level window being shown; an
     // alert that starts showing is what a screen reader reads out. The alert
     // event itself serves the platforms that have one.
@@ -67,7 +62,6 @@ void ErrorBalloon::show_at(QWidget* anchor, const QString& message)
 
 void ErrorBalloon::dismiss()
 {
-    m_timer.stop();
     if (!isVisible())
         return;
     hide();

@@ -10,7 +10,6 @@ QToolButton* arrow_button(Qt::ArrowType arrow, const QString& name, QWidget* par
 {
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
-    button->setAutoRepeat(true);  // holding an arrow repeats whole steps
     button->setFocusPolicy(Qt::NoFocus);
     button->setAccessibleName(name);
     button->setToolTip(name);
@@ -41,16 +40,13 @@ protected:
 
 }  // namespace
 
-UpDown::UpDown(tubaro::ControlId id, tubaro::FormPresenter& form, const QString& up_name, const QString& down_name,
-               QWidget* parent)
+UpDown::UpDown(const QString& up_name, const QString& down_name, QWidget* parent)
     : QWidget(parent),
       m_up(arrow_button(Qt::UpArrow, up_name, this)),
       m_down(arrow_button(Qt::DownArrow, down_name, this)),
       m_focus_frame(new FocusFrameOverlay(this))
 {
     setFocusPolicy(Qt::TabFocus);
-    connect(m_up, &QToolButton::clicked, this, [&form, id] { form.spin_stepped(id, +1); });
-    connect(m_down, &QToolButton::clicked, this, [&form, id] { form.spin_stepped(id, -1); });
 }
 
 void UpDown::focusInEvent(QFocusEvent* event)

@@ -48,7 +48,7 @@ void FormPresenter::StateTextBox::set_text(std::string_view text)
     if (shown == text)
         return;
     shown = text;
-    m_form.emit(SetText{m_id, shown});
+    m_form.answer_with(SetText{m_id, shown});
     // The box's change handler, inside the assignment.
     if (m_id == kQuantityControls[Quantity::Diameter].field)
         m_form.m_logic.diameter_change();
@@ -60,7 +60,7 @@ void FormPresenter::StateSpinControl::set_visible(bool visible)
     if (shown == visible)
         return;
     shown = visible;
-    m_form.emit(SetVisible{m_id, visible});
+    m_form.answer_with(SetVisible{m_id, visible});
 }
 
 FormPresenter::StateControls::StateControls(FormPresenter& form)
@@ -103,7 +103,7 @@ void FormPresenter::set_value(ControlId id, int value)
     if (shown == value)
         return;
     shown = value;
-    emit(SetValue{id, value});
+    answer_with(SetValue{id, value});
 }
 
 FormReply FormPresenter::handle(const FormEvent& event, const WindowState& state)
@@ -211,8 +211,8 @@ void FormPresenter::report(const EventEdge::Report& report)
 {
     hide_note();
     const std::string_view message = report.kind ? error_name(*report.kind) : kInternalError;
-    emit(ShowNote{report.source, report.kind, message});
-    emit(StartTimer{Timer::ErrorNote, kNoteShownFor});
+    answer_with(ShowNote{report.source, report.kind, message});
+    answer_with(StartTimer{Timer::ErrorNote, kNoteShownFor});
     m_note = Note{report.source};
 }
 
@@ -220,8 +220,8 @@ void FormPresenter::hide_note()
 {
     if (!m_note)
         return;
-    emit(HideNote{m_note->beside});
-    emit(StopTimer{Timer::ErrorNote});
+    answer_with(HideNote{m_note->beside});
+    answer_with(StopTimer{Timer::ErrorNote});
     m_note.reset();
 }
 
@@ -279,7 +279,7 @@ void FormPresenter::pointer_down(const FormEvent& event)
         const int direction = direction_of(event.part);
         step(field, direction);
         m_held = HeldArrow{field, direction};
-        emit(StartTimer{Timer::HeldArrow, kHeldArrowFirstWait});
+        answer_with(StartTimer{Timer::HeldArrow, kHeldArrowFirstWait});
         m_reply.taken = true;
         return;
     }
@@ -290,7 +290,7 @@ void FormPresenter::pointer_down(const FormEvent& event)
 void FormPresenter::pointer_up(const FormEvent& event)
 {
     if (std::exchange(m_held, std::nullopt))
-        emit(StopTimer{Timer::HeldArrow});
+        answer_with(StopTimer{Timer::HeldArrow});
     // A click in a text box: down and up in the same box.
     const auto press = std::exchange(m_press, std::nullopt);
     if (press && event.control == press->control && event.inside)
@@ -329,14 +329,14 @@ void FormPresenter::timer_fired(Timer timer)
     switch (timer) {
     case Timer::ErrorNote:
         if (m_note) {
-            emit(HideNote{m_note->beside});
+            answer_with(HideNote{m_note->beside});
             m_note.reset();
         }
         break;
     case Timer::HeldArrow:
         if (m_held) {
             step(m_held->field, m_held->direction);
-            emit(StartTimer{Timer::HeldArrow, kHeldArrowRepeat});
+            answer_with(StartTimer{Timer::HeldArrow, kHeldArrowRepeat});
         }
         break;
     }
@@ -408,7 +408,7 @@ bool FormPresenter::tab(std::optional<ControlId> from, int direction)
     move_focus(to, direction < 0 ? FocusCause::BackTab : FocusCause::Tab);
     // Typing replaces, as in a dialog.
     if (control_spec(to).kind == ControlKind::TextBox)
-        emit(SelectAll{to});
+        answer_with(SelectAll{to});
     return true;
 }
 
@@ -419,7 +419,7 @@ void FormPresenter::move_focus(ControlId to, FocusCause cause)
     m_state.focused = to;
     m_last_focus = to;
     filter(to).focus_entered(arrival_key(cause));
-    emit(Focus{to, cause});
+    answer_with(Focus{to, cause});
 }
 
 void FormPresenter::open(const SizingLink& link)
@@ -484,7 +484,7 @@ void FormPresenter::record_sizing()
     if (m_recorded == shown && !again)
         return;
     m_recorded = shown;
-    emit(SizingChanged{record_of(shown, m_separator)});
+    answer_with(SizingChanged{record_of(shown, m_separator)});
 }
 
 }  // namespace tubaro

@@ -101,7 +101,7 @@ private:
     class StateWindow final : public Window {
     public:
         explicit StateWindow(FormPresenter& form) : m_form(form) {}
-        void set_topmost(bool topmost) override { m_form.emit(KeepOnTop{topmost}); }
+        void set_topmost(bool topmost) override { m_form.answer_with(KeepOnTop{topmost}); }
 
     private:
         FormPresenter& m_form;
@@ -118,7 +118,7 @@ private:
     };
 
     template <typename Each>
-    void emit(Each effect) { m_reply.effects.emplace_back(std::move(effect)); }
+    void answer_with(Each effect) { m_reply.effects.emplace_back(std::move(effect)); }
     void set_value(ControlId id, int value);
 
     void loaded(const FormEvent& event);

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -6,6 +7,7 @@
 #include <QWindow>
 
 #include "main_window.h"
+#include "up_down.h"
 #include "random_use.h"
 
 namespace {
@@ -17,10 +19,25 @@ constexpr tubaro::ControlId kSpin[] = {tubaro::ControlId::UpDown_D, tubaro::Cont
 constexpr tubaro::ControlId kOption[] = {tubaro::ControlId::Option_Diametro, tubaro::ControlId::Option_Potenza, tubaro::ControlId::Option_Perdita,
                                  tubaro::ControlId::Option_Lunghezza};
 
+// Counts the error notes the window shows: each is the balloon shown.
+class NotesShown final : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("ErrorBalloon"))
+            ++count;
+        return false;
+    }
+};
+
 // The real widgets, driven with Qt Test's mouse and key events.
 class QtDriver final : public random_use::Driver {
 public:
-    explicit QtDriver(MainWindow& window) : m_window(window) {}
+    explicit QtDriver(MainWindow& window) : m_window(window) { QApplication::instance()->installEventFilter(&m_notes); }
+    ~QtDriver() override { QApplication::instance()->removeEventFilter(&m_notes); }
 
     void type(Quantity field, char key) override
     {
@@ -78,13 +95,14 @@ public:
     {
         return m_window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
     }
-    int errors_reported() const override { return m_window.reports(); }
+    int errors_reported() const override { return m_notes.count; }
 
 private:
     QLineEdit* line_edit(tubaro::ControlId id) const { return static_cast<QLineEdit*>(m_window.control(id)); }
     std::string text_of(tubaro::ControlId id) const { return line_edit(id)->text().toStdString(); }
 
     MainWindow& m_window;
+    NotesShown m_notes;
 };
 
 }  // namespace
