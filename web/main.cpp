@@ -10,19 +10,23 @@
 
 #include "entry_check.h"
 #include "main_page.h"
+#include "page_traits.h"
 #include "pipe_size.h"
 #include "recalculation.h"
 #include "window_data.h"
 
 // The page's entry point, once page_start.js has brought the code: the form
-// built into the page with the browser's decimal separator (it works out at
-// once what the user changed while the code was coming), then the service
-// worker that keeps the page for use without a network. From then on the
-// page answers the browser's events.
+// bound to the page's elements with the browser's decimal separator (it
+// works out at once what the user changed while the code was coming), then
+// the service worker that keeps the page for use without a network. From
+// then on the page answers the browser's events, which its bridge carries.
 
 namespace {
 
 MainPage* g_page = nullptr;
+// The bridge's record of the event at hand, and the answer to it.
+std::vector<char> g_record;
+std::string g_answer;
 
 // Runs the rules once on the start texts, right after the page is up and
 // long before anyone can type: the browser compiles WebAssembly a function
@@ -41,17 +45,12 @@ void warm_up(void* separator)
     }
 }
 
-// The controls of ids one space apart; those not of the form left out.
-std::vector<tubaro::ControlId> controls_named(std::string_view ids)
+std::string joined(const std::vector<std::string_view>& ids)
 {
-    std::vector<tubaro::ControlId> controls;
-    while (!ids.empty()) {
-        const std::size_t end = ids.find(' ');
-        if (const auto control = tubaro::control_named(ids.substr(0, end)))
-            controls.push_back(*control);
-        ids = end == std::string_view::npos ? std::string_view() : ids.substr(end + 1);
-    }
-    return controls;
+    std::string all;
+    for (std::string_view id : ids)
+        all.append(all.empty() ? "" : " ").append(id);
+    return all;
 }
 
 }  // namespace
@@ -73,6 +72,16 @@ EM_JS(char*, js_page_bound, (), {
     return allocateUTF8(Module.pageBound ? Module.pageBound() : "");
 });
 
+EM_JS(int, js_can_float, (), { return "documentPictureInPicture" in window ? 1 : 0; });
+
+// The bridge bound to the elements of these ids (page_bridge.js); then the
+// page loaded, with the fields changed before, and shown.
+EM_JS(void, js_bind_and_start, (const char* controls, const char* others, const char* changed), {
+    const page = Module.bindPage(UTF8ToString(controls).split(" "), UTF8ToString(others).split(" "));
+    page.start(UTF8ToString(changed));
+    page.shown();
+});
+
 // When the form first answers input, for the benchmarks.
 EM_JS(void, js_mark_ready, (), { performance.mark("tubarogas-ready"); });
 
@@ -84,16 +93,19 @@ EM_JS(void, js_register_service_worker, (), {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE int on_dom_event(int target, int kind, int key_code, int modifiers, int repeat, int clicks)
+// Room for a record of `size` bytes and its end.
+EMSCRIPTEN_KEEPALIVE char* page_buffer(int size)
 {
-    const DomEventDetail detail{key_code, static_cast<unsigned>(modifiers), repeat != 0, clicks};
-    return g_page && g_page->handle(target, static_cast<DomEvent>(kind), detail) ? 1 : 0;
+    g_record.resize(static_cast<std::size_t>(size) + 1);
+    return g_record.data();
 }
 
-EMSCRIPTEN_KEEPALIVE void on_float_ended()
+// The record of `length` bytes in the buffer; the answer, as the bridge
+// reads it.
+EMSCRIPTEN_KEEPALIVE const char* on_page_event(int length)
 {
-    if (g_page)
-        g_page->float_ended();
+    g_answer = g_page ? g_page->handle({g_record.data(), static_cast<std::size_t>(length)}) : "[false]";
+    return g_answer.c_str();
 }
 
 }  // extern "C"
@@ -105,9 +117,9 @@ int main()
     // The page lives as long as the page does.
     static const std::string decimal_separator = separator ? separator.get() : ".";
     const std::unique_ptr<char, decltype(&std::free)> changed(js_page_bound(), &std::free);
-    static MainPage page(decimal_separator);
+    static MainPage page(page_traits(js_can_float() != 0), decimal_separator);
     g_page = &page;
-    page.start(controls_named(changed.get()));
+    js_bind_and_start(joined(MainPage::control_ids()).c_str(), joined(MainPage::page_ids()).c_str(), changed.get());
     js_mark_ready();
     emscripten_set_timeout(&warm_up, 0, const_cast<std::string*>(&decimal_separator));
     js_register_service_worker();

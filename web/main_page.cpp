@@ -1,28 +1,24 @@
 #include "main_page.h"
 
-#include <emscripten/eventloop.h>
-
 #include <algorithm>
-#include <string>
-#include <utility>
+#include <type_traits>
 
-#include "keys.h"
 #include "page_layout.h"
-#include "quantity.h"
+#include "page_traits.h"
+#include "quantity_words.h"
+#include "window_build.h"
 
 namespace {
 
 using tubaro::ControlId;
-using tubaro::ControlSpec;
-
-// dom.cpp writes an event's modifiers in the form's bits.
-static_assert(tubaro::kShift == 1 && tubaro::kControl == 2 && tubaro::kAlt == 4 && tubaro::kMeta == 8);
+using tubaro::FormEvent;
+using Kind = tubaro::FormEvent::Kind;
 
 // The browser's keyCode, as the form reads a key.
-tubaro::KeyChord key_chord(const DomEventDetail& detail)
+tubaro::KeyChord key_chord(const PageRecord& record)
 {
     tubaro::Key key = tubaro::Key::Other;
-    switch (detail.key_code) {
+    switch (record.key_code) {
     case 9: key = tubaro::Key::Tab; break;
     case 13: key = tubaro::Key::Enter; break;
     case 32: key = tubaro::Key::Space; break;
@@ -32,212 +28,225 @@ tubaro::KeyChord key_chord(const DomEventDetail& detail)
     case 40: key = tubaro::Key::Down; break;
     default: break;
     }
-    return {key, detail.key_code, detail.modifiers};
+    return {key, record.key_code, record.modifiers};
+}
+
+constexpr std::string_view kTimerNames[] = {"nota", "freccia"};
+
+std::string_view timer_name(tubaro::Timer timer)
+{
+    return kTimerNames[static_cast<std::size_t>(timer)];
+}
+
+std::optional<tubaro::Timer> timer_named(std::string_view name)
+{
+    for (std::size_t i = 0; i < std::size(kTimerNames); ++i)
+        if (kTimerNames[i] == name)
+            return static_cast<tubaro::Timer>(i);
+    return std::nullopt;
+}
+
+std::string_view name_of(ControlId id)
+{
+    return tubaro::control_spec(id).name;
+}
+
+std::string sheet_id(tubaro::Quantity quantity)
+{
+    return "stampa-" + std::string(tubaro::kQuantityWords[quantity].word);
+}
+
+// The form's event for a DOM event, and whether the page takes the DOM
+// event as it is (none: nothing for the form).
+std::optional<FormEvent> form_event(const PageRecord& record)
+{
+    FormEvent event;
+    event.control = tubaro::control_named(record.control);
+    event.part = record.part == "up"     ? tubaro::Part::UpArrow
+                 : record.part == "down" ? tubaro::Part::DownArrow
+                                         : tubaro::Part::Whole;
+    event.key = key_chord(record);
+    event.repeat = record.repeat;
+    event.clicks = record.detail;
+    const std::string_view type = record.type;
+    if (type == "keydown") {
+        event.kind = Kind::KeyDown;
+    } else if (type == "keyup") {
+        event.kind = Kind::KeyUp;
+    } else if (type == "input") {
+        event.kind = Kind::TextEdited;
+    } else if (type == "focusin") {
+        // A page never hears how the focus came.
+        event.kind = Kind::FocusIn;
+        event.cause = tubaro::FocusCause::Unknown;
+    } else if (type == "focusout") {
+        event.kind = Kind::FocusOut;
+    } else if (type == "click") {
+        event.kind = Kind::Click;
+    } else if (type == "pointerdown") {
+        event.kind = Kind::PointerDown;
+    } else if (type == "pointerup" || type == "pointerleave" || type == "pointercancel") {
+        event.kind = Kind::PointerUp;
+        event.inside = type == "pointerup";
+    } else if (type == "hashchange") {
+        event.kind = Kind::AddressChanged;
+        event.address = record.extra;
+    } else if (type == "blur") {
+        event.kind = Kind::Deactivated;
+    } else if (type == "timer") {
+        const auto timer = timer_named(record.control);
+        if (!timer)
+            return std::nullopt;
+        event.kind = Kind::TimerFired;
+        event.timer = *timer;
+        event.control.reset();
+    } else if (type == "floatended") {
+        event.kind = Kind::TopmostEnded;
+    } else if (type == "load") {
+        // The address's fragment, then the ids of the fields the user
+        // changed before the code came, one space apart.
+        const auto fields = page_fields(record.extra);
+        if (!fields || fields->size() != 2)
+            return std::nullopt;
+        event.kind = Kind::Loaded;
+        event.address = (*fields)[0];
+        for (std::string_view ids = (*fields)[1]; !ids.empty();) {
+            const std::size_t end = ids.find(' ');
+            if (const auto control = tubaro::control_named(ids.substr(0, end)))
+                event.changed_before_binding.push_back(*control);
+            ids = end == std::string_view::npos ? std::string_view() : ids.substr(end + 1);
+        }
+    } else if (type == "shown") {
+        event.kind = Kind::Shown;
+    } else {
+        return std::nullopt;
+    }
+    return event;
 }
 
 }  // namespace
 
-MainPage::MainPage(std::string decimal_separator)
-    : m_separator(decimal_separator),
-      m_form_element(dom::by_id(tubaro::kWindowName)),
-      m_note(dom::by_id("nota")),
-      m_floating(m_form_element),
-      m_form(*this, std::move(decimal_separator))
+MainPage::MainPage(const tubaro::WindowTraits& traits, std::string decimal_separator)
+    : m_traits(traits), m_form(traits, std::move(decimal_separator))
 {
-    dom::listen(m_form_element, "keydown", kForm, static_cast<int>(DomEvent::KeyDown));
-    dom::listen(m_form_element, "pointerdown", kForm, static_cast<int>(DomEvent::PointerDown));
-    const dom::Element window = dom::window();
-    dom::listen(window, "hashchange", kWindow, static_cast<int>(DomEvent::HashChange));
-    dom::listen(window, "beforeprint", kWindow, static_cast<int>(DomEvent::BeforePrint));
-    dom::listen(window, "blur", kWindow, static_cast<int>(DomEvent::Blur));
-    m_form.listen({{}, [this](const tubaro::SizingRecord& record) { m_kept.write(record); }});
 }
 
-void MainPage::start(std::span<const ControlId> changed_before_binding)
+std::vector<std::string_view> MainPage::control_ids()
 {
-    m_form.loaded(changed_before_binding, address_sizing());
-    m_form.shown();
+    std::vector<std::string_view> ids;
+    for (const tubaro::ControlSpec& row : tubaro::kWindowControls)
+        ids.push_back(row.name);
+    return ids;
 }
 
-std::optional<tubaro::SizingLink> MainPage::address_sizing() const
+std::vector<std::string_view> MainPage::page_ids()
 {
-    const std::string fragment = m_kept.in_address();
-    if (fragment.empty())
-        return std::nullopt;
-    return tubaro::read_link_fragment(fragment, m_separator);
+    static const std::vector<std::string> sheet = [] {
+        std::vector<std::string> ids;
+        for (tubaro::Quantity quantity : tubaro::kQuantities) {
+            ids.push_back(sheet_id(quantity));
+            ids.push_back(sheet_id(quantity) + "-modo");
+        }
+        return ids;
+    }();
+    std::vector<std::string_view> ids{tubaro::kWindowName, "nota", "pagina", "stampa-pollici", "stampa-data",
+                                      "stampa-indirizzo"};
+    ids.insert(ids.end(), sheet.begin(), sheet.end());
+    return ids;
 }
 
-tubaro::WindowTraits MainPage::traits() const
+std::string MainPage::handle(std::string_view text)
 {
-    return {FloatingForm::available() ? tubaro::StayOnTop::AtAClick : tubaro::StayOnTop::NotInBrowser, false};
-}
-
-std::optional<ControlId> MainPage::focused() const
-{
-    return tubaro::control_named(dom::focused_child_id(m_form_element));
-}
-
-dom::Element MainPage::bind(const ControlSpec& row)
-{
-    // The page's HTML holds the form, made from the window's data when the
-    // page was built (page_markup): its elements are taken as they are.
-    return m_elements[static_cast<std::size_t>(row.id)] = dom::by_id(row.name);
-}
-
-void MainPage::listen(ControlId id, const char* type, DomEvent event)
-{
-    dom::listen(element(id), type, static_cast<int>(id), static_cast<int>(event));
-}
-
-tubaro::TextBox& MainPage::make_text_box(const ControlSpec& row)
-{
-    const dom::Element input = bind(row);
-    for (const auto& [type, event] : {std::pair{"input", DomEvent::Input}, std::pair{"keydown", DomEvent::KeyDown},
-                                      std::pair{"keyup", DomEvent::KeyUp}, std::pair{"focusin", DomEvent::FocusIn},
-                                      std::pair{"focusout", DomEvent::FocusOut}, std::pair{"click", DomEvent::Click}})
-        listen(row.id, type, event);
-    return *(m_text_boxes[static_cast<std::size_t>(row.id)] =
-                 std::make_unique<DomTextBox>(input, [this, id = row.id] { m_form.text_changed(id); }));
-}
-
-tubaro::OptionButton& MainPage::make_option_button(const ControlSpec& row)
-{
-    const dom::Element radio = bind(row);
-    listen(row.id, "click", DomEvent::Click);
-    listen(row.id, "keydown", DomEvent::KeyDown);
-    return *(m_options[static_cast<std::size_t>(row.id)] = std::make_unique<DomOptionButton>(radio));
-}
-
-tubaro::CheckBox& MainPage::make_check_box(const ControlSpec& row)
-{
-    const dom::Element box = bind(row);
-    // Where this browser cannot float the form the box says so, whatever a
-    // quick user did to it before this code ran.
-    if (row.has(tubaro::kDisabledAtStart)) {
-        dom::set_checked(box, false);
-        dom::set_disabled(box, true);
-        dom::set_attribute(box, "title", tubaro::tooltip_of(row));
+    const auto record = read_page_record(text);
+    if (!record)
+        return m_operations.finish();
+    if (record->type == "beforeprint") {
+        // The date and time of printing, and the address that reopens it.
+        m_operations.add("now", "stampa-data");
+        m_operations.add("href", "stampa-indirizzo");
+        return m_operations.finish();
     }
-    listen(row.id, "click", DomEvent::Click);
-    listen(row.id, "keydown", DomEvent::KeyDown);
-    return *(m_check = std::make_unique<DomCheckBox>(box));
+    if (record->type == "contextmenu") {
+        // A long press on an arrow is an arrow held, not a menu.
+        m_operations.taken(true);
+        return m_operations.finish();
+    }
+    if (const auto event = form_event(*record))
+        answer(*record, *event);
+    return m_operations.finish();
 }
 
-tubaro::SpinControl& MainPage::make_spin_control(const ControlSpec& row)
+void MainPage::answer(const PageRecord& record, const FormEvent& event)
 {
-    const dom::Element group = bind(row);
-    listen(row.id, "keydown", DomEvent::KeyDown);
-    // Its two arrows, up first.
-    auto& spin = m_spins[static_cast<std::size_t>(row.id)] =
-        std::make_unique<DomSpinControl>(group, dom::child(group, 0), dom::child(group, 1));
-    for (const auto& [arrow, offset] : {std::pair{spin->up(), kUpArrow}, std::pair{spin->down(), kDownArrow}}) {
-        const int target = offset + static_cast<int>(row.id);
-        dom::listen(arrow, "pointerdown", target, static_cast<int>(DomEvent::PointerDown));
-        for (const char* end : {"pointerup", "pointerleave", "pointercancel"})
-            dom::listen(arrow, end, target, static_cast<int>(DomEvent::PointerUp));
-        dom::listen(arrow, "click", target, static_cast<int>(DomEvent::Click));
-        dom::listen(arrow, "contextmenu", target, static_cast<int>(DomEvent::ContextMenu));
-    }
-    return *spin;
+    if (event.kind == Kind::Loaded)
+        as_this_browser_shows_it();
+    const tubaro::FormReply reply = m_form.handle(event, record.state);
+    m_operations.taken(reply.taken);
+    for (const tubaro::Effect& effect : reply.effects)
+        apply(effect);
 }
 
-bool MainPage::handle(int target, DomEvent event, const DomEventDetail& detail)
+void MainPage::as_this_browser_shows_it()
 {
-    if (target == kWindow) {
-        if (event == DomEvent::HashChange)
-            m_form.open(address_sizing().value_or(tubaro::SizingLink{}));
-        else if (event == DomEvent::BeforePrint)
-            m_kept.before_print();
-        else if (event == DomEvent::Blur)
-            m_pointer_down = false;  // the focus went to the browser's bar, or elsewhere
-        return false;
-    }
-    if (target == kForm) {
-        // Seen after the control's own listeners: a pointer going down tells
-        // how the focus that follows comes; a key, that it does not.
-        m_pointer_down = event == DomEvent::PointerDown;
-        return false;
-    }
-    const auto control = [](int number) { return static_cast<ControlId>(number); };
-    if (target >= kDownArrow)
-        return arrow_event(control(target - kDownArrow), -1, event, detail);
-    if (target >= kUpArrow)
-        return arrow_event(control(target - kUpArrow), +1, event, detail);
-    if (target >= 0 && target < static_cast<int>(tubaro::kControlCount))
-        return control_event(control(target), event, detail);
-    return false;
-}
-
-bool MainPage::control_event(ControlId id, DomEvent event, const DomEventDetail& detail)
-{
-    switch (event) {
-    case DomEvent::KeyDown: return m_form.key_pressed(id, key_chord(detail), detail.repeat);
-    case DomEvent::Input: m_form.text_changed(id); return false;
-    case DomEvent::KeyUp: m_form.key_released(id, key_chord(detail)); return false;
-    case DomEvent::FocusIn:
-        // By a pointer, or from outside the page, whose keys it never saw;
-        // a Tab inside the form the form itself moves, and knows.
-        m_form.focus_entered(id, std::exchange(m_pointer_down, false) ? tubaro::FocusCause::Pointer
-                                                                       : tubaro::FocusCause::Unknown);
-        return false;
-    case DomEvent::FocusOut: m_form.focus_left(id); return false;
-    case DomEvent::Click: m_form.clicked(id, detail.clicks); return false;
-    default: return false;
+    const tubaro::ControlSpec built = tubaro::as_shown(tubaro::control_spec(ControlId::Check1), page_traits(true));
+    const tubaro::ControlSpec here = tubaro::as_shown(built, m_traits);
+    if (here.has(tubaro::kDisabledAtStart) && !built.has(tubaro::kDisabledAtStart)) {
+        m_operations.add_flag("checked", name_of(ControlId::Check1), false);
+        m_operations.add_flag("disabled", name_of(ControlId::Check1), true);
+        m_operations.add("attribute", name_of(ControlId::Check1), "title", tubaro::tooltip_of(here));
     }
 }
 
-bool MainPage::arrow_event(ControlId spin_id, int direction, DomEvent event, const DomEventDetail& detail)
+void MainPage::apply(const tubaro::Effect& effect)
 {
-    DomSpinControl& spin = *m_spins[static_cast<std::size_t>(spin_id)];
-    const auto step = [this, spin_id, direction] { m_form.spin_stepped(spin_id, direction); };
-    switch (event) {
-    case DomEvent::PointerDown:
-        spin.press(step);
-        return true;  // the focus stays where it is
-    case DomEvent::PointerUp: spin.release(); return false;
-    case DomEvent::Click:
-        // A pointer's click has stepped at its press; a click from the
-        // keyboard or assistive technology steps now.
-        if (detail.clicks == 0)
-            step();
-        return false;
-    case DomEvent::ContextMenu: return true;  // a long press is a held arrow
-    default: return false;
-    }
-}
-
-void MainPage::show_error(const tubaro::ErrorReport& report)
-{
-    hide_error();
-    // Below the form, from the column of the control it speaks of.
-    const int left =
-        report.source ? std::min(tubaro::control_spec(*report.source).left, page_layout::kFieldColumnTwips)
-                      : page_layout::kWindowNoteTwips;
-    dom::set_style(m_note, "left", page_layout::percent_across(left));
-    dom::set_text_content(m_note, report.message);
-    dom::set_hidden(m_note, false);
-    if (report.source && m_text_boxes[static_cast<std::size_t>(*report.source)]) {
-        m_invalid = report.source;
-        dom::set_attribute(element(*report.source), "aria-invalid", "true");
-    }
-    m_note_timer = emscripten_set_timeout(&MainPage::note_timed_out,
-                                          static_cast<double>(tubaro::kErrorNoteShownFor.count()), this);
-}
-
-void MainPage::hide_error()
-{
-    if (m_note_timer)
-        emscripten_clear_timeout(m_note_timer);
-    m_note_timer = 0;
-    dom::set_hidden(m_note, true);
-    if (m_invalid)
-        dom::remove_attribute(element(*m_invalid), "aria-invalid");
-    m_invalid.reset();
-}
-
-void MainPage::note_timed_out(void* self)
-{
-    auto& page = *static_cast<MainPage*>(self);
-    page.m_note_timer = 0;
-    page.hide_error();
+    std::visit(
+        [this](const auto& each) {
+            using Each = std::decay_t<decltype(each)>;
+            if constexpr (std::is_same_v<Each, tubaro::SetText>) {
+                m_operations.add("value", name_of(each.control), std::string_view(each.text));
+            } else if constexpr (std::is_same_v<Each, tubaro::SetValue>) {
+                m_operations.add_flag("checked", name_of(each.control), each.value != 0);
+            } else if constexpr (std::is_same_v<Each, tubaro::SetVisible>) {
+                m_operations.add_flag("hidden", name_of(each.control), !each.visible);
+            } else if constexpr (std::is_same_v<Each, tubaro::Focus>) {
+                m_operations.add("focus", name_of(each.control));
+            } else if constexpr (std::is_same_v<Each, tubaro::SelectAll>) {
+                m_operations.add("select", name_of(each.control));
+            } else if constexpr (std::is_same_v<Each, tubaro::ShowNote>) {
+                // Below the form, from the column of the control it speaks of.
+                const int left = each.beside ? std::min(tubaro::control_spec(*each.beside).left,
+                                                        page_layout::kFieldColumnTwips)
+                                             : page_layout::kWindowNoteTwips;
+                m_operations.add("style", "nota", "left", page_layout::percent_across(left));
+                m_operations.add("text", "nota", each.message);
+                m_operations.add_flag("hidden", "nota", false);
+                if (each.beside)
+                    m_operations.add("attribute", name_of(*each.beside), "aria-invalid", "true");
+            } else if constexpr (std::is_same_v<Each, tubaro::HideNote>) {
+                m_operations.add_flag("hidden", "nota", true);
+                if (each.beside)
+                    m_operations.add("attribute", name_of(*each.beside), "aria-invalid", std::nullopt);
+            } else if constexpr (std::is_same_v<Each, tubaro::StartTimer>) {
+                m_operations.add_number("timer", timer_name(each.timer), static_cast<long long>(each.after.count()));
+            } else if constexpr (std::is_same_v<Each, tubaro::StopTimer>) {
+                m_operations.add("untimer", timer_name(each.timer));
+            } else if constexpr (std::is_same_v<Each, tubaro::KeepOnTop>) {
+                m_operations.add_flag("float", "", each.on);
+            } else if constexpr (std::is_same_v<Each, tubaro::SizingChanged>) {
+                // The address, the title and the sheet for paper, which from
+                // now on paper shows instead of the form.
+                const tubaro::SizingRecord& record = each.record;
+                m_operations.add("address", "", std::string_view(record.fragment));
+                m_operations.add("title", "", std::string_view(record.title));
+                for (tubaro::Quantity quantity : tubaro::kQuantities) {
+                    m_operations.add("text", sheet_id(quantity), std::string_view(record.values[quantity]));
+                    m_operations.add("text", sheet_id(quantity) + "-modo", record.notes[quantity]);
+                }
+                m_operations.add("text", "stampa-pollici", std::string_view(record.designation));
+                m_operations.add("now", "stampa-data");
+                m_operations.add("href", "stampa-indirizzo");
+                m_operations.add("attribute", "pagina", "class", "con-foglio");
+            }
+        },
+        effect);
 }

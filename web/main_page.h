@@ -1,90 +1,44 @@
 #pragma once
 
-#include <array>
-#include <memory>
-#include <optional>
-#include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
-#include "dom.h"
-#include "dom_controls.h"
-#include "dom_event.h"
-#include "floating_form.h"
+#include "effect.h"
 #include "form_presenter.h"
-#include "kept_sizing.h"
-#include "window_build.h"
-#include "window_data.h"
+#include "page_operations.h"
+#include "page_record.h"
+#include "window_traits.h"
 
-// The one window as a page: the form builds it through the factory below,
-// which binds the elements the page's HTML already holds, with whatever a
-// user did to them before this code ran; every DOM event of theirs is told
-// to the form, which decides what follows; an error is shown in a note
-// below the form.
-class MainPage final : public tubaro::Window, private tubaro::ControlFactory {
+// The one window as a page. The page's HTML holds the form's elements
+// (page_markup); its bridge (page/page_bridge.js) carries every DOM event of
+// theirs here with their state, which this turns into the form's event and
+// hands to the form; the effects the form answers become the DOM operations
+// the bridge carries out. It decides nothing: what it keeps are the page's
+// own ways of showing what the form says (the note in a strip below the
+// form, from the column of the control it names; the sizing in the
+// address, the title and the printed sheet; the form floating in a window
+// of its own to stay on top).
+class MainPage {
 public:
-    explicit MainPage(std::string decimal_separator);
-    MainPage(const MainPage&) = delete;
-    MainPage& operator=(const MainPage&) = delete;
+    MainPage(const tubaro::WindowTraits& traits, std::string decimal_separator);
 
-    // The page is up, with the value fields its user changed before the
-    // binding: the load handler, what they typed or else the sizing the
-    // address holds, then the focus where the form starts it, unless the
-    // user has already gone elsewhere in the form.
-    void start(std::span<const tubaro::ControlId> changed_before_binding);
-    // Every listened event of the page's elements.
-    bool handle(int target, DomEvent event, const DomEventDetail& detail);
-    // The floating window closed, or could not open.
-    void float_ended() { m_form.topmost_ended(); }
+    // The ids the bridge binds: the controls, in their order, and the page's
+    // own elements the operations name.
+    static std::vector<std::string_view> control_ids();
+    static std::vector<std::string_view> page_ids();
 
-    // What the form asks of the window.
-    tubaro::WindowTraits traits() const override;
-    void set_topmost(bool topmost) override { m_floating.set_floating(topmost); }
-    std::optional<tubaro::ControlId> focused() const override;
-    void focus(tubaro::ControlId control, tubaro::FocusCause) override { dom::focus(element(control)); }
-    void show_error(const tubaro::ErrorReport& report) override;
-    void hide_error() override;
+    // One record of the bridge's; the operations, as it reads them.
+    std::string handle(std::string_view record);
 
 private:
-    // Which element an event came from: a control, an arrow of a spin
-    // control, or the form itself.
-    static constexpr int kUpArrow = 100;
-    static constexpr int kDownArrow = 200;
-    static constexpr int kForm = 1000;
-    static constexpr int kWindow = 2000;
+    void answer(const PageRecord& record, const tubaro::FormEvent& event);
+    void apply(const tubaro::Effect& effect);
+    // The page as built from its HTML, made what this browser shows: Check1
+    // where the form cannot float.
+    void as_this_browser_shows_it();
 
-    dom::Element element(tubaro::ControlId id) const { return m_elements[static_cast<std::size_t>(id)]; }
-
-    // Each control's element, found by its id and bound for the form.
-    tubaro::Window& host() override { return *this; }
-    void make_label(const tubaro::ControlSpec& row) override { bind(row); }
-    tubaro::TextBox& make_text_box(const tubaro::ControlSpec& row) override;
-    tubaro::OptionButton& make_option_button(const tubaro::ControlSpec& row) override;
-    tubaro::CheckBox& make_check_box(const tubaro::ControlSpec& row) override;
-    tubaro::SpinControl& make_spin_control(const tubaro::ControlSpec& row) override;
-    dom::Element bind(const tubaro::ControlSpec& row);
-    void listen(tubaro::ControlId id, const char* type, DomEvent event);
-    static void note_timed_out(void* self);
-    // The sizing the address holds now; none for a bare address.
-    std::optional<tubaro::SizingLink> address_sizing() const;
-
-    bool control_event(tubaro::ControlId id, DomEvent event, const DomEventDetail& detail);
-    bool arrow_event(tubaro::ControlId spin, int direction, DomEvent event, const DomEventDetail& detail);
-
-    std::string m_separator;
-    dom::Element m_form_element;
-    dom::Element m_note;
-    FloatingForm m_floating;
-    KeptSizing m_kept;
-    std::array<dom::Element, tubaro::kControlCount> m_elements{};
-    std::array<std::unique_ptr<DomTextBox>, tubaro::kControlCount> m_text_boxes;
-    std::array<std::unique_ptr<DomOptionButton>, tubaro::kControlCount> m_options;
-    std::array<std::unique_ptr<DomSpinControl>, tubaro::kControlCount> m_spins;
-    std::unique_ptr<DomCheckBox> m_check;
-    // A pointer went down on the form: the focus that follows came by it,
-    // unless a key, or the browser's own bar, came first.
-    bool m_pointer_down = false;
-    std::optional<tubaro::ControlId> m_invalid;
-    long m_note_timer = 0;
-    // Last: it builds the window through the factory above.
+    tubaro::WindowTraits m_traits;
     tubaro::FormPresenter m_form;
+    PageOperations m_operations;
 };

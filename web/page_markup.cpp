@@ -17,6 +17,7 @@
 #include "keyboard.h"
 #include "page_layout.h"
 #include "page_texts.h"
+#include "page_traits.h"
 #include "quantity_words.h"
 #include "tubaro_version.h"
 #include "form_principale.h"
@@ -54,85 +55,71 @@ std::string named(const ControlSpec& row)
     return attribute("aria-label", row.description) + attribute("title", tubaro::tooltip_of(row));
 }
 
-// Each control's element, by control id.
-class Markup final : public tubaro::ControlKindVisitor {
-public:
-    std::string in_tab_order() const
-    {
-        std::array<const ControlSpec*, tubaro::kControlCount> rows{};
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            rows[i] = &tubaro::kWindowControls[i];
-        std::stable_sort(rows.begin(), rows.end(), [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
-        std::string html;
-        for (const ControlSpec* row : rows)
-            html += m_elements[static_cast<std::size_t>(row->id)] + "\n";
-        return html;
-    }
-
-    void label(const ControlSpec& row) override
-    {
+// Each control's element, written from its row as the page shows it.
+std::string element_of(const ControlSpec& row)
+{
+    const std::string id = attribute("id", row.name);
+    switch (row.kind) {
+    case tubaro::ControlKind::Label: {
         const ControlId field = tubaro::kQuantityControls[*tubaro::quantity_of(row.id)].field;
-        put(row, "<label" + id(row) + attribute("for", tubaro::control_spec(field).name) + ">" + escaped(row.text) +
-                     "</label>");
+        return "<label" + id + attribute("for", tubaro::control_spec(field).name) + ">" + escaped(row.text) + "</label>";
     }
-    void text_box(const ControlSpec& row) override
-    {
-        std::string input = "<input" + id(row) + " type=\"text\" autocomplete=\"off\" spellcheck=\"false\"";
-        // Text_Pollici too is only read: on a phone a tap would bring up a
-        // keyboard for nothing.
-        if (row.has(tubaro::kReadOnly) || row.id == ControlId::Text_Pollici)
+    case tubaro::ControlKind::TextBox: {
+        std::string input = "<input" + id + " type=\"text\" autocomplete=\"off\" spellcheck=\"false\"";
+        if (row.has(tubaro::kReadOnly))
             input += std::string(" readonly") + attribute("class", row.has(tubaro::kCentred) ? "info" : "output");
-        // The designation follows the diameter, for the page's start script.
-        if (row.id == ControlId::Text_Pollici)
+        // What the inch size follows, for the page's start script.
+        if (row.has(tubaro::kWrittenOnly))
             input += attribute("data-field", tubaro::control_spec(ControlId::Text_D).name);
-        else
+        else if (!row.has(tubaro::kReadOnly))
             input += " inputmode=\"decimal\" enterkeyhint=\"done\"";
         if (row.id == tubaro::first_focus_at_start())
             input += " autofocus";
-        put(row, input + attribute("value", row.text) + named(row) + ">");
+        return input + attribute("value", row.text) + named(row) + ">";
     }
-    void option_button(const ControlSpec& row) override
-    {
+    case tubaro::ControlKind::OptionButton: {
         // The field it makes the computed one, for the page's start script.
         const ControlId field = tubaro::kQuantityControls[*tubaro::quantity_of(row.id)].field;
-        put(row, "<input" + id(row) + " type=\"radio\" name=\"grandezza\"" +
-                     (row.has(tubaro::kSetAtStart) ? " checked" : "") +
-                     attribute("data-field", tubaro::control_spec(field).name) + named(row) + ">");
+        return "<input" + id + " type=\"radio\" name=\"grandezza\"" + (row.has(tubaro::kSetAtStart) ? " checked" : "") +
+               attribute("data-field", tubaro::control_spec(field).name) + named(row) + ">";
     }
-    void check_box(const ControlSpec& row) override
-    {
-        put(row, "<input" + id(row) + " type=\"checkbox\"" + (row.has(tubaro::kSetAtStart) ? " checked" : "") +
-                     named(row) + ">");
-    }
-    void spin_control(const ControlSpec& row) override
-    {
+    case tubaro::ControlKind::CheckBox:
+        return "<input" + id + " type=\"checkbox\"" + (row.has(tubaro::kSetAtStart) ? " checked" : "") +
+               (row.has(tubaro::kDisabledAtStart) ? " disabled" : "") + named(row) + ">";
+    case tubaro::ControlKind::SpinControl: {
         const tubaro::QuantityControls& names = tubaro::kQuantityControls[*tubaro::quantity_of(row.id)];
         // The group takes the focus; its arrows, up first, answer pointers
         // and assistive technology.
-        std::string group = "<div" + id(row) + " role=\"group\" class=\"spin\" tabindex=\"0\"" + named(row) +
+        std::string group = "<div" + id + " role=\"group\" class=\"spin\" tabindex=\"0\"" + named(row) +
                             (row.has(tubaro::kHiddenAtStart) ? " hidden" : "") + ">";
         for (const auto& [kind, name] : {std::pair{"up", names.step_up_name}, std::pair{"down", names.step_down_name}})
             group += "<button type=\"button\"" + attribute("class", kind) + attribute("aria-label", name) +
                      attribute("title", name) + " tabindex=\"-1\"></button>";
-        put(row, group + "</div>");
+        return group + "</div>";
     }
+    }
+    return {};
+}
 
-private:
-    static std::string id(const ControlSpec& row) { return attribute("id", row.name); }
-    void put(const ControlSpec& row, std::string element) { m_elements[static_cast<std::size_t>(row.id)] = element; }
-
-    std::array<std::string, tubaro::kControlCount> m_elements;
-};
+// The controls in the order of their tab indexes: the browser's own order
+// into the page, and what a screen reader meets in turn, are the window's.
+std::string controls_in_tab_order()
+{
+    // A page floats only at the user's own click: Check1 starts unticked.
+    std::array<ControlSpec, tubaro::kControlCount> rows = tubaro::shown_rows(page_traits(true));
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.tab_index < b.tab_index; });
+    std::string html;
+    for (const ControlSpec& row : rows)
+        html += element_of(row) + "\n";
+    return html;
+}
 
 std::string sheet();
 
 void write_html()
 {
-    // A page floats only at the user's own click: Check1 starts unticked.
-    Markup markup;
-    tubaro::walk_window(markup, tubaro::StayOnTop::AtAClick);
     const std::string html = "<div" + attribute("id", tubaro::kWindowName) + " class=\"form\">\n" +
-                             markup.in_tab_order() + "<div id=\"nota\" role=\"alert\" class=\"note\"" +
+                             controls_in_tab_order() + "<div id=\"nota\" role=\"alert\" class=\"note\"" +
                              attribute("data-lento", page_texts::kCodeSlow) +
                              attribute("data-mancante", page_texts::kCodeMissing) +
                              attribute("data-senza-webassembly", page_texts::kNoWebAssembly) + " hidden></div>\n</div>\n";

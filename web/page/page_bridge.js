@@ -1,0 +1,157 @@
+// What the page's code needs of JavaScript once it runs: every DOM event of
+// the form's elements carried to the code with the elements' state, and the
+// operations it answers carried out. Nothing is decided here (main_page.cpp
+// decides, with the form): an event goes in as it is, and each operation is
+// one DOM call.
+//
+// One call into the code per event: the event and the state of the form's
+// controls are written, as length-prefixed UTF-8 fields, into a buffer the
+// code owns (Module._page_buffer), and Module._on_page_event answers with a
+// JSON list: whether the event was taken, then the operations.
+Module.bindPage = (controls, others) => {
+    const elements = new Map();
+    for (const id of [...controls, ...others]) elements.set(id, document.getElementById(id));
+    const form = elements.get("Form_Principale");
+    const timers = new Map();
+    let buffer = 0;
+    let capacity = 0;
+
+    const field = text => lengthBytesUTF8(text) + ":" + text;
+    // The control holding the focus, in whichever document the form is.
+    const focused = () => {
+        let element = form.ownerDocument.activeElement;
+        while (element && element.parentElement !== form) element = element.parentElement;
+        return element && controls.includes(element.id) ? element.id : "";
+    };
+    const state = () => controls.map(id => {
+        const element = elements.get(id);
+        const flags = (element.checked ? "1" : "0") + (element.hidden ? "1" : "0") + (element.disabled ? "1" : "0");
+        return field(element.tagName === "INPUT" && element.type === "text" ? element.value : "") + field(flags);
+    }).join("");
+
+    const tell = (type, control, part, event, extra) => {
+        const modifiers = event ? (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
+                                  (event.metaKey ? 8 : 0) : 0;
+        const record = [type, control, part, String(event ? event.keyCode | 0 : 0), String(modifiers),
+                        event && event.repeat ? "1" : "0", String(event ? event.detail | 0 : 0), extra || "",
+                        focused()].map(field).join("") + state();
+        const size = lengthBytesUTF8(record) + 1;
+        if (size > capacity) {
+            capacity = Math.max(size, 2 * capacity, 4096);
+            buffer = Module._page_buffer(capacity);
+        }
+        stringToUTF8(record, buffer, capacity);
+        const [taken, ...operations] = JSON.parse(UTF8ToString(Module._on_page_event(size - 1)));
+        applying = true;
+        try {
+            for (const operation of operations) carry_out(operation);
+        } finally {
+            applying = false;
+        }
+        if (taken && event) event.preventDefault();
+    };
+
+    const floatForm = floating => {
+        Module.floatWanted = floating;
+        if (!floating) {
+            if (Module.floating) Module.floating.close();
+            return;
+        }
+        if (Module.floating || Module.floatPending) return;
+        const home = form.parentNode;
+        const next = form.nextSibling;
+        const box = form.getBoundingClientRect();
+        Module.floatPending = true;
+        documentPictureInPicture.requestWindow({width: Math.round(box.width) + 16, height: Math.round(box.height) + 16})
+            .then(window => {
+                Module.floatPending = false;
+                if (!Module.floatWanted) {
+                    // Unticked while the browser was opening it.
+                    window.close();
+                    return;
+                }
+                for (const sheet of document.querySelectorAll("style"))
+                    window.document.head.append(sheet.cloneNode(true));
+                window.document.documentElement.lang = document.documentElement.lang;
+                window.document.title = document.title;
+                window.document.body.className = "floating";
+                window.document.body.append(form);
+                Module.floating = window;
+                window.addEventListener("pagehide", () => {
+                    home.insertBefore(form, next);
+                    Module.floating = null;
+                    tell("floatended", "", "", null);
+                }, {once: true});
+            }, () => {
+                Module.floatPending = false;
+                tell("floatended", "", "", null);
+            });
+    };
+
+    const carry_out = ([what, target, value, more]) => {
+        const element = elements.get(target);
+        switch (what) {
+        case "value": element.value = value; break;
+        case "checked": element.checked = value; break;
+        case "hidden": element.hidden = value; break;
+        case "disabled": element.disabled = value; break;
+        case "focus": element.focus(); break;
+        case "select": element.select(); break;
+        case "text": element.textContent = value; break;
+        case "attribute":
+            if (more === null) element.removeAttribute(value);
+            else element.setAttribute(value, more);
+            break;
+        case "style": element.style.setProperty(value, more); break;
+        case "timer":
+            clearTimeout(timers.get(target));
+            timers.set(target, setTimeout(() => {
+                timers.delete(target);
+                tell("timer", target, "", null);
+            }, value));
+            break;
+        case "untimer": clearTimeout(timers.get(target)); timers.delete(target); break;
+        case "float": if ("documentPictureInPicture" in window) floatForm(value); break;
+        case "address":
+            history.replaceState(history.state, "", value ? "#" + value : location.pathname + location.search);
+            break;
+        case "title": document.title = value; break;
+        case "now":
+            element.textContent = new Date().toLocaleString("it-IT", {dateStyle: "long", timeStyle: "short"});
+            break;
+        case "href": element.textContent = location.href; break;
+        }
+    };
+
+    // What the DOM raises while the code's operations are carried out
+    // (a focus moved, say) is part of the answer, not a new event.
+    let applying = false;
+    const listen = (element, types, control, part) => {
+        for (const type of types)
+            element.addEventListener(type, event => { if (!applying) tell(type, control, part, event); });
+    };
+    const arrow = ["pointerdown", "pointerup", "pointerleave", "pointercancel", "click", "contextmenu"];
+    for (const id of controls) {
+        const element = elements.get(id);
+        if (element.tagName === "LABEL") continue;
+        if (element.classList.contains("spin")) {
+            listen(element, ["keydown", "focusin", "focusout"], id, "");
+            listen(element.querySelector("button.up"), arrow, id, "up");
+            listen(element.querySelector("button.down"), arrow, id, "down");
+        } else if (element.type === "text") {
+            listen(element, ["keydown", "keyup", "input", "focusin", "focusout", "click"], id, "");
+        } else {
+            listen(element, ["keydown", "focusin", "focusout", "click"], id, "");
+        }
+    }
+    // Seen after the controls' own: a pointer that goes down anywhere on the
+    // form.
+    form.addEventListener("pointerdown", event => { if (!applying) tell("pointerdown", "", "", event); });
+    for (const type of ["hashchange", "beforeprint", "blur"])
+        window.addEventListener(type, () => tell(type, "", "", null, type === "hashchange" ? location.hash.slice(1) : ""));
+
+    return {
+        start: changed => tell("load", "", "", null, [location.hash.slice(1), changed].map(field).join("")),
+        shown: () => tell("shown", "", "", null),
+    };
+};
