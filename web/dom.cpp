@@ -62,7 +62,11 @@ EM_JS(void, js_replace_fragment, (const char* fragment), {
     const text = UTF8ToString(fragment);
     history.replaceState(history.state, "", text ? "#" + text : location.pathname + location.search);
 });
-EM_JS(void, js_set_title, (const char* title), { document.title = UTF8ToString(title); });
+// The floating window's too, which shows the form.
+EM_JS(void, js_set_title, (const char* title), {
+    document.title = UTF8ToString(title);
+    if (Module.floating) Module.floating.document.title = document.title;
+});
 EM_JS(char*, js_date_and_time_now, (), {
     return allocateUTF8(new Date().toLocaleString("it-IT", {dateStyle: "long", timeStyle: "short"}));
 });

@@ -50,6 +50,7 @@ MainPage::MainPage(std::string decimal_separator)
     dom::listen(window, "hashchange", kWindow, static_cast<int>(DomEvent::HashChange));
     dom::listen(window, "beforeprint", kWindow, static_cast<int>(DomEvent::BeforePrint));
     dom::listen(window, "blur", kWindow, static_cast<int>(DomEvent::Blur));
+    dom::listen(window, "keydown", kWindow, static_cast<int>(DomEvent::KeyDown));
     m_form.listen({{}, [this](const tubaro::SizingRecord& record) { m_kept.write(record); }});
 }
 
@@ -144,12 +145,16 @@ tubaro::SpinControl& MainPage::make_spin_control(const ControlSpec& row)
 bool MainPage::handle(int target, DomEvent event, const DomEventDetail& detail)
 {
     if (target == kWindow) {
+        // A bare address is the start sizing (back to the page as it was
+        // first opened, say).
         if (event == DomEvent::HashChange)
-            m_form.open(address_sizing().value_or(tubaro::SizingLink{}));
+            m_form.open(address_sizing().value_or(tubaro::start_sizing_link()));
         else if (event == DomEvent::BeforePrint)
             m_kept.before_print();
-        else if (event == DomEvent::Blur)
-            m_pointer_down = false;  // the focus went to the browser's bar, or elsewhere
+        else if (event == DomEvent::Blur || event == DomEvent::KeyDown)
+            // The focus went to the browser's bar or elsewhere, or a key was
+            // pressed anywhere: the next focus is no pointer's.
+            m_pointer_down = false;
         return false;
     }
     if (target == kForm) {

@@ -38,7 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
         FragmentRow{"Start", D, {{"37", "116", "100", "30"}}, ",", "calcola=diametro&potenza=116&perdita=100&lunghezza=30"},
         FragmentRow{"CommaBecomesAPoint", L, {{"37", "116,5", "100", ""}}, ",", "calcola=lunghezza&diametro=37&potenza=116.5&perdita=100"},
         FragmentRow{"AnythingElseEscaped", P, {{" +5 ", "", "1e3", "x&y=<b>"}}, ".",
-                    "calcola=potenza&diametro=%20%2B5%20&perdita=1e3&lunghezza=x%26y%3D%3Cb%3E"}),
+                    "calcola=potenza&diametro=%20%2B5%20&perdita=1e3&lunghezza=x%26y%3D%3Cb%3E"},
+        FragmentRow{"APointThatIsNoSeparator", Y, {{"1.000", "116,5", "", "30"}}, ",",
+                    "calcola=perdita&diametro=1%2E000&potenza=116.5&lunghezza=30"},
+        FragmentRow{"ASeparatorOfTwoBytes", D, {{"", "116\xD9\xAB" "5", "1.0", "30"}}, "\xD9\xAB",
+                    "calcola=diametro&potenza=116.5&perdita=1%2E0&lunghezza=30"}),
     [](const auto& row_info) { return std::string(row_info.param.name); });
 
 // What a fragment gives that cannot all be used: only what can.
@@ -79,7 +83,13 @@ INSTANTIATE_TEST_SUITE_P(
                     HostileRow{"Delete", "potenza=1%7F", std::nullopt, std::nullopt},
                     HostileRow{"C1Control", "potenza=%C2%85", std::nullopt, std::nullopt},
                     HostileRow{"AfterTheC1Controls", "potenza=%C2%A0", std::nullopt, "\xC2\xA0"},
+                    HostileRow{"ArabicLetterMark", "potenza=%D8%9C", std::nullopt, std::nullopt},
                     HostileRow{"LeftToRightMark", "potenza=%E2%80%8E", std::nullopt, std::nullopt},
+                    HostileRow{"RightToLeftMark", "potenza=%E2%80%8F", std::nullopt, std::nullopt},
+                    HostileRow{"LeftToRightEmbedding", "potenza=%E2%80%AA", std::nullopt, std::nullopt},
+                    HostileRow{"BeforeTheEmbeddings", "potenza=%E2%80%A9", std::nullopt, std::nullopt},
+                    HostileRow{"LineSeparator", "potenza=%E2%80%A8", std::nullopt, std::nullopt},
+                    HostileRow{"AfterTheIsolates", "potenza=%E2%81%AA", std::nullopt, "\xE2\x81\xAA"},
                     HostileRow{"RightToLeftOverride", "potenza=%E2%80%AE", std::nullopt, std::nullopt},
                     HostileRow{"FirstIsolate", "potenza=%E2%81%A6", std::nullopt, std::nullopt},
                     HostileRow{"PopDirectionalIsolate", "potenza=%E2%81%A9", std::nullopt, std::nullopt},
