@@ -10,7 +10,10 @@
     first visit);
   - key release to result in the page: the first release after load, and
     the mean of 2000 releases, each a keyup in Text_Y handled to the written
-    diameter (cross-origin isolated, for a fine clock).
+    diameter (cross-origin isolated, for a fine clock), and how many times
+    one release crosses between JavaScript and WebAssembly (every call of
+    an export of the WebAssembly's and of an import of its, counted by
+    wrappers put around both before the page's scripts run).
 
 Usage: web_bench.py SITE_FOLDER [ROUNDS]"""
 
@@ -38,6 +41,31 @@ for name in ["index.html", "page_start.js", "tubarogas.js", "tubarogas.wasm"]:
     print("%-28s %6.1f KiB gzip" % (name, size / 1024))
 print("%-28s %6.1f KiB gzip" % ("page weight", total / 1024))
 
+# Counts every call across the boundary: the imports the WebAssembly calls,
+# wrapped as it is instantiated, and its exports, wrapped where they are read.
+COUNT_CROSSINGS = """
+window.crossings = 0;
+const counted = f => function (...args) { window.crossings++; return f.apply(this, args); };
+const instantiate = WebAssembly.instantiate;
+WebAssembly.instantiate = (source, imports) => {
+    for (const module of Object.values(imports || {}))
+        for (const [name, value] of Object.entries(module))
+            if (typeof value === "function") module[name] = counted(value);
+    return instantiate(source, imports);
+};
+const exportsOf = Object.getOwnPropertyDescriptor(WebAssembly.Instance.prototype, "exports").get;
+const wrapped = new WeakMap();
+Object.defineProperty(WebAssembly.Instance.prototype, "exports", {get() {
+    if (!wrapped.has(this)) {
+        const all = {};
+        for (const [name, value] of Object.entries(exportsOf.call(this)))
+            all[name] = typeof value === "function" ? counted(value) : value;
+        wrapped.set(this, Object.freeze(all));
+    }
+    return wrapped.get(this);
+}});
+"""
+
 # The page and the one-line page side by side, served the same way.
 folder = tempfile.mkdtemp()
 try:
@@ -55,6 +83,7 @@ try:
     for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1280,800"]:
         options.add_argument(argument)
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": COUNT_CROSSINGS})
     driver.execute_cdp_cmd("Network.enable", {})
     driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
 
@@ -119,14 +148,16 @@ try:
 
     driver.get(url + "index.html")
     wait_for("return performance.getEntriesByName('tubarogas-ready').length ? true : null")
-    first, mean = driver.execute_script("""
+    first, crossings, mean = driver.execute_script("""
         const y = document.getElementById('Text_Y');
         const d = document.getElementById('Text_D');
         const release = () => y.dispatchEvent(new KeyboardEvent('keyup', {key: 'Shift', keyCode: 16, bubbles: true}));
         y.value = '1000';
+        window.crossings = 0;
         let t = performance.now();
         release();
         const first = performance.now() - t;
+        const crossings = window.crossings;
         if (d.value !== '23') throw new Error('no result: ' + d.value);
         const n = 2000;
         t = performance.now();
@@ -134,8 +165,9 @@ try:
             y.value = i % 2 ? '1000' : '100';
             release();
         }
-        return [first, (performance.now() - t) / n];""")
-    print("key release to result in the page: first %.3f ms, mean %.1f us" % (first, mean * 1000))
+        return [first, crossings, (performance.now() - t) / n];""")
+    print("key release to result in the page: first %.3f ms, mean %.1f us, %d crossings between JavaScript and"
+          " WebAssembly" % (first, mean * 1000, crossings))
     driver.quit()
     server.kill()
 finally:

@@ -42,6 +42,7 @@ struct FormEvent {
         Activated,    // the window became the active one again (cause: how)
         Deactivated,  // another window, or the browser's own bar, took the keyboard
         KeyDown,      // key, repeat; control: where the focus is (none: nowhere)
+        KeyOutside,   // a key pressed outside the window's controls, which the toolkit handles
         KeyUp,        // key, repeat
         PointerDown,  // a button or a finger went down on the control's part; clicks
         PointerUp,    // and came up, inside the control or not

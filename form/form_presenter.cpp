@@ -115,7 +115,12 @@ FormReply FormPresenter::handle(const FormEvent& event, const WindowState& state
     case Kind::Loaded: loaded(event); break;
     case Kind::Shown: shown(); break;
     case Kind::Activated: activated(event.cause); break;
-    case Kind::Deactivated: m_pointer_pressed = false; break;
+    case Kind::Deactivated:
+    case Kind::KeyOutside:
+        // Another window took the keyboard, or a key went elsewhere: the
+        // next focus is no pointer's.
+        m_pointer_pressed = false;
+        break;
     case Kind::KeyDown: m_reply.taken = key_down(event.control, event.key, event.repeat); break;
     case Kind::KeyUp:
         // A held key repeats its press; a toolkit that repeats its release
@@ -147,7 +152,11 @@ FormReply FormPresenter::handle(const FormEvent& event, const WindowState& state
         break;
     case Kind::TimerFired: timer_fired(event.timer); break;
     case Kind::TopmostEnded: set_value(ControlId::Check1, CheckBox::Unchecked); break;
-    case Kind::AddressChanged: open(read_link_fragment(event.address, m_separator)); break;
+    case Kind::AddressChanged:
+        // A bare address is the start sizing (back to the page as it was
+        // first opened, say).
+        open(event.address.empty() ? start_sizing_link() : read_link_fragment(event.address, m_separator));
+        break;
     }
     record_sizing();
     return std::move(m_reply);

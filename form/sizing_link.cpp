@@ -17,14 +17,23 @@ bool unreserved(unsigned char c)
            c == '_' || c == '~';
 }
 
-std::string escaped(std::string_view text)
+// A field's text as a link writes it: the writer's decimal separator as a
+// point, and every other byte but a letter, a digit and - _ ~ escaped, a
+// point too (%2E), so that only the writer's separator becomes the
+// reader's: "1.000" typed in Italian, no number there, stays no number.
+std::string link_value(std::string_view text, std::string_view separator)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
-    for (char each : text) {
-        const auto c = static_cast<unsigned char>(each);
-        if (unreserved(c)) {
-            out += each;
+    for (std::size_t i = 0; i < text.size();) {
+        if (!separator.empty() && text.substr(i, separator.size()) == separator) {
+            out += '.';
+            i += separator.size();
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(text[i++]);
+        if (unreserved(c) && c != '.') {
+            out += static_cast<char>(c);
         } else {
             out += '%';
             out += kHex[c >> 4];
@@ -45,38 +54,28 @@ int hex_digit(char c)
     return -1;
 }
 
-std::optional<std::string> unescaped(std::string_view text)
+// A link's value as a field's text: a point is the reader's separator, an
+// escape the byte it names; nullopt where an escape is broken.
+std::optional<std::string> field_text(std::string_view value, std::string_view separator)
 {
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '%') {
-            out += text[i];
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '.') {
+            out += separator;
             continue;
         }
-        if (i + 2 >= text.size())
+        if (value[i] != '%') {
+            out += value[i];
+            continue;
+        }
+        if (i + 2 >= value.size())
             return std::nullopt;
-        const int high = hex_digit(text[i + 1]);
-        const int low = hex_digit(text[i + 2]);
+        const int high = hex_digit(value[i + 1]);
+        const int low = hex_digit(value[i + 2]);
         if (high < 0 || low < 0)
             return std::nullopt;
         out += static_cast<char>(high * 16 + low);
         i += 2;
-    }
-    return out;
-}
-
-std::string with_separator(std::string_view text, std::string_view from, std::string_view to)
-{
-    if (from == to || from.empty())
-        return std::string(text);
-    std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        if (text.substr(i, from.size()) == from) {
-            out += to;
-            i += from.size();
-        } else {
-            out += text[i++];
-        }
     }
     return out;
 }
@@ -92,7 +91,7 @@ std::string link_fragment(Quantity mode, const FieldTexts& texts, std::string_vi
     for (Quantity quantity : kQuantities)
         if (quantity != mode)
             fragment.append("&").append(kQuantityWords[quantity].word).append("=").append(
-                escaped(with_separator(texts[quantity], decimal_separator, ".")));
+                link_value(texts[quantity], decimal_separator));
     return fragment;
 }
 
@@ -109,15 +108,15 @@ SizingLink read_link_fragment(std::string_view fragment, std::string_view decima
         if (equals == std::string_view::npos)
             continue;
         const std::string_view name = pair.substr(0, equals);
-        const std::optional<std::string> value = unescaped(pair.substr(equals + 1));
-        if (!value || !plain_line_text(*value))
-            continue;
+        const std::string_view raw = pair.substr(equals + 1);
         if (name == kModeName) {
-            if (!std::exchange(mode_read, true))
+            const std::optional<std::string> value = field_text(raw, ".");
+            if (value && plain_line_text(*value) && !std::exchange(mode_read, true))
                 link.mode = quantity_named(*value, false);
         } else if (const auto quantity = quantity_named(name, false)) {
-            if (!std::exchange(read[*quantity], true))
-                link.texts[*quantity] = with_separator(*value, ".", decimal_separator);
+            const std::optional<std::string> value = field_text(raw, decimal_separator);
+            if (value && plain_line_text(*value) && !std::exchange(read[*quantity], true))
+                link.texts[*quantity] = *value;
         }
     }
     return link;

@@ -20,7 +20,7 @@ FieldTexts texts_of(const ShownSizing& shown)
 
 bool is_start_sizing(Quantity mode, const FieldTexts& texts)
 {
-    if (!control_spec(kQuantityControls[mode].option).has(kSetAtStart))
+    if (mode != start_mode())
         return false;
     for (Quantity quantity : kQuantities)
         if (quantity != mode && texts[quantity] != control_spec(kQuantityControls[quantity].field).text)
@@ -55,6 +55,16 @@ SizingRecord record_of(const ShownSizing& shown, std::string_view decimal_separa
     }
     record.designation = designation;
     return record;
+}
+
+SizingLink start_sizing_link()
+{
+    SizingLink link;
+    link.mode = start_mode();
+    for (Quantity quantity : kQuantities)
+        if (quantity != *link.mode)
+            link.texts[quantity] = std::string(control_spec(kQuantityControls[quantity].field).text);
+    return link;
 }
 
 }  // namespace tubaro

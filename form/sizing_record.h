@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "quantity.h"
+#include "sizing_link.h"
 
 namespace tubaro {
 
@@ -43,5 +44,8 @@ inline constexpr std::string_view kSheetComputed = "calcolato";
 inline constexpr std::string_view kSheetNoResult = "nessun risultato";
 
 SizingRecord record_of(const ShownSizing& shown, std::string_view decimal_separator);
+
+// The window's start sizing as a link: what a page's bare address opens.
+SizingLink start_sizing_link();
 
 }  // namespace tubaro

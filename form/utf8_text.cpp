@@ -48,9 +48,10 @@ bool plain_line_text(std::string_view text)
             return false;
         const char32_t c = each->value;
         const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
-        const bool bidirectional = c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+        const bool bidirectional = c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
                                    (c >= 0x2066 && c <= 0x2069);
-        if (control || bidirectional)
+        const bool line_break = c == 0x2028 || c == 0x2029;
+        if (control || bidirectional || line_break)
             return false;
         text.remove_prefix(each->length);
     }

@@ -20,9 +20,10 @@ struct CodePoint {
 std::optional<CodePoint> first_code_point(std::string_view text);
 
 // Text that a one-line field can hold and show as it is: well-formed UTF-8
-// with no control character (C0, DEL, C1) and no bidirectional formatting
-// character (U+200E, U+200F, U+202A to U+202E, U+2066 to U+2069), which
-// would reorder what is shown around it, in a field or a window's title.
+// with no control character (C0, DEL, C1), no line or paragraph separator
+// (U+2028, U+2029) and no bidirectional formatting character (U+061C,
+// U+200E, U+200F, U+202A to U+202E, U+2066 to U+2069), which would reorder
+// what is shown around it, in a field or a window's title.
 bool plain_line_text(std::string_view text);
 
 }  // namespace tubaro

@@ -4,7 +4,8 @@ as it streams in, and the manifest's own type).
 
 Usage: serve_static.py FOLDER [PORT] [--isolated] [--gzip] [--log FILE]
                        [--slow-wasm SECONDS] [--held-wasm] [--missing NAME COUNT]...
-                       [--cut NAME]... [--corrupt-wasm]
+                       [--hold-after NAME COUNT]... [--cut NAME]... [--replace NAME FILE COUNT]...
+                       [--corrupt-wasm]
   PORT 0: any free port, printed. --isolated: cross-origin isolated (COOP
   and COEP), which the benchmarks need for a fine performance.now().
   --gzip: files sent gzip-encoded to a browser that takes it, as most hosts
@@ -14,9 +15,11 @@ Usage: serve_static.py FOLDER [PORT] [--isolated] [--gzip] [--log FILE]
   it cannot: --slow-wasm, the WebAssembly only after that long, as on a slow
   network; --held-wasm, the WebAssembly only once /release has been asked
   for (and held again after /hold), so a test decides when the code comes;
-  --missing, 404 for the first COUNT requests of NAME (0: for every one);
-  --cut, NAME cut short, its first half only; --corrupt-wasm, the
-  WebAssembly's bytes spoiled (half of them)."""
+  --hold-after, NAME held so too once it has been sent COUNT times;
+  --missing, 404 for the first COUNT requests of NAME (0: for every one),
+  at once, held or not; --cut, NAME cut short, its first half only;
+  --replace, FILE sent in place of NAME the first COUNT times it is asked
+  for; --corrupt-wasm, the WebAssembly's bytes spoiled (half of them)."""
 
 import functools
 import gzip
@@ -27,8 +30,8 @@ import threading
 import time
 
 folder = sys.argv[1]
-port = int(sys.argv[2]) if len(sys.argv) > 2 and not sys.argv[2].startswith("--") else 8080
-flags = sys.argv[3:]
+flags = sys.argv[2:]
+port = int(flags.pop(0)) if flags and not flags[0].startswith("--") else 8080
 isolated = "--isolated" in flags
 gzipped = "--gzip" in flags
 
@@ -46,6 +49,8 @@ slow_wasm = float(values("--slow-wasm")[0][0]) if values("--slow-wasm") else 0.0
 held_wasm = "--held-wasm" in flags
 missing = {name: int(count) for name, count in values("--missing", 2)}
 cut = {name for [name] in values("--cut")}
+replaced = {name: (body, int(count)) for name, body, count in values("--replace", 3)}
+held_after = {name: int(count) for name, count in values("--hold-after", 2)}
 corrupt_wasm = "--corrupt-wasm" in flags
 log_path = values("--log")[0][0] if values("--log") else None
 started = time.monotonic()
@@ -83,16 +88,18 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             asked[name] = asked.get(name, 0) + 1
             times = asked[name]
         wasm = name.endswith(".wasm")
-        if wasm and slow_wasm:
-            time.sleep(slow_wasm)
-        if wasm and held_wasm:
-            released.wait(120)
         if name in missing and (missing[name] == 0 or times <= missing[name]):
             log(path, 404)
             self.send_error(404)
             return
+        if wasm and slow_wasm:
+            time.sleep(slow_wasm)
+        if (wasm and held_wasm) or (name in held_after and times > held_after[name]):
+            released.wait(120)
         file = os.path.join(folder, name)
-        if (name in cut or (wasm and corrupt_wasm) or gzipped) and os.path.isfile(file):
+        if name in replaced and times <= replaced[name][1]:
+            file = replaced[name][0]
+        if (name in cut or name in replaced or (wasm and corrupt_wasm) or gzipped) and os.path.isfile(file):
             with open(file, "rb") as source:
                 body = bytearray(source.read())
             if name in cut:

@@ -93,6 +93,8 @@ std::optional<FormEvent> form_event(const PageRecord& record)
         event.address = record.extra;
     } else if (type == "blur") {
         event.kind = Kind::Deactivated;
+    } else if (type == "keyoutside") {
+        event.kind = Kind::KeyOutside;
     } else if (type == "timer") {
         const auto timer = timer_named(record.control);
         if (!timer)

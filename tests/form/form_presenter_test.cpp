@@ -155,6 +155,14 @@ INSTANTIATE_TEST_SUITE_P(
                 f.focus(P, FocusCause::Unknown);
             },
             with_key(on(K::KeyUp, C::Text_P), kTab), {SetText{C::Text_D, "15"}, SetText{C::Text_Pollici, "1/2\""}}},
+        Row{"FocusAfterAKeyElsewhere", kDesktop,
+            [](WindowlessForm& f) {
+                f.paste(P, "10");
+                f.send(on(K::PointerDown));
+                f.send(on(K::KeyOutside));
+                f.focus(P, FocusCause::Unknown);
+            },
+            with_key(on(K::KeyUp, C::Text_P), kTab), {}},
         Row{"FocusBackFromTheBrowsersBar", kDesktop,
             [](WindowlessForm& f) {
                 f.paste(P, "10");

@@ -115,7 +115,11 @@ Module.bindPage = (controls, others) => {
         case "address":
             history.replaceState(history.state, "", value ? "#" + value : location.pathname + location.search);
             break;
-        case "title": document.title = value; break;
+        case "title":
+            document.title = value;
+            // The floating window's too, which shows the form.
+            if (Module.floating) Module.floating.document.title = value;
+            break;
         case "now":
             element.textContent = new Date().toLocaleString("it-IT", {dateStyle: "long", timeStyle: "short"});
             break;
@@ -147,6 +151,10 @@ Module.bindPage = (controls, others) => {
     // Seen after the controls' own: a pointer that goes down anywhere on the
     // form.
     form.addEventListener("pointerdown", event => { if (!applying) tell("pointerdown", "", "", event); });
+    // A key pressed elsewhere in the page, which the browser handles.
+    window.addEventListener("keydown", event => {
+        if (!applying && !form.contains(event.target)) tell("keyoutside", "", "", event);
+    });
     for (const type of ["hashchange", "beforeprint", "blur"])
         window.addEventListener(type, () => tell(type, "", "", null, type === "hashchange" ? location.hash.slice(1) : ""));
 

@@ -24,6 +24,9 @@
 performance.mark("tubarogas-start-script");
 (() => {
     const SLOW_MS = 8000;
+    // A try that has not brought the code by then has failed: a request
+    // that never answers, a script that stopped half-way through its start.
+    const LIMIT_MS = 20000;
     const RETRY_MS = [2000, 5000, 10000, 30000];
 
     const form = document.getElementById("Form_Principale");
@@ -76,11 +79,20 @@ performance.mark("tubarogas-start-script");
     form.addEventListener("change", event => {
         if (!bound && event.target.type === "radio") follow();
     }, true);
+    // A link opened meanwhile is the user's latest word: what they typed
+    // before it no longer stands over it.
+    window.addEventListener("hashchange", () => {
+        if (bound) return;
+        touched.clear();
+        follow();
+    });
 
     let slowTimer = 0;
-    // How many tries at the code have failed, and the next one's timer.
+    // How many tries at the code have failed, the next one's timer, and the
+    // present one's limit.
     let failures = 0;
     let retryTimer = 0;
+    let limitTimer = 0;
     const say = text => {
         note.textContent = text;
         note.classList.add("loading");
@@ -100,6 +112,7 @@ performance.mark("tubarogas-start-script");
         bound = true;
         clearTimeout(slowTimer);
         clearTimeout(retryTimer);
+        clearTimeout(limitTimer);
         for (const [field, text] of held)
             if (!touched.has(field)) field.value = text;
         held.clear();
@@ -132,6 +145,7 @@ performance.mark("tubarogas-start-script");
     const failed = () => {
         if (bound) return;
         cannotCompute(note.dataset.mancante);
+        clearTimeout(limitTimer);
         if (retryTimer) return;
         const wait = RETRY_MS[Math.min(failures++, RETRY_MS.length - 1)];
         retryTimer = setTimeout(() => {
@@ -149,8 +163,10 @@ performance.mark("tubarogas-start-script");
             performance.mark("tubarogas-instantiated");
             receive(instance, module);
         }, () => {
-            // Not the code this script belongs with: fetched anew.
+            // The script and the WebAssembly are not of one build (a copy
+            // kept from another version, say): both are fetched anew.
             compiled = null;
+            forgetScript();
             failed();
         }), () => {}).finally(() => { instantiating = false; });
     };
@@ -161,9 +177,12 @@ performance.mark("tubarogas-start-script");
         return {};
     };
 
+    let aborter = null;
     const fetchCode = () => {
         // After a failure, past any copy the browser kept of it.
-        const options = {credentials: "same-origin", cache: failures > 0 ? "no-store" : "default"};
+        aborter = new AbortController();
+        const options = {credentials: "same-origin", cache: failures > 0 ? "no-store" : "default",
+                         signal: aborter.signal};
         const attempt = fetch("tubarogas.wasm", options).then(response => {
             if (!response.ok) throw new Error("tubarogas.wasm: " + response.status);
             return WebAssembly.compileStreaming(response.clone())
@@ -178,20 +197,34 @@ performance.mark("tubarogas-start-script");
             failed();
         });
     };
+    // A script that ran but brought no code: it goes, and is asked for
+    // again (a script that is still loading is waited for, never doubled).
+    const forgetScript = () => {
+        if (!script || !script.dataset.ran) return;
+        script.remove();
+        script = null;
+        asked = false;
+        wanted = null;
+    };
     const loadScript = () => {
         const element = document.createElement("script");
         // After a failure, past any copy the browser kept of it.
         element.src = failures > 0 ? "tubarogas.js?" + failures : "tubarogas.js";
-        const broke = () => {
+        // A script runs as it loads, and the code's first step is to ask for
+        // its WebAssembly: one that loaded without asking is cut short, not
+        // JavaScript, or not the code.
+        element.onload = () => {
+            element.dataset.ran = "1";
+            if (!asked) {
+                forgetScript();
+                failed();
+            }
+        };
+        element.onerror = () => {
             element.remove();
             if (script === element) script = null;
             failed();
         };
-        // A script runs as it loads, and the code's first step is to ask for
-        // its WebAssembly: one that loaded without asking is cut short, not
-        // JavaScript, or not the code.
-        element.onload = () => { if (!asked) broke(); };
-        element.onerror = broke;
         script = element;
         document.head.append(element);
     };
@@ -199,6 +232,15 @@ performance.mark("tubarogas-start-script");
         if (bound) return;
         if (!compiled) fetchCode();
         if (!script) loadScript();
+        clearTimeout(limitTimer);
+        limitTimer = setTimeout(() => {
+            if (bound) return;
+            // Whatever has not answered by now has failed.
+            if (aborter) aborter.abort();
+            compiled = null;
+            forgetScript();
+            failed();
+        }, LIMIT_MS);
     }
     window.addEventListener("online", () => {
         if (bound || !broken) return;
