@@ -180,8 +180,11 @@ std::string MainPage::handle(std::string_view text)
 
 void MainPage::answer(const PageRecord& record, const FormEvent& event)
 {
-    if (event.kind == Kind::Loaded)
+    if (event.kind == Kind::Loaded) {
         as_this_browser_shows_it();
+        // The sheet's date, and again just before printing.
+        m_operations.add("now", "stampa-data");
+    }
     const tubaro::FormReply reply = m_form.handle(event, record.state);
     m_operations.taken(reply.taken);
     for (const tubaro::Effect& effect : reply.effects)
@@ -238,6 +241,7 @@ void MainPage::apply(const tubaro::Effect& effect)
                 // The address, the title and the sheet for paper, which from
                 // now on paper shows instead of the form.
                 const tubaro::SizingRecord& record = each.record;
+                m_operations.begin_later("sizing");
                 m_operations.add("address", "", std::string_view(record.fragment));
                 m_operations.add("title", "", std::string_view(record.title));
                 for (tubaro::Quantity quantity : tubaro::kQuantities) {
@@ -245,9 +249,9 @@ void MainPage::apply(const tubaro::Effect& effect)
                     m_operations.add("text", sheet_id(quantity) + "-modo", record.notes[quantity]);
                 }
                 m_operations.add("text", "stampa-pollici", std::string_view(record.designation));
-                m_operations.add("now", "stampa-data");
                 m_operations.add("href", "stampa-indirizzo");
                 m_operations.add("attribute", "pagina", "class", "con-foglio");
+                m_operations.end_later();
             }
         },
         effect);

@@ -72,6 +72,21 @@ void PageOperations::add(std::string_view what, std::string_view target, std::st
     out += ']';
 }
 
+void PageOperations::begin_later(std::string_view key)
+{
+    m_operations += ",[\"later\",";
+    append_string(m_operations, key);
+    m_operations += ",[";
+    // The list inside starts with its first operation's comma: a null
+    // first, which the bridge passes over.
+    m_operations += "null";
+}
+
+void PageOperations::end_later()
+{
+    m_operations += "]]";
+}
+
 std::string PageOperations::finish()
 {
     std::string list = (m_taken ? "[true" : "[false") + m_operations + "]";

@@ -12,6 +12,10 @@
 //   ["attribute", id, name, value or null]  ["style", id, property, value]
 //   ["timer", name, ms]  ["untimer", name]  ["float", on]
 //   ["address", fragment]  ["title", text]  ["now", id]  ["href", id]
+//   ["later", key, [operation, ...]]: carried out once the event's turn is
+//   over, and only the latest list of a key, so a burst of events (a key
+//   held, an arrow held) writes what does not need to be on screen at once
+//   (the address, the title, the sheet for paper) once.
 class PageOperations {
 public:
     void taken(bool taken) { m_taken = taken; }
@@ -22,6 +26,9 @@ public:
     void add_number(std::string_view what, std::string_view target, long long number);
     void add(std::string_view what, std::string_view target, std::string_view name,
              std::optional<std::string_view> value);
+    // The operations added from here to end_later() go into one "later".
+    void begin_later(std::string_view key);
+    void end_later();
     // The list; the operations start again empty.
     std::string finish();
 

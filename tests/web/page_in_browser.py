@@ -153,6 +153,13 @@ def said():
                     .concat([text('stampa-pollici')])};""")
 
 
+def says(expected, seconds=5.0):
+    """Until the screen, the address, the title and the sheet say this
+    (what need not be on screen at once is written once the event's turn
+    is over); true when they do."""
+    return wait_until(lambda: said() == expected, seconds)
+
+
 def leave(browser, server):
     """Ends a server only once its page can ask it nothing more: the page's
     service worker, if it began one, installed, then the page left."""
@@ -379,9 +386,9 @@ try:
     urllib.request.urlopen(failing_url + "release").read()
     check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0"), 15),
           "a link: the code came")
-    check(said() == {"screen": ["50", "100", "20", "34", '2"'], "mode": "L", "address": link,
+    check(says({"screen": ["50", "100", "20", "34", '2"'], "mode": "L", "address": link,
                      "title": 'Tubaro GAS · L 34 m · D 50 mm 2" · P 100 kW · Y 20 Pa',
-                     "sheet": ["50", "100", "20", "34 calcolato", '2"']}, "the link once the code came: %r" % said())
+                     "sheet": ["50", "100", "20", "34 calcolato", '2"']}), "the link once the code came: %r" % said())
     for fault in schedule_faults(tries_of(log, "tubarogas.wasm"), [2], "the WebAssembly"):
         check(False, fault)
     leave(driver, failing)
@@ -394,17 +401,17 @@ try:
     driver.get(url + no_result)
     check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0"), 10),
           "a link with no result")
-    check(said() == {"screen": ["50", "9000", "20", "", '2"'], "mode": "L", "address": no_result,
+    check(says({"screen": ["50", "9000", "20", "", '2"'], "mode": "L", "address": no_result,
                      "title": 'Tubaro GAS · L – · D 50 mm 2" · P 9000 kW · Y 20 Pa',
-                     "sheet": ["50", "9000", "20", "– nessun risultato", '2"']}, "a link with no result: %r" % said())
+                     "sheet": ["50", "9000", "20", "– nessun risultato", '2"']}), "a link with no result: %r" % said())
     js("location.hash = arguments[0]", "#calcola=potenza&diametro=40&perdita=100&lunghezza=30")
     check(wait_until(lambda: value("Text_P") == "142"), "a link pasted in")
     js("location.hash = arguments[0]", "#calcola=diametro&potenza=9000")
     check(wait_until(lambda: value("Text_P") == "9000"), "a link with no result pasted in")
-    check(said() == {"screen": ["", "9000", "100", "30", ""], "mode": "D",
+    check(says({"screen": ["", "9000", "100", "30", ""], "mode": "D",
                      "address": "#calcola=diametro&potenza=9000&perdita=100&lunghezza=30",
                      "title": "Tubaro GAS · D – · P 9000 kW · Y 100 Pa · L 30 m",
-                     "sheet": ["– nessun risultato", "9000", "100", "30", ""]}, "a link with no result pasted: %r" % said())
+                     "sheet": ["– nessun risultato", "9000", "100", "30", ""]}), "a link with no result pasted: %r" % said())
     # Back to the page as it was first opened: its bare address is the
     # start sizing, and stays bare.
     driver.get("about:blank")
@@ -415,9 +422,9 @@ try:
     check(wait_until(lambda: value("Text_P") == "142"), "a link pasted into the bare page")
     js("history.back()")
     check(wait_until(lambda: value("Text_D") == "37"), "back to the bare page")
-    check(said() == {"screen": ["37", "116", "100", "30", "1''1/2"], "mode": "D", "address": "",
+    check(says({"screen": ["37", "116", "100", "30", "1''1/2"], "mode": "D", "address": "",
                      "title": "Tubaro GAS · D 37 mm 1''1/2 · P 116 kW · Y 100 Pa · L 30 m",
-                     "sheet": ["37 calcolato", "116", "100", "30", "1''1/2"]}, "back to the bare page: %r" % said())
+                     "sheet": ["37 calcolato", "116", "100", "30", "1''1/2"]}), "back to the bare page: %r" % said())
 
     # The layout for a thumb takes over exactly where the window's layout
     # would put field text under 16 px.
@@ -441,7 +448,7 @@ try:
         check(all(abs(a - b) <= 0.5 for a, b in zip(box, place)), "%s where the window puts it: %r" % (name, box))
 
     # The start: stored values, nothing computed, not floating.
-    check(driver.title == 'Tubaro GAS · D 37 mm 1"1/2 · P 116 kW · Y 100 Pa · L 30 m'
+    check(wait_until(lambda: driver.title == 'Tubaro GAS · D 37 mm 1"1/2 · P 116 kW · Y 100 Pa · L 30 m')
           and element("titolo").text == "Tubaro GAS" and js("return location.hash") == "",
           "title, heading and address: %r" % [driver.title, js("return location.hash")])
     check([value(FIELDS[q]) for q in "DPYL"] == ["37", "116", "100", "30"], "start texts")
@@ -610,8 +617,9 @@ try:
         check(floated == "31", "the typed text floats along: %r" % floated)
         # A step there: the floating window's title says the new sizing too.
         js("Module.floating.document.querySelector('#UpDown_L button.up').click()")
-        titles = js("return [document.title, Module.floating.document.title]")
-        check(titles[0] == titles[1] and "L 32 m" in titles[0], "the floating window's title: %r" % titles)
+        titles = lambda: js("return [document.title, Module.floating.document.title]")
+        check(wait_until(lambda: titles()[0] == titles()[1] and "L 32 m" in titles()[0]),
+              "the floating window's title: %r" % titles())
         js("Module.floating.document.getElementById('Check1').click()")
         check(wait_until(lambda: js("return !!document.getElementById('Form_Principale')")), "unticking: back")
         check(value("Text_L") == "32" and not element("Check1").is_selected(), "back with the text, unticked")
@@ -669,8 +677,7 @@ try:
           "typed: %r" % typed)
     driver.refresh()
     check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0")), "reloaded")
-    check(js(state) == typed,
-          "after a reload: %r" % js(state))
+    check(wait_until(lambda: js(state) == typed), "after a reload: %r" % js(state))
 
     # Opened in a new browser, English or Italian: each mode as a row.
     for language, separator in [("en-US", "."), ("it-IT", ",")]:
@@ -715,7 +722,9 @@ try:
     # address, and nothing of the form.
     driver.get("about:blank")
     driver.get(url + "#calcola=potenza&diametro=40&perdita=100&lunghezza=30")
-    check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0"), 10), "to print")
+    check(wait_until(lambda: js("return performance.getEntriesByName('tubarogas-ready').length > 0"
+                                " && document.getElementById('pagina').classList.contains('con-foglio')"), 10),
+          "to print")
     pdf = os.path.join(shots, "sheet.pdf")
     with open(pdf, "wb") as sheet:
         sheet.write(base64.b64decode(driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"]))

@@ -148,7 +148,8 @@ async function main() {
         // the address as it was.
         const noResult = "#calcola=lunghezza&diametro=50&potenza=9000&perdita=20";
         await page.goto(url + noResult);
-        await waitFor(() => performance.getEntriesByName("tubarogas-ready").length > 0, "a link with no result");
+        await waitFor(() => performance.getEntriesByName("tubarogas-ready").length > 0 &&
+                            document.title.startsWith("Tubaro GAS · "), "a link with no result");
         const said = await page.evaluate(() => [["Text_D", "Text_P", "Text_Y", "Text_L", "Text_Pollici"].map(
             id => document.getElementById(id).value), location.hash, document.title]);
         check(JSON.stringify(said) === JSON.stringify([["50", "9000", "20", "", "2\""], noResult,

@@ -88,7 +88,24 @@ Module.bindPage = (controls, others) => {
             });
     };
 
+    // What can wait until the event's turn is over, the latest of each key.
+    const later = new Map();
+    const carry_out_later = () => {
+        applying = true;
+        try {
+            for (const operations of later.values())
+                for (const operation of operations) if (operation) carry_out(operation);
+        } finally {
+            applying = false;
+        }
+        later.clear();
+    };
     const carry_out = ([what, target, value, more]) => {
+        if (what === "later") {
+            if (!later.size) setTimeout(carry_out_later, 0);
+            later.set(target, value);
+            return;
+        }
         const element = elements.get(target);
         switch (what) {
         case "value": element.value = value; break;
