@@ -78,7 +78,7 @@ std::variant<CommandLine, UsageError> parse_command_line(std::span<const char* c
         }
     }
 
-    bool batch = false;
+    std::optional<std::string_view> reading;  // --tsv or --impianto
     std::optional<std::string_view> positional;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
@@ -87,10 +87,12 @@ std::variant<CommandLine, UsageError> parse_command_line(std::span<const char* c
                 return std::nullopt;
             return arguments[++i];
         };
-        if (argument == "--tsv") {
-            if (batch)
-                return error("opzione ripetuta: --tsv");
-            batch = true;
+        if (argument == "--tsv" || argument == "--impianto") {
+            if (reading == argument)
+                return error("opzione ripetuta: " + std::string(argument));
+            if (reading)
+                return error("--tsv e --impianto non vanno insieme");
+            reading = argument;
         } else if (argument == "--separatore") {
             if (line.separator)
                 return error("opzione ripetuta: --separatore");
@@ -99,6 +101,12 @@ std::variant<CommandLine, UsageError> parse_command_line(std::span<const char* c
                 return error("manca il carattere dopo --separatore");
             if (auto problem = separator_problem(*line.separator))
                 return error(std::move(*problem));
+        } else if (argument == "--ammessa") {
+            if (line.allowance)
+                return error("opzione ripetuta: --ammessa");
+            line.allowance = value();
+            if (!line.allowance)
+                return error("manca il testo dopo --ammessa");
         } else if (const auto quantity = quantity_option(argument)) {
             if (line.texts[*quantity])
                 return error("opzione ripetuta: " + std::string(argument));
@@ -114,15 +122,17 @@ std::variant<CommandLine, UsageError> parse_command_line(std::span<const char* c
         }
     }
 
-    if (batch) {
-        line.request = CommandLine::Request::Batch;
+    if (line.allowance && reading != "--impianto")
+        return error("--ammessa vale solo con --impianto");
+    if (reading) {
+        line.request = *reading == "--tsv" ? CommandLine::Request::Batch : CommandLine::Request::Installation;
         std::string given;
         for (Quantity quantity : tubaro::kQuantities)
             if (line.texts[quantity])
                 given += std::string(given.empty() ? "" : ", ") + "--" + std::string(tubaro::kQuantityWords[quantity].word);
         if (!given.empty())
-            return error("con --tsv le grandezze vengono dalle righe; non vale: " + given);
-        line.batch_file = positional;
+            return error("con " + std::string(*reading) + " le grandezze vengono dalle righe; non vale: " + given);
+        line.input_file = positional;
         return line;
     }
 
