@@ -82,11 +82,18 @@ std::variant<CommandLine, UsageError> parse_command_line(std::span<const char* c
     std::optional<std::string_view> positional;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        const auto value = [&]() -> std::optional<std::string_view> {
+        // An option's value, given once, right after it; `what` names it
+        // when it is missing.
+        const auto take_value = [&](std::optional<std::string_view>& slot,
+                                    std::string_view what) -> std::optional<UsageError> {
+            if (slot)
+                return error("opzione ripetuta: " + std::string(argument));
             if (i + 1 >= arguments.size())
-                return std::nullopt;
-            return arguments[++i];
+                return error("manca " + std::string(what) + " dopo " + std::string(argument));
+            slot = arguments[++i];
+            return std::nullopt;
         };
+        std::optional<UsageError> problem;
         if (argument == "--tsv" || argument == "--impianto") {
             if (reading == argument)
                 return error("opzione ripetuta: " + std::string(argument));
@@ -94,25 +101,14 @@ std::variant<CommandLine, UsageError> parse_command_line(std::span<const char* c
                 return error("--tsv e --impianto non vanno insieme");
             reading = argument;
         } else if (argument == "--separatore") {
-            if (line.separator)
-                return error("opzione ripetuta: --separatore");
-            line.separator = value();
-            if (!line.separator)
-                return error("manca il carattere dopo --separatore");
-            if (auto problem = separator_problem(*line.separator))
-                return error(std::move(*problem));
+            problem = take_value(line.separator, "il carattere");
+            if (!problem)
+                if (auto wrong = separator_problem(*line.separator))
+                    problem = error(std::move(*wrong));
         } else if (argument == "--ammessa") {
-            if (line.allowance)
-                return error("opzione ripetuta: --ammessa");
-            line.allowance = value();
-            if (!line.allowance)
-                return error("manca il testo dopo --ammessa");
+            problem = take_value(line.allowance, "il testo");
         } else if (const auto quantity = quantity_option(argument)) {
-            if (line.texts[*quantity])
-                return error("opzione ripetuta: " + std::string(argument));
-            line.texts[*quantity] = value();
-            if (!line.texts[*quantity])
-                return error("manca il testo dopo " + std::string(argument));
+            problem = take_value(line.texts[*quantity], "il testo");
         } else if (argument.starts_with("--")) {
             return error("opzione sconosciuta: " + std::string(argument));
         } else if (positional) {
@@ -120,6 +116,8 @@ std::variant<CommandLine, UsageError> parse_command_line(std::span<const char* c
         } else {
             positional = argument;
         }
+        if (problem)
+            return *problem;
     }
 
     if (line.allowance && reading != "--impianto")
