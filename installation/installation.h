@@ -91,8 +91,9 @@ struct InstallationResult {
 
 // What an installation gives. Texts are read with decimal_separator as the
 // window reads them; the allowance in the window's range for Y, whole
-// pascals. Linear in the number of lines, besides at most thirteen losses
-// worked out for each proposal.
+// pascals. Linear in the number of lines, besides the few losses worked out
+// for each proposal (two or three where the window's diameter mode lands
+// near the answer; some twenty-six at the very most).
 InstallationResult evaluate(std::string_view allowance, std::span<const SectionLine> lines,
                             std::string_view decimal_separator);
 
