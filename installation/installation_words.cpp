@@ -43,7 +43,8 @@ std::string field_fault_text(SectionField field, LineFault fault)
     const std::string name(kSectionFieldNames[field]);
     switch (fault) {
     case LineFault::NotUtf8: return name + " non è testo UTF-8";
-    case LineFault::ControlCharacter: return name + " contiene una tabulazione o un carattere di controllo";
+    case LineFault::ControlCharacter:
+        return name + " contiene una tabulazione, un carattere di controllo o di direzione del testo";
     case LineFault::TooManyCharacters: return name + " supera i " + std::to_string(kLongestName) + " caratteri";
     case LineFault::StartsWithHash: return name + " comincia con #";
     case LineFault::NameTaken: return name + " già dato su una riga precedente";
