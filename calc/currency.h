@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "long.h"
 
@@ -35,5 +37,14 @@ Currency multiply(Currency a, Currency b);
 // Exact product of a 16-bit integer and a value (860 * P, the power in length
 // mode).
 Currency multiply(std::int16_t factor, Currency value);
+
+// Exact sum; Overflow outside the range, never wrapped.
+Currency add(Currency a, Currency b);
+
+// The value as a plain decimal in the reader's own separator, with no
+// trailing zero and no separator when whole: 116.5 -> "116,5", 16 -> "16",
+// 0.0001 -> "0,0001", -2.25 -> "-2,25". text_to_currency reads it back
+// exactly.
+std::string currency_to_text(Currency value, std::string_view decimal_separator);
 
 }  // namespace tubaro

@@ -54,33 +54,37 @@ std::variant<CommandLine, UsageError> parse_command_line(std::span<const char* c
         }
     }
 
-    bool batch = false;
+    std::optional<std::string_view> reading;  // --tsv or --impianto
     std::optional<std::string_view> positional;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        const auto value = [&]() -> std::optional<std::string_view> {
-            if (i + 1 >= arguments.size())
-                return std::nullopt;
-            return arguments[++i];
-        };
-        if (argument == "--tsv") {
-            if (batch)
-                return error("opzione ripetuta: --tsv");
-            batch = true;
-        } else if (argument == "--separatore") {
-            if (line.separator)
-                return error("opzione ripetuta: --separatore");
-            line.separator = value();
-            if (!line.separator)
-                return error("manca il carattere dopo --separatore");
-            if (auto problem = separator_problem(*line.separator))
-                return error(std::move(*problem));
-        } else if (const auto quantity = quantity_option(argument)) {
-            if (line.texts[*quantity])
+        // An option's value, given once, right after it; `what` names it
+        // when it is missing.
+        const auto take_value = [&](std::optional<std::string_view>& slot,
+                                    std::string_view what) -> std::optional<UsageError> {
+            if (slot)
                 return error("opzione ripetuta: " + std::string(argument));
-            line.texts[*quantity] = value();
-            if (!line.texts[*quantity])
-                return error("manca il testo dopo " + std::string(argument));
+            if (i + 1 >= arguments.size())
+                return error("manca " + std::string(what) + " dopo " + std::string(argument));
+            slot = arguments[++i];
+            return std::nullopt;
+        };
+        std::optional<UsageError> problem;
+        if (argument == "--tsv" || argument == "--impianto") {
+            if (reading == argument)
+                return error("opzione ripetuta: " + std::string(argument));
+            if (reading)
+                return error("--tsv e --impianto non vanno insieme");
+            reading = argument;
+        } else if (argument == "--separatore") {
+            problem = take_value(line.separator, "il carattere");
+            if (!problem)
+                if (auto wrong = separator_problem(*line.separator))
+                    problem = error(std::move(*wrong));
+        } else if (argument == "--ammessa") {
+            problem = take_value(line.allowance, "il testo");
+        } else if (const auto quantity = quantity_option(argument)) {
+            problem = take_value(line.texts[*quantity], "il testo");
         } else if (argument.starts_with("--")) {
             return error("opzione sconosciuta: " + std::string(argument));
         } else if (positional) {
@@ -88,17 +92,21 @@ std::variant<CommandLine, UsageError> parse_command_line(std::span<const char* c
         } else {
             positional = argument;
         }
+        if (problem)
+            return *problem;
     }
 
-    if (batch) {
-        line.request = CommandLine::Request::Batch;
+    if (line.allowance && reading != "--impianto")
+        return error("--ammessa vale solo con --impianto");
+    if (reading) {
+        line.request = *reading == "--tsv" ? CommandLine::Request::Batch : CommandLine::Request::Installation;
         std::string given;
         for (Quantity quantity : tubaro::kQuantities)
             if (line.texts[quantity])
                 given += std::string(given.empty() ? "" : ", ") + "--" + std::string(tubaro::kQuantityWords[quantity].word);
         if (!given.empty())
-            return error("con --tsv le grandezze vengono dalle righe; non vale: " + given);
-        line.batch_file = positional;
+            return error("con " + std::string(*reading) + " le grandezze vengono dalle righe; non vale: " + given);
+        line.input_file = positional;
         return line;
     }
 

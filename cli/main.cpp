@@ -8,6 +8,9 @@
 #include "checked_output.h"
 #include "platform.h"
 #include "command_line.h"
+#include "installation.h"
+#include "installation_tsv.h"
+#include "installation_words.h"
 #include "sizing_case.h"
 #include "tsv_batch.h"
 #include "tubaro_version.h"
@@ -22,11 +25,13 @@ constexpr int kInvalidLines = 1;
 constexpr int kUsageOrInput = 2;
 constexpr int kCalculationError = 3;
 constexpr int kWriteFailed = 4;
+constexpr int kNotAllWithin = 5;
 
 constexpr std::string_view kUsage =
     "Uso:\n"
     "  tubarogas-calc MODO --diametro T --potenza T --perdita T --lunghezza T [--separatore C]\n"
     "  tubarogas-calc --tsv [FILE] [--separatore C]\n"
+    "  tubarogas-calc --impianto [FILE] [--ammessa Y] [--separatore C]\n"
     "  tubarogas-calc --help | --version\n";
 
 constexpr std::string_view kHelp =
@@ -48,13 +53,32 @@ constexpr std::string_view kHelp =
     "                  MODO D P Y L POLLICI ESITO. ESITO e' ok, il nome\n"
     "                  dell'errore, o 'riga non valida' (anche per una riga di\n"
     "                  oltre 65536 byte, che torna con i campi vuoti).\n"
+    "--impianto [FILE] legge da FILE (o dallo standard input) un impianto, un\n"
+    "                  tratto per riga: TRATTO DA L D KW, separati da\n"
+    "                  tabulazioni. TRATTO e' il nome (fino a 40 caratteri),\n"
+    "                  DA il tratto da cui parte (vuoto: dal contatore, se no\n"
+    "                  un tratto di una riga precedente), L la lunghezza\n"
+    "                  equivalente [m], D il diametro [mm] (vuoto: proposto),\n"
+    "                  KW la potenza dell'apparecchio alla fine (vuoto:\n"
+    "                  nessuno); le righe vuote o che cominciano con # si\n"
+    "                  saltano. Scrive due righe di intestazione (#), poi per\n"
+    "                  ogni riga TRATTO DA L D KW P Y PROGRESSIVA POLLICI ESITO:\n"
+    "                  P la potenza che il tratto porta, Y la sua perdita [Pa],\n"
+    "                  PROGRESSIVA la perdita dal contatore [Pa]. ESITO e'\n"
+    "                  entro o oltre (seguito da proposto per un diametro\n"
+    "                  proposto), oppure dice perche' manca la progressiva o\n"
+    "                  perche' la riga non e' valida.\n"
+    "--ammessa Y       la perdita ammessa dal contatore a ogni apparecchio [Pa],\n"
+    "                  letta come la finestra legge Y (predefinita: 100)\n"
     "--separatore C    separatore decimale, un solo carattere\n"
     "\n"
     "Le opzioni valgono in qualsiasi ordine, ognuna una volta sola.\n"
     "\n"
-    "Uscita: 0 riuscito; 1 righe non valide in --tsv; 2 uso errato, o FILE che\n"
-    "non si puo' aprire o leggere; 3 errore di calcolo (il nome dell'errore e'\n"
-    "sullo standard error); 4 scrittura non riuscita (disco pieno, pipe chiusa).\n";
+    "Uscita: 0 riuscito; 1 righe non valide in --tsv o --impianto; 2 uso errato,\n"
+    "o FILE che non si puo' aprire o leggere; 3 errore di calcolo (il nome\n"
+    "dell'errore e' sullo standard error); 4 scrittura non riuscita (disco\n"
+    "pieno, pipe chiusa); 5 in --impianto, un tratto oltre la perdita ammessa\n"
+    "o senza perdita dal contatore.\n";
 
 void say(std::string_view message)
 {
@@ -79,28 +103,62 @@ int finish(CheckedOutput& output, int status)
     return status;
 }
 
+// FILE, or standard input for none or "-"; null, said, when it cannot be
+// opened.
+std::FILE* open_input(const CommandLine& line, std::string& name)
+{
+    name = "standard input";
+    if (!line.input_file || *line.input_file == "-")
+        return stdin;
+    name = std::string(*line.input_file);
+    std::FILE* input = open_for_reading(name);
+    if (!input)
+        say(name + ": " + std::strerror(errno));
+    return input;
+}
+
+int read_failed(CheckedOutput& output, const std::string& name, int read_error)
+{
+    say("lettura non riuscita: " + name + ": " + std::strerror(read_error));
+    return finish(output, kUsageOrInput);
+}
+
 int run_batch(const CommandLine& line, const std::string& separator, CheckedOutput& output)
 {
-    std::FILE* input = stdin;
-    std::string name = "standard input";
-    if (line.batch_file && *line.batch_file != "-") {
-        name = std::string(*line.batch_file);
-        input = open_for_reading(name);
-        if (!input) {
-            say(name + ": " + std::strerror(errno));
-            return kUsageOrInput;
-        }
-    }
+    std::string name;
+    std::FILE* input = open_input(line, name);
+    if (!input)
+        return kUsageOrInput;
     const BatchResult result = run_tsv(input, output, separator);
     if (input != stdin)
         std::fclose(input);
     switch (result.end) {
     case BatchEnd::AllValid: return finish(output, kSucceeded);
     case BatchEnd::SomeInvalid: return finish(output, kInvalidLines);
-    case BatchEnd::ReadFailed:
-        say("lettura non riuscita: " + name + ": " + std::strerror(result.read_error));
-        return finish(output, kUsageOrInput);
+    case BatchEnd::ReadFailed: return read_failed(output, name, result.read_error);
     case BatchEnd::WriteFailed: break;
+    }
+    return finish(output, kWriteFailed);
+}
+
+int run_installation_mode(const CommandLine& line, const std::string& separator, CheckedOutput& output)
+{
+    const std::string_view allowance = line.allowance.value_or(tubaro::kDefaultAllowance);
+    if (const auto fault = tubaro::allowance_fault(allowance, separator))
+        return usage_error("--ammessa: " + tubaro::allowance_fault_text(*fault) + ": '" + std::string(allowance) + "'");
+    std::string name;
+    std::FILE* input = open_input(line, name);
+    if (!input)
+        return kUsageOrInput;
+    const InstallationRun result = run_installation(input, output, allowance, separator);
+    if (input != stdin)
+        std::fclose(input);
+    switch (result.end) {
+    case InstallationEnd::AllWithin: return finish(output, kSucceeded);
+    case InstallationEnd::SomeInvalid: return finish(output, kInvalidLines);
+    case InstallationEnd::NotAllWithin: return finish(output, kNotAllWithin);
+    case InstallationEnd::ReadFailed: return read_failed(output, name, result.read_error);
+    case InstallationEnd::WriteFailed: break;
     }
     return finish(output, kWriteFailed);
 }
@@ -156,11 +214,14 @@ int tubarogas_calc(std::span<const char* const> arguments)
         return finish(output, kSucceeded);
     case CommandLine::Request::OneCase:
     case CommandLine::Request::Batch:
+    case CommandLine::Request::Installation:
         break;
     }
 
     const std::string separator = line.separator ? std::string(*line.separator) : regional_decimal_separator();
     if (line.request == CommandLine::Request::Batch)
         return run_batch(line, separator, output);
+    if (line.request == CommandLine::Request::Installation)
+        return run_installation_mode(line, separator, output);
     return run_one_case(line, separator, output);
 }

@@ -1,15 +1,9 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdio>
 #include <string_view>
 
 #include "checked_output.h"
-
-// The longest batch line read, not counting its LF or CR LF. A longer line
-// is not held in memory: it comes back with empty fields as not valid, and
-// the batch goes on.
-inline constexpr std::size_t kLongestLine = 64 * 1024;
 
 enum class BatchEnd {
     AllValid,
@@ -26,6 +20,7 @@ struct BatchResult {
 // Reads lines of five tab-separated fields, MODO D P Y L, and writes for each
 // MODO D P Y L POLLICI ESITO. Comment lines (#...) and empty lines are copied
 // as they are. A line that is not five fields with a known mode gets ESITO
-// "riga non valida" and the run goes on. The run stops at the first failed
+// "riga non valida" and the run goes on; so does a line longer than
+// kLongestLine, with its fields empty. The run stops at the first failed
 // read or write; the lines read before a failed read are answered first.
 BatchResult run_tsv(std::FILE* input, CheckedOutput& output, std::string_view decimal_separator);

@@ -4,12 +4,6 @@
 
 namespace tubaro {
 
-namespace {
-
-constexpr PerQuantity<double> kTypedLimits{{5000.0, 9000.0, 100000.0, 10000.0}};
-
-}  // namespace
-
 bool starts_recalculation(Quantity field, std::string_view text, std::string_view decimal_separator)
 {
     if (text.empty())

@@ -17,6 +17,8 @@ namespace tubaro {
 // The empty text starts nothing and is no error; only the empty text: spaces
 // go on to the reading and fail it. Any other text that names no number
 // raises the reading's error (TypeMismatch, or Overflow beyond a double).
+inline constexpr PerQuantity<double> kTypedLimits{{5000.0, 9000.0, 100000.0, 10000.0}};
+
 bool starts_recalculation(Quantity field, std::string_view text, std::string_view decimal_separator);
 
 }  // namespace tubaro

@@ -15,22 +15,10 @@
 #include "checked_output.h"
 #include "command_line.h"
 #include "error_kind.h"
+#include "text_lines.h"
 #include "tsv_batch.h"
 
 namespace {
-
-std::vector<std::string_view> lines_of(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        lines.push_back(text.substr(0, end));
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
 
 bool known_outcome(std::string_view outcome)
 {

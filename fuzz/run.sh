@@ -16,7 +16,7 @@ build="$root/build-fuzz"
 
 export ASAN_OPTIONS="detect_leaks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-for target in fuzz_number_text fuzz_form fuzz_command_line; do
+for target in fuzz_number_text fuzz_form fuzz_command_line fuzz_installation; do
   scratch="$build/corpus-$target"
   log="$build/$target.log"
   mkdir -p "$scratch"

@@ -1,4 +1,5 @@
 #include "conversions.h"
+#include "number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -117,6 +118,31 @@ TEST(CurrencyProducts, ExactOrOverflow)
     EXPECT_EQ(multiply(Currency::from_count(15), Currency::from_count(5'000)).count(), 8);
     EXPECT_EQ(multiply(Currency::from_count(-15), Currency::from_count(5'000)).count(), -8);  // -7.5
     EXPECT_EQ(multiply(Currency::from_count(-7), Currency::from_count(9'999)).count(), -7);   // -6.9993
+}
+
+TEST(CurrencySum, ExactOrOverflow)
+{
+    constexpr auto kHighest = std::numeric_limits<std::int64_t>::max();
+    EXPECT_EQ(add(Currency::from_count(89'999'999), Currency::from_count(1)).count(), 90'000'000);
+    EXPECT_EQ(add(Currency::from_count(kHighest - 1), Currency::from_count(1)).count(), kHighest);
+    EXPECT_THROW(add(Currency::from_count(kHighest), Currency::from_count(1)), CalcError);
+    EXPECT_THROW(add(Currency::from_count(-kHighest), Currency::from_count(-2)), CalcError);
+}
+
+// Plain digits in the reader's separator, no trailing zero, and read back
+// to the same value.
+TEST(CurrencyToText, ShortestDecimal)
+{
+    const std::pair<std::int64_t, const char*> rows[] = {
+        {1'165'000, "116,5"}, {160'000, "16"}, {0, "0"},           {1, "0,0001"},
+        {-22'500, "-2,25"},   {10'010, "1,001"}, {89'999'999, "8999,9999"},
+        {std::numeric_limits<std::int64_t>::min(), "-922337203685477,5808"},
+    };
+    for (const auto& [count, text] : rows) {
+        EXPECT_EQ(currency_to_text(Currency::from_count(count), ","), text);
+        EXPECT_EQ(text_to_currency(text, ",").count(), count) << text;
+    }
+    EXPECT_EQ(currency_to_text(Currency::from_count(1'165'000), "\xd9\xab"), "116\xd9\xab""5");
 }
 
 TEST(LongProduct, CheckedAgainstLongRange)

@@ -62,6 +62,7 @@ TEST_P(HostileRun, EndsWithItsStatusAndMessage)
 
 #define ONE_CASE "diametro --potenza 116 --perdita 100 --lunghezza 30"
 #define ONE_LINE "printf 'D\\t\\t116\\t100\\t30\\n'"
+#define ONE_SECTION "printf 'Caldaia\\t\\t30\\t\\t116\\n'"
 
 const HostileCommand kCalcRuns[] = {
     // Every write is checked, the last flush and close included.
@@ -137,6 +138,31 @@ const HostileCommand kCalcRuns[] = {
     {"OverLongLine",
      "{ printf 'L\\t'; head -c 70000 /dev/zero | tr '\\0' 1; printf '\\n'; " ONE_LINE "; } | \"$CALC\" --tsv", 1, "",
      "\t\t\t\t\t\triga non valida\nD\t37\t116\t100\t30\t1''1/2\tok\n"},
+    // An installation: the same checks, its own options, and a chain of a
+    // million sections worked out in one pass down and one up.
+    {"FullDiskInstallation", ONE_SECTION " | \"$CALC\" --impianto >/dev/full", 4,
+     "tubarogas-calc: scrittura non riuscita: No space left on device"},
+    {"InstallationFolder", "\"$CALC\" --impianto /", 2, "tubarogas-calc: lettura non riuscita: /: Is a directory", ""},
+    {"InstallationClosedStandardInput", "\"$CALC\" --impianto <&-", 2,
+     "tubarogas-calc: lettura non riuscita: standard input: Bad file descriptor", ""},
+    {"InstallationMissingFile", "\"$CALC\" --impianto /nonexistent/casa.tsv", 2,
+     "tubarogas-calc: /nonexistent/casa.tsv: No such file or directory", ""},
+    {"AllowanceNotANumber", ONE_SECTION " | \"$CALC\" --impianto --ammessa 1,5", 2,
+     "tubarogas-calc: --ammessa: la perdita ammessa non \xc3\xa8 un numero: '1,5'", ""},
+    {"AllowanceOutOfRange", ONE_SECTION " | \"$CALC\" --ammessa 100000 --impianto", 2,
+     "tubarogas-calc: --ammessa: la perdita ammessa deve stare tra 0 e 100000 Pa, esclusi: '100000'", ""},
+    {"AllowanceBesideTsv", ONE_LINE " | \"$CALC\" --tsv --ammessa 50", 2,
+     "tubarogas-calc: --ammessa vale solo con --impianto", ""},
+    {"RepeatedAllowance", "\"$CALC\" --impianto --ammessa 50 --ammessa 60", 2,
+     "tubarogas-calc: opzione ripetuta: --ammessa", ""},
+    {"TsvBesideInstallation", "\"$CALC\" --impianto --tsv", 2, "tubarogas-calc: --tsv e --impianto non vanno insieme", ""},
+    {"QuantityBesideInstallation", "\"$CALC\" --impianto --diametro 20", 2,
+     "tubarogas-calc: con --impianto le grandezze vengono dalle righe; non vale: --diametro", ""},
+    {"MillionSectionChain",
+     "awk 'BEGIN { print \"S0\\t\\t1\\t10\\t\"; for (i = 1; i < 1000000; i++)"
+     " printf \"S%d\\tS%d\\t1\\t10\\t%s\\n\", i, i - 1, i == 999999 ? \"10\" : \"\" }'"
+     " | timeout 120 \"$CALC\" --impianto | tail -n 1; exit ${PIPESTATUS[1]}",
+     5, "", "S999999\tS999998\t1\t10\t10\t10\t20\t20000000\t3/8\"\toltre\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Calc, HostileRun, testing::ValuesIn(kCalcRuns),
@@ -148,6 +174,9 @@ INSTANTIATE_TEST_SUITE_P(Calc, HostileRun, testing::ValuesIn(kCalcRuns),
 const HostileCommand kUnderWineRuns[] = {
     {"Folder", "\"$CALC\" --tsv /", 2, "tubarogas-calc: Z:\\: Is a directory", ""},
     {"ClosedStandardInput", "\"$CALC\" --tsv <&-", 2,
+     "tubarogas-calc: lettura non riuscita: standard input: Invalid argument", ""},
+    {"InstallationFolder", "\"$CALC\" --impianto /", 2, "tubarogas-calc: Z:\\: Is a directory", ""},
+    {"InstallationClosedStandardInput", "\"$CALC\" --impianto <&-", 2,
      "tubarogas-calc: lettura non riuscita: standard input: Invalid argument", ""},
 };
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "error_kind.h"
@@ -148,6 +149,64 @@ TEST(Tsv, ReadsAFile)
     EXPECT_EQ(got.out, "perdita\t37\t116\t100\t30\t1''1/2\tok\n");
 }
 
+// The worked example of the README, as it stands there: the file it shows,
+// then each command and what it prints, byte for byte.
+TEST(Installation, TheReadmeExample)
+{
+    std::istringstream readme(slurp(TUBARO_README));
+    const std::string path = testing::TempDir() + "/casa_" + std::to_string(getpid()) + ".tsv";
+    std::string file;
+    std::vector<std::pair<std::vector<std::string>, std::string>> runs;  // arguments, output
+    enum { Prose, File, Output } block = Prose;
+    for (std::string line; std::getline(readme, line);) {
+        if (line == "    $ cat casa.tsv") {
+            block = File;
+        } else if (line.starts_with("    $ tubarogas-calc --impianto casa.tsv ")) {
+            block = Output;
+            std::istringstream words(line.substr(21));
+            std::vector<std::string> arguments;
+            for (std::string word; words >> word;)
+                arguments.push_back(word == "casa.tsv" ? path : word);
+            runs.push_back({arguments, ""});
+        } else if (!line.starts_with("    ")) {
+            block = Prose;
+        } else if (block == File) {
+            file += line.substr(4) + "\n";
+        } else if (block == Output) {
+            runs.back().second += line.substr(4) + "\n";
+        }
+    }
+    std::ofstream(path, std::ios::binary) << file;
+    const int statuses[] = {0, 5};
+    ASSERT_EQ(runs.size(), std::size(statuses));
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Finished got = run(runs[i].first);
+        EXPECT_EQ(got.status, statuses[i]) << got.err;
+        EXPECT_EQ(got.out, runs[i].second);
+    }
+}
+
+// Every line comes back in order, comments and empty lines aside: CR LF
+// taken as LF, a line too long to hold, one of the wrong shape, a name
+// that is not UTF-8 and a line starting from it, each reported.
+TEST(Installation, EveryLineAnswered)
+{
+    const std::string input = "# commento\n\nA\t\t10\t\t24\r\nB\tA\n\r\nC\t" + std::string(70'000, '1') +
+                              "\n\xff\t\t1\t\t\nD\t\xff\t1\t\t\nE\tA\t1\t20\t\n";
+    const Finished got = run({"--impianto"}, input);
+    EXPECT_EQ(got.status, 1) << got.err;
+    EXPECT_EQ(got.out,
+              "# impianto di 2 tratti, 1 apparecchio; perdita ammessa 100 Pa; percorso peggiore: fino a A, 79 Pa, "
+              "margine 21 Pa; 4 righe non valide\n"
+              "# TRATTO\tDA\tL\tD\tKW\tP\tY\tPROGRESSIVA\tPOLLICI\tESITO\n"
+              "A\t\t10\t17\t24\t24\t79\t79\t3/4\"\tentro proposto\n"
+              "B\tA\t\t\t\t\t\t\t\triga non valida: non sono 5 campi separati da tabulazioni\n"
+              "\t\t\t\t\t\t\t\t\triga non valida: riga troppo lunga\n"
+              "\xff\t\t1\t\t\t\t\t\t\triga non valida: TRATTO non è testo UTF-8\n"
+              "D\t\xff\t1\t\t\t\t\t\t\triga non valida: DA non è un tratto valido di una riga precedente\n"
+              "E\tA\t1\t20\t\t0\t0\t79\t3/4\"\tentro\n");
+}
+
 TEST(Options, UsageErrorsHelpAndVersion)
 {
     EXPECT_EQ(run({}).status, 2);
@@ -157,6 +216,7 @@ TEST(Options, UsageErrorsHelpAndVersion)
     const Finished help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--tsv"), std::string::npos);
+    EXPECT_NE(help.out.find("--impianto"), std::string::npos);
     const Finished version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_NE(version.out.find("1.00"), std::string::npos);

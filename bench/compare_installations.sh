@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs two builds of tubarogas-calc --impianto on the same random
+# installations (bench/random_installation.sh), each with its own separator
+# and allowance, and compares their outputs and exit statuses byte for byte.
+# Usage: bench/compare_installations.sh OLD/tubarogas-calc NEW/tubarogas-calc [INSTALLATIONS]
+set -euo pipefail
+old=$1
+new=$2
+count=${3:-300}
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+allowances=(100 60 150,5 150.5 0,4 30 abc 99999)
+for ((i = 1; i <= count; i++)); do
+  separator=,
+  ((i % 2)) && separator=.
+  "$here/random_installation.sh" "$((20261207 + i))" "$separator" >"$work/installation.tsv"
+  options=(--impianto "$work/installation.tsv" --separatore "$separator" --ammessa "${allowances[i % ${#allowances[@]}]}")
+  status_old=0
+  status_new=0
+  "$old" "${options[@]}" >"$work/old.out" 2>/dev/null || status_old=$?
+  "$new" "${options[@]}" >"$work/new.out" 2>/dev/null || status_new=$?
+  if [ "$status_old" != "$status_new" ] || ! cmp -s "$work/old.out" "$work/new.out"; then
+    echo "installation $i (${options[*]:2}): the answers differ (status $status_old, $status_new):"
+    diff "$work/old.out" "$work/new.out" | head -n 20
+    exit 1
+  fi
+  statuses[$status_old]=$((${statuses[$status_old]:-0} + 1))
+done
+summary=""
+for status in "${!statuses[@]}"; do summary+=" status $status: ${statuses[$status]};"; done
+echo "$count installations, identical answers;${summary%;}"

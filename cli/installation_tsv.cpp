@@ -1,0 +1,106 @@
+#include "installation_tsv.h"
+
+#include <string>
+#include <vector>
+
+#include "installation.h"
+#include "installation_words.h"
+#include "line_reader.h"
+
+namespace {
+
+using tubaro::SectionField;
+
+// Every line kept, one after the other in one text, so that a million
+// lines do not make a million strings.
+struct LinesKept {
+    struct Span {
+        std::size_t begin = 0;
+        std::size_t size = 0;
+        bool too_long = false;
+    };
+    std::string text;
+    std::vector<Span> spans;
+
+    std::vector<tubaro::SectionLine> sections() const
+    {
+        std::vector<tubaro::SectionLine> lines(spans.size());
+        for (std::size_t i = 0; i < spans.size(); ++i) {
+            if (spans[i].too_long) {
+                lines[i].whole_line = tubaro::LineFault::TooLong;
+                continue;
+            }
+            std::array<std::string_view, 5> fields;
+            if (split_fields(std::string_view(text).substr(spans[i].begin, spans[i].size), fields) != fields.size())
+                lines[i].whole_line = tubaro::LineFault::FieldCount;
+            lines[i].texts.items = fields;
+        }
+        return lines;
+    }
+};
+
+void append_row(std::string& out, const tubaro::InstallationResult& result,
+                const std::vector<tubaro::SectionLine>& lines, std::size_t index, std::string_view separator)
+{
+    const tubaro::SectionResult& section = result.sections[index];
+    for (SectionField field : tubaro::kSectionFields) {
+        if (field == SectionField::Diameter && section.proposed_diameter)
+            out += tubaro::long_to_text(*section.proposed_diameter);
+        else
+            out += lines[index].texts[field];
+        out += '\t';
+    }
+    if (section.valid() && section.power.ok())
+        out += tubaro::currency_to_text(section.power.value(), separator);
+    out += '\t';
+    if (section.loss && section.loss->ok())
+        out += tubaro::long_to_text(section.loss->value());
+    out += '\t';
+    if (section.loss_from_meter)
+        out += std::to_string(*section.loss_from_meter);
+    out += '\t';
+    out += section.designation;
+    out += '\t';
+    out += tubaro::outcome_text(result, lines, index);
+    out += '\n';
+}
+
+}  // namespace
+
+InstallationRun run_installation(std::FILE* input, CheckedOutput& output, std::string_view allowance,
+                                 std::string_view separator)
+{
+    LinesKept kept;
+    const auto each_line = [&](std::optional<std::string_view> line) {
+        if (!line) {
+            kept.spans.push_back({kept.text.size(), 0, true});
+        } else if (!line->empty() && line->front() != '#') {
+            kept.spans.push_back({kept.text.size(), line->size(), false});
+            kept.text += *line;
+        }
+    };
+    const LinesRead read = read_lines(input, each_line, [] { return true; });
+    if (read.end != ReadEnd::Done)
+        return {InstallationEnd::ReadFailed, read.read_error};
+
+    const std::vector<tubaro::SectionLine> lines = kept.sections();
+    const tubaro::InstallationResult result = tubaro::evaluate(allowance, lines, separator);
+
+    std::string out = "# " + tubaro::installation_summary(result, lines) + "\n# ";
+    for (SectionField field : tubaro::kSectionFields)
+        out.append(tubaro::kSectionFieldNames[field]).append("\t");
+    out += "P\tY\tPROGRESSIVA\tPOLLICI\tESITO\n";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        append_row(out, result, lines, i, separator);
+        if (out.size() > (1 << 16)) {
+            if (!output.write(out))
+                return {InstallationEnd::WriteFailed};
+            out.clear();
+        }
+    }
+    if (!output.write(out))
+        return {InstallationEnd::WriteFailed};
+    if (result.invalid_lines > 0)
+        return {InstallationEnd::SomeInvalid};
+    return {result.all_within() ? InstallationEnd::AllWithin : InstallationEnd::NotAllWithin};
+}
