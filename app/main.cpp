@@ -18,6 +18,7 @@
 #include "utf8_text.h"
 #include "startup_guard.h"
 #include "tubaro_version.h"
+#include "user_texts.h"
 #include "window_data.h"
 
 namespace {
@@ -81,7 +82,7 @@ int main(int argc, char* argv[])
     if (const auto status = answer_command_line(argc, argv))
         return *status;
     if (const auto why = missing_display()) {
-        std::fprintf(stderr, "TubaroGAS: nessun display disponibile (%s)\n", why->c_str());
+        std::fprintf(stderr, "TubaroGAS: %s (%s)\n", tubaro::texts::kNoDisplay.data(), why->c_str());
         return kNoDisplayStatus;
     }
 

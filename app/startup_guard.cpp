@@ -1,5 +1,7 @@
 #include "startup_guard.h"
 
+#include "user_texts.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -21,7 +23,7 @@ std::string environment(const char* name)
 
 [[noreturn]] void no_display(const std::string& why)
 {
-    std::fprintf(stderr, "TubaroGAS: nessun display disponibile (%s)\n", why.c_str());
+    std::fprintf(stderr, "TubaroGAS: %s (%s)\n", tubaro::texts::kNoDisplay.data(), why.c_str());
     std::fflush(stderr);
     std::_Exit(kNoDisplayStatus);
 }

@@ -7,6 +7,7 @@
 #include "keyboard.h"
 #include "outcome.h"
 #include "pipe_size.h"
+#include "user_texts.h"
 
 namespace tubaro {
 
@@ -219,7 +220,7 @@ void FormPresenter::activated(FocusCause cause)
 void FormPresenter::report(const EventEdge::Report& report)
 {
     hide_note();
-    const std::string_view message = report.kind ? error_name(*report.kind) : kInternalError;
+    const std::string_view message = report.kind ? error_name(*report.kind) : texts::kInternalError;
     answer_with(ShowNote{report.source, report.kind, message});
     answer_with(StartTimer{Timer::ErrorNote, kNoteShownFor});
     m_note = Note{report.source};

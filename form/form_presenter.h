@@ -41,7 +41,6 @@ namespace tubaro {
 // what a page says of its sizing.
 class FormPresenter {
 public:
-    static constexpr std::string_view kInternalError = "Errore interno";
     // How long a note stays when no good recalculation takes it away first.
     static constexpr std::chrono::milliseconds kNoteShownFor{4000};
     // An arrow held down steps at once, again after the first wait, then

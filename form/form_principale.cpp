@@ -4,6 +4,7 @@
 #include "keyboard.h"
 #include "pipe_size.h"
 #include "recalculation.h"
+#include "user_texts.h"
 
 namespace tubaro {
 
@@ -48,8 +49,8 @@ void Form_Principale::stay_on_top_click()
 
 void Form_Principale::information_click()
 {
-    const bool showing_address = m_controls.Text1->text() == kWebAddress;
-    m_controls.Text1->set_text(showing_address ? kVersionLine : kWebAddress);
+    const bool showing_address = m_controls.Text1->text() == texts::kWebAddress;
+    m_controls.Text1->set_text(showing_address ? texts::kVersionLine : texts::kWebAddress);
 }
 
 Quantity Form_Principale::mode() const

@@ -31,10 +31,6 @@ struct FormControls {
 // started it (see EventEdge).
 class Form_Principale {
 public:
-    // The author's address shown by the information field.
-    static constexpr std::string_view kWebAddress = "https://www.tubaro.example/gas";
-    static constexpr std::string_view kVersionLine = "Versione Beta - 2004 11 19";
-
     Form_Principale(const FormControls& controls, std::string decimal_separator);
 
     // Called after every recalculation that wrote its result, so a front end

@@ -2,6 +2,7 @@
 
 #include "recalculation.h"
 #include "sizing_link.h"
+#include "user_texts.h"
 #include "window_data.h"
 
 namespace tubaro {
@@ -51,7 +52,7 @@ SizingRecord record_of(const ShownSizing& shown, std::string_view decimal_separa
     for (Quantity quantity : kQuantities) {
         record.values[quantity] = texts[quantity].empty() ? std::string(kNoText) : std::string(texts[quantity]);
         if (quantity == mode)
-            record.notes[quantity] = has_result ? kSheetComputed : kSheetNoResult;
+            record.notes[quantity] = has_result ? texts::kSheetComputed : texts::kSheetNoResult;
     }
     record.designation = designation;
     return record;

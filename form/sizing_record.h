@@ -40,9 +40,6 @@ struct SizingRecord {
     friend bool operator==(const SizingRecord&, const SizingRecord&) = default;
 };
 
-inline constexpr std::string_view kSheetComputed = "calcolato";
-inline constexpr std::string_view kSheetNoResult = "nessun risultato";
-
 SizingRecord record_of(const ShownSizing& shown, std::string_view decimal_separator);
 
 // The window's start sizing as a link: what a page's bare address opens.

@@ -1,5 +1,7 @@
 #include "text_fit.h"
 
+#include "user_texts.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -13,7 +15,7 @@ std::vector<TextToFit> texts_to_fit()
     for (const ControlSpec& row : kWindowControls)
         if (row.kind == ControlKind::Label || row.kind == ControlKind::TextBox)
             texts.push_back({row.id, row.text});
-    for (std::string_view text : {Form_Principale::kWebAddress, Form_Principale::kVersionLine})
+    for (std::string_view text : {texts::kWebAddress, texts::kVersionLine})
         texts.push_back({ControlId::Text1, text});
     return texts;
 }

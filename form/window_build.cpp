@@ -1,5 +1,7 @@
 #include "window_build.h"
 
+#include "user_texts.h"
+
 namespace tubaro {
 
 namespace {
@@ -7,8 +9,8 @@ namespace {
 std::string_view why_not_on_top(StayOnTop stay_on_top)
 {
     switch (stay_on_top) {
-    case StayOnTop::NotOnWayland: return kStayOnTopUnavailableOnWayland;
-    case StayOnTop::NotInBrowser: return kStayOnTopUnavailableInBrowser;
+    case StayOnTop::NotOnWayland: return texts::kStayOnTopUnavailableOnWayland;
+    case StayOnTop::NotInBrowser: return texts::kStayOnTopUnavailableInBrowser;
     case StayOnTop::Always:
     case StayOnTop::AtAClick: break;
     }

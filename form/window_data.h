@@ -136,15 +136,6 @@ inline constexpr PerQuantity<QuantityControls> kQuantityControls{{{
      "Aumenta la lunghezza equivalente", "Diminuisci la lunghezza equivalente"},
 }}};
 
-// What Check1 says, as its description, where the window cannot be kept
-// above the others: it is then unticked and disabled rather than ticked for
-// nothing.
-inline constexpr std::string_view kStayOnTopUnavailableInBrowser =
-    "Sempre in primo piano: non disponibile, questo browser non apre finestre Picture-in-Picture per le pagine";
-inline constexpr std::string_view kStayOnTopUnavailableOnWayland =
-    "Sempre in primo piano: non disponibile, in una sessione Wayland senza XWayland una finestra non può restare "
-    "sopra le altre";
-
 // The control of that name in the window's data.
 constexpr std::optional<ControlId> control_named(std::string_view name)
 {

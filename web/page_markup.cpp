@@ -14,9 +14,9 @@
 #include <string>
 #include <string_view>
 
+#include "user_texts.h"
 #include "keyboard.h"
 #include "page_layout.h"
-#include "page_texts.h"
 #include "page_traits.h"
 #include "quantity_words.h"
 #include "tubaro_version.h"
@@ -120,9 +120,9 @@ void write_html()
 {
     const std::string html = "<div" + attribute("id", tubaro::kWindowName) + " class=\"form\">\n" +
                              controls_in_tab_order() + "<div id=\"nota\" role=\"alert\" class=\"note\"" +
-                             attribute("data-lento", page_texts::kCodeSlow) +
-                             attribute("data-mancante", page_texts::kCodeMissing) +
-                             attribute("data-senza-webassembly", page_texts::kNoWebAssembly) + " hidden></div>\n</div>\n";
+                             attribute("data-lento", tubaro::texts::kCodeSlow) +
+                             attribute("data-mancante", tubaro::texts::kCodeMissing) +
+                             attribute("data-senza-webassembly", tubaro::texts::kNoWebAssembly) + " hidden></div>\n</div>\n";
     std::fputs((html + sheet()).c_str(), stdout);
 }
 
@@ -133,17 +133,17 @@ void write_html()
 std::string sheet()
 {
     std::string html = "<section id=\"stampa\">\n<h2>" + escaped(tubaro::kWindowCaption) + "</h2>\n<p>" +
-                       escaped(page_texts::kSheetHeading) + "</p>\n<table>\n";
+                       escaped(tubaro::texts::kSheetHeading) + "</p>\n<table>\n";
     for (tubaro::Quantity quantity : tubaro::kQuantities) {
         const std::string id = "stampa-" + std::string(tubaro::kQuantityWords[quantity].word);
         html += "<tr><th>" + escaped(tubaro::control_spec(tubaro::kQuantityControls[quantity].label).text) +
                 "</th><td" + attribute("id", id) + "></td><td" + attribute("id", id + "-modo") + "></td></tr>\n";
     }
-    html += "<tr><th>" + escaped(page_texts::kSheetDesignation) + "</th><td id=\"stampa-pollici\"></td><td></td></tr>\n";
-    html += "</table>\n<p>" + escaped(page_texts::kSheetPrinted) + " <span id=\"stampa-data\"></span></p>\n";
-    html += "<p>" + escaped(page_texts::kSheetReopen) + "<br><span id=\"stampa-indirizzo\"></span></p>\n";
+    html += "<tr><th>" + escaped(tubaro::texts::kSheetDesignation) + "</th><td id=\"stampa-pollici\"></td><td></td></tr>\n";
+    html += "</table>\n<p>" + escaped(tubaro::texts::kSheetPrinted) + " <span id=\"stampa-data\"></span></p>\n";
+    html += "<p>" + escaped(tubaro::texts::kSheetReopen) + "<br><span id=\"stampa-indirizzo\"></span></p>\n";
     html += "<p>" + escaped(tubaro::kWindowCaption) + " " + escaped(tubaro::kVersionText) + " · " +
-            escaped(tubaro::Form_Principale::kVersionLine) + "</p>\n</section>\n";
+            escaped(tubaro::texts::kVersionLine) + "</p>\n</section>\n";
     return html;
 }
 

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "controls.h"
+#include "wide_text.h"
+#include "window_data.h"
 
 namespace {
 
@@ -45,7 +47,8 @@ void ErrorNote::create(HWND owner)
                              GetModuleHandleW(nullptr), nullptr);
     TOOLINFOW info = tool();
     SendMessageW(m_note, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    SendMessageW(m_note, TTM_SETTITLEW, TTI_ERROR, reinterpret_cast<LPARAM>(L"Tubaro GAS"));
+    const std::wstring title = widen(tubaro::kWindowCaption);
+    SendMessageW(m_note, TTM_SETTITLEW, TTI_ERROR, reinterpret_cast<LPARAM>(title.c_str()));
 }
 
 void ErrorNote::show(HWND anchor, const std::wstring& message, const RECT& keep_clear)

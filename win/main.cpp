@@ -4,6 +4,9 @@
 
 #include "main_window.h"
 #include "regional_separator.h"
+#include "user_texts.h"
+#include "wide_text.h"
+#include "window_data.h"
 
 // The entry point brings up the window and does nothing else: the window and
 // its controls with their stored start values, the load handler, the window
@@ -19,7 +22,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command)
     const auto window = MainWindow::open(instance, windows_decimal_separator());
     if (!window) {
         // Without a window there is nothing to wait for: say so and end.
-        MessageBoxW(nullptr, L"Impossibile creare la finestra di Tubaro GAS.", L"Tubaro GAS", MB_OK | MB_ICONERROR);
+        MessageBoxW(nullptr, widen(tubaro::texts::kWindowRefused).c_str(), widen(tubaro::kWindowCaption).c_str(),
+                    MB_OK | MB_ICONERROR);
         return 1;
     }
     window->load();

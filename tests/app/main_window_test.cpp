@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include "user_texts.h"
 #include "font_fit.h"
 #include "main_window.h"
 #include "up_down.h"
@@ -207,7 +208,7 @@ private slots:
     void text1_toggles()
     {
         QLineEdit* info = edit(tubaro::ControlId::Text1);
-        const QString address = QString::fromUtf8(tubaro::Form_Principale::kWebAddress.data());
+        const QString address = QString::fromUtf8(tubaro::texts::kWebAddress.data());
         QTest::mouseClick(info, Qt::LeftButton);
         QCOMPARE(info->text(), address);
         QTest::mouseClick(info, Qt::LeftButton);
@@ -225,7 +226,7 @@ private slots:
         QTest::mouseClick(info, Qt::LeftButton);
         QTest::mouseDClick(info, Qt::LeftButton);
         QTest::mouseRelease(info, Qt::LeftButton);
-        QCOMPARE(info->text(), QString::fromUtf8(tubaro::Form_Principale::kWebAddress.data()));
+        QCOMPARE(info->text(), QString::fromUtf8(tubaro::texts::kWebAddress.data()));
     }
 
     // A spin control is shown as the window's data means it, whether or not
@@ -442,7 +443,7 @@ private slots:
             }
         }
         const int info_room = edit(tubaro::ControlId::Text1)->width() - 8;
-        QVERIFY(metrics.horizontalAdvance(QString::fromUtf8(tubaro::Form_Principale::kWebAddress.data())) <= info_room);
+        QVERIFY(metrics.horizontalAdvance(QString::fromUtf8(tubaro::texts::kWebAddress.data())) <= info_room);
         QVERIFY(metrics.horizontalAdvance(QStringLiteral("Versione Beta - 2004 11 19")) <= info_room);
     }
 };

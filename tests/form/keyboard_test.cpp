@@ -1,3 +1,4 @@
+#include "user_texts.h"
 #include "keyboard.h"
 
 #include "window_build.h"
@@ -137,7 +138,7 @@ TEST(TabOrder, ADisabledCheckBoxIsNoStop)
     EXPECT_EQ(form.check1(), CheckBox::Unchecked);
     EXPECT_FALSE(form.state()[C::Check1].enabled);
     EXPECT_EQ(tooltip_of(as_shown(control_spec(C::Check1), {StayOnTop::NotOnWayland, true})),
-              kStayOnTopUnavailableOnWayland);
+              texts::kStayOnTopUnavailableOnWayland);
     EXPECT_FALSE(form.topmost());
     form.press(C::UpDown_Y, {Key::Tab, 0, 0});
     EXPECT_EQ(form.focused(), C::Text1);

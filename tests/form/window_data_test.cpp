@@ -1,3 +1,4 @@
+#include "user_texts.h"
 #include "window_build.h"
 #include "window_data.h"
 #include "text_fit.h"
@@ -117,7 +118,7 @@ TEST(WindowData, Tooltips)
     EXPECT_EQ(tooltip_of(control_spec(ControlId::Label3)), "");
     EXPECT_EQ(tooltip_of(control_spec(ControlId::Text_D)), "Diametro interno del tubo, in millimetri");
     EXPECT_EQ(tooltip_of(as_shown(control_spec(ControlId::Check1), {StayOnTop::NotInBrowser})),
-              kStayOnTopUnavailableInBrowser);
+              texts::kStayOnTopUnavailableInBrowser);
 }
 
 // The inch size, which the program only writes, is read-only where a tap

@@ -17,6 +17,7 @@
 #include <sstream>
 #include <string>
 
+#include "user_texts.h"
 #include "error_kind.h"
 #include "form_principale.h"
 #include "number_text.h"
@@ -112,8 +113,8 @@ public:
     }
     void click_text1()
     {
-        m_text1 = m_text1 == tubaro::Form_Principale::kWebAddress ? tubaro::Form_Principale::kVersionLine
-                                                                 : tubaro::Form_Principale::kWebAddress;
+        m_text1 = m_text1 == tubaro::texts::kWebAddress ? tubaro::texts::kVersionLine
+                                                                 : tubaro::texts::kWebAddress;
         m_last_recalculation_ok = false;
     }
 
