@@ -212,13 +212,14 @@ void MainWindow::lay_out(bool resolution_changed)
         texts.push_back({widen(each.text), room});
     }
 
-    m_font.fit(m_window, m_dpi, texts);
-    for (HWND each : m_controls)
-        SendMessageW(each, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
-    if (m_start.finished()) {
-        SendMessageW(m_note.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
-        m_tips.set_font(m_font.handle());
-    }
+    m_font.fit(m_window, m_dpi, texts, [this](HFONT font) {
+        for (HWND each : m_controls)
+            SendMessageW(each, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (m_start.finished()) {
+            SendMessageW(m_note.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            m_tips.set_font(font);
+        }
+    });
     if (resolution_changed)
         InvalidateRect(m_window, nullptr, TRUE);
 }

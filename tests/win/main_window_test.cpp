@@ -15,6 +15,27 @@ namespace {
 
 using tubaro::ControlId;
 
+// The windows this thread has, top-level, with their controls.
+std::vector<HWND> thread_windows()
+{
+    std::vector<HWND> found;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND each, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(each);
+            EnumChildWindows(
+                each,
+                [](HWND child, LPARAM into) {
+                    reinterpret_cast<std::vector<HWND>*>(into)->push_back(child);
+                    return TRUE;
+                },
+                list);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 class Win32Window : public testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -152,6 +173,47 @@ TEST_F(Win32Window, ItsLastMessageReachesTheSystemWithItsWindow)
     window.reset();
     g_default_spy = nullptr;
     EXPECT_EQ(g_nc_destroyed, std::vector<HWND>{handle});
+}
+
+ImportSpy* g_delete_spy = nullptr;
+std::vector<HWND> g_holding_a_deleted_font;
+int g_fonts_deleted = 0;
+
+BOOL WINAPI spy_delete_object(HGDIOBJ object)
+{
+    if (GetObjectType(object) == OBJ_FONT) {
+        ++g_fonts_deleted;
+        for (HWND each : thread_windows())
+            if (reinterpret_cast<HGDIOBJ>(SendMessageW(each, WM_GETFONT, 0, 0)) == object)
+                g_holding_a_deleted_font.push_back(each);
+    }
+    return reinterpret_cast<decltype(&DeleteObject)>(g_delete_spy->original())(object);
+}
+
+// A font goes only once no control, note or tip holds it any more: a
+// repaint in between would draw with a deleted font.
+TEST_F(Win32Window, ANewResolutionDeletesNoFontInUse)
+{
+    auto window = open();
+    ASSERT_NE(window, nullptr);
+    window->load();
+    // The note and the tips made, which take the font too.
+    SendMessageW(control(*window, ControlId::Text_D), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
+    ASSERT_NE(window->error_note(), nullptr);
+    ImportSpy spy("DeleteObject", reinterpret_cast<void*>(&spy_delete_object));
+    ASSERT_NE(spy.original(), nullptr);
+    g_delete_spy = &spy;
+    g_holding_a_deleted_font.clear();
+    g_fonts_deleted = 0;
+    for (int dpi : {144, 96}) {
+        RECT suggested{100, 100, 400, 400};
+        SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    }
+    window.reset();
+    g_delete_spy = nullptr;
+    EXPECT_EQ(g_holding_a_deleted_font, std::vector<HWND>{});
+    // The fonts of both resolutions and the last one, when the window went.
+    EXPECT_GE(g_fonts_deleted, 3);
 }
 
 // Moved to a monitor of another resolution, the window and every control
