@@ -3,11 +3,32 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "control_ids.h"
 #include "main_window.h"
+
+// Every allocation of this program comes here: the one numbered by
+// g_failing_allocation (counting down from it) fails, as memory running out
+// would, so a test can make each allocation of a start fail in turn.
+namespace {
+long g_failing_allocation = -1;
+bool g_allocation_failed = false;
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    if (g_failing_allocation >= 0 && g_failing_allocation-- == 0) {
+        g_allocation_failed = true;
+        throw std::bad_alloc();
+    }
+    if (void* memory = std::malloc(size ? size : 1))
+        return memory;
+    throw std::bad_alloc();
+}
 
 // The Win32 window in this process, under Wine: what its start and end do
 // when things go otherwise than usual.
@@ -85,6 +106,30 @@ TEST_F(Win32Window, AnErrorBeforeTheStartHasFinishedIsShown)
     wchar_t text[64] = {};
     GetWindowTextW(window->error_note(), text, 64);
     EXPECT_STREQ(text, L"Tipo non corrispondente");
+}
+
+// A start that fails at any allocation takes its window with it: no window
+// is left whose messages would reach the object that failed.
+TEST_F(Win32Window, AStartThatRunsOutOfMemoryLeavesNoWindow)
+{
+    long failed_starts = 0;
+    for (long allocation = 0;; ++allocation) {
+        g_failing_allocation = allocation;
+        g_allocation_failed = false;
+        bool thrown = false;
+        try {
+            open();
+        } catch (const std::bad_alloc&) {
+            thrown = true;
+        }
+        g_failing_allocation = -1;
+        if (!g_allocation_failed)
+            break;  // the whole start made fewer allocations
+        ++failed_starts;
+        EXPECT_TRUE(thrown) << "allocation " << allocation;
+        ASSERT_EQ(thread_windows().size(), 0u) << "left by a start that failed at allocation " << allocation;
+    }
+    EXPECT_GT(failed_starts, 20);
 }
 
 // However the message loop ended, the window goes with its object, and no
