@@ -15,6 +15,7 @@ version=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/processes.sh"
 
 listing=$(cd "$work" && cmake -E tar tf "$zip" | sort | tr '\n' ' ')
 [ "$listing" = "LEGGIMI.txt TubaroGAS.exe tubarogas-calc.exe " ] || fail "zip holds: $listing"
@@ -50,10 +51,13 @@ wine reg query "$key" /v DisplayVersion 2>/dev/null | grep -q "$version" || fail
 [ "$(wine "C:\\Program Files\\TubaroGAS\\tubarogas-calc.exe" perdita --diametro 37 --potenza 116 --lunghezza 30 |
      tr -d '\r')" = 100 ] || fail "the installed tubarogas-calc.exe"
 
-# The uninstaller copies itself away and returns at once; wait for it.
+# The uninstaller copies itself away and returns at once; what it removes
+# is waited for, all of it: the folder goes before the registry's entry.
 wine "C:\\Program Files\\TubaroGAS\\Disinstalla.exe" /S
-for _ in $(seq 300); do [ -e "$programs" ] || break; sleep 0.1; done
-[ ! -e "$programs" ] || fail "still installed: $(ls "$programs")"
-[ ! -e "$menu" ] || fail "the Start-menu entry stays"
-! wine reg query "$key" >/dev/null 2>&1 || fail "still among the installed programs"
+uninstalled() { [ ! -e "$programs" ] && [ ! -e "$menu" ] && ! wine reg query "$key" >/dev/null 2>&1; }
+if ! wait_until 60 uninstalled; then
+  [ ! -e "$programs" ] || fail "still installed: $(ls "$programs")"
+  [ ! -e "$menu" ] || fail "the Start-menu entry stays"
+  fail "still among the installed programs"
+fi
 echo "Windows distribution: ok"
