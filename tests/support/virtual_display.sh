@@ -19,13 +19,6 @@ end_virtual_display() {
 }
 trap end_virtual_display EXIT
 
-# A window manager is up once it has claimed the root window, which it does
-# before naming its check window there: from then on no request to it (a
-# window to manage, a change of _NET_WM_STATE, a close) is lost.
-window_manager_up() {
-  [[ $(xprop -root -notype _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id # 0x"* ]]
-}
-
 start_virtual_display() {
   Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   pids+=($!)
@@ -35,9 +28,12 @@ start_virtual_display() {
     exit 1
   fi
   export DISPLAY=":$(cat "$work/display")"
-  openbox >"$work/openbox.log" 2>&1 &
+  # Openbox runs its start-up command once it is running: before that, a
+  # window that appears is managed but not given the focus, and a request
+  # such as _NET_WM_STATE_ABOVE may find no window manager to hear it.
+  openbox --startup "touch $work/window-manager-running" >"$work/openbox.log" 2>&1 &
   pids+=($!)
-  if ! wait_until 30 window_manager_up; then
+  if ! wait_until 30 test -e "$work/window-manager-running"; then
     echo "FAIL: no window manager on $DISPLAY within 30 s: $(cat "$work/openbox.log")" >&2
     exit 1
   fi
