@@ -44,10 +44,15 @@ click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 # The text of the field with the focus: Ctrl+A selects it and puts it in the
 # primary selection. A marker held there first is replaced only when the
 # window takes the selection, so the answer comes after the window has
-# handled every key and click sent before.
+# handled every key and click sent before. xclip claims the selection from
+# the process it leaves behind, after it has returned: the marker is read
+# back before the window is asked, or that claim could come after the
+# window's and take the selection back.
 selected_text() {
   local marker="not yet selected $RANDOM"
   printf %s "$marker" | xclip -selection primary -i >/dev/null 2>&1
+  marked() { [ "$(xclip -o -selection primary 2>/dev/null)" = "$marker" ]; }
+  wait_until 30 marked || fail "the marker never reached the primary selection"
   xdotool key ctrl+a
   selection() { [ "$(xclip -o -selection primary 2>/dev/null)" != "$marker" ]; }
   if ! wait_until 30 selection; then
