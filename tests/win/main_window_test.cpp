@@ -40,20 +40,13 @@ using tubaro::ControlId;
 std::vector<HWND> thread_windows()
 {
     std::vector<HWND> found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND each, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(each);
-            EnumChildWindows(
-                each,
-                [](HWND child, LPARAM into) {
-                    reinterpret_cast<std::vector<HWND>*>(into)->push_back(child);
-                    return TRUE;
-                },
-                list);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    const WNDENUMPROC add = [](HWND each, LPARAM list) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(each);
+        return TRUE;
+    };
+    EnumThreadWindows(GetCurrentThreadId(), add, reinterpret_cast<LPARAM>(&found));
+    for (std::size_t top = 0, tops = found.size(); top < tops; ++top)
+        EnumChildWindows(found[top], add, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
