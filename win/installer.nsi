@@ -67,9 +67,21 @@ Section "Uninstall"
   Delete "$INSTDIR\TubaroGAS.exe"
   Delete "$INSTDIR\tubarogas-calc.exe"
   Delete "$INSTDIR\LEGGIMI.txt"
-  Delete "$INSTDIR\Disinstalla.exe"
   Delete "$SMPROGRAMS\Tubaro GAS.lnk"
-  RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   DeleteRegKey HKLM "Software\TubaroGAS"
+
+  ; Last: this is a copy of the uninstaller, started by Disinstalla.exe,
+  ; which holds its file until it has ended, and may not have yet. Its file
+  ; is deleted once let go, tried every 0.1 s for up to 30 s; then the folder.
+  StrCpy $0 300
+  delete_uninstaller:
+    Delete "$INSTDIR\Disinstalla.exe"
+    IfFileExists "$INSTDIR\Disinstalla.exe" 0 uninstaller_deleted
+    IntOp $0 $0 - 1
+    IntCmp $0 0 uninstaller_deleted
+    Sleep 100
+    Goto delete_uninstaller
+  uninstaller_deleted:
+  RMDir "$INSTDIR"
 SectionEnd

@@ -74,34 +74,32 @@ std::unique_ptr<MainWindow> MainWindow::open(HINSTANCE instance, std::string dec
         return nullptr;
 
     // Made at its size for the system's resolution, which is the window's
-    // own unless it opens on a monitor of another. Its messages reach the
-    // object once that exists.
+    // own unless it opens on a monitor of another. Destroyed again, whatever
+    // fails before the object has it.
     const std::wstring caption = widen(tubaro::kWindowCaption);
     const UINT dpi = GetDpiForSystem();
     const SIZE size = window_size(dpi);
-    const HWND frame = CreateWindowExW(0, kWindowClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT,
-                                       CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, nullptr);
+    Frame frame(CreateWindowExW(0, kWindowClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                                size.cx, size.cy, nullptr, nullptr, instance, nullptr));
     if (!frame)
         return nullptr;
-    return std::unique_ptr<MainWindow>(new MainWindow(frame, dpi, std::move(decimal_separator)));
-}
-
-HWND MainWindow::attach(HWND frame, MainWindow* self)
-{
-    SetWindowLongPtrW(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    return frame;
+    return std::unique_ptr<MainWindow>(new MainWindow(std::move(frame), dpi, std::move(decimal_separator)));
 }
 
 // Only what the first paint shows: the window, its controls with their
 // texts (made by the form through the factory), the font and the title
 // bar's icon. The rest waits for finish_start().
-MainWindow::MainWindow(HWND frame, UINT made_at_dpi, std::string decimal_separator)
-    : m_window(attach(frame, this)),
-      m_dpi(GetDpiForWindow(frame)),
+MainWindow::MainWindow(Frame frame, UINT made_at_dpi, std::string decimal_separator)
+    : m_window(std::move(frame)),
+      m_dpi(GetDpiForWindow(handle())),
       m_form(*this, std::move(decimal_separator))
 {
     lay_out(m_dpi != made_at_dpi);
     set_window_icon(ICON_SMALL);
+    // Last, and nothing after it can throw: until now the frame's messages
+    // had only the system's handling, so none reached a part-built object,
+    // nor one whose constructor threw and left it freed.
+    SetWindowLongPtrW(handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 HWND MainWindow::create_control(const ControlSpec& row)
@@ -113,7 +111,7 @@ HWND MainWindow::create_control(const ControlSpec& row)
     const std::wstring text = widen(row.text);
     const tubaro::PixelRect place = tubaro::to_pixels(row, static_cast<int>(m_dpi));
     const HWND made = CreateWindowExW(native.extended_style, native.class_name, text.c_str(), native.style,
-                                      place.left, place.top, place.width, place.height, m_window,
+                                      place.left, place.top, place.width, place.height, handle(),
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_identifier(row.id))),
                                       GetModuleHandleW(nullptr), nullptr);
     m_controls[index(row.id)] = made;
@@ -156,7 +154,7 @@ void MainWindow::finish_start()
     // The tooltips' class, for the note and the descriptions.
     INITCOMMONCONTROLSEX tooltips{sizeof tooltips, ICC_BAR_CLASSES};
     InitCommonControlsEx(&tooltips);
-    m_note.create(m_window);
+    m_note.create(handle());
     m_tips.create();
     m_names.emplace();
     for (const ControlSpec& row : tubaro::kWindowControls) {
@@ -175,8 +173,7 @@ void MainWindow::finish_start()
 // are still alive, however the message loop ended.
 MainWindow::~MainWindow()
 {
-    if (m_window)
-        DestroyWindow(m_window);
+    m_window.reset();
 }
 
 SIZE MainWindow::window_size(UINT dpi)
@@ -191,7 +188,7 @@ void MainWindow::lay_out(bool resolution_changed)
 {
     if (resolution_changed) {
         const SIZE size = window_size(m_dpi);
-        SetWindowPos(m_window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         for (const ControlSpec& row : tubaro::kWindowControls) {
             const tubaro::PixelRect place = tubaro::to_pixels(row, static_cast<int>(m_dpi));
             MoveWindow(control(row.id), place.left, place.top, place.width, place.height, FALSE);
@@ -212,15 +209,16 @@ void MainWindow::lay_out(bool resolution_changed)
         texts.push_back({widen(each.text), room});
     }
 
-    m_font.fit(m_window, m_dpi, texts);
-    for (HWND each : m_controls)
-        SendMessageW(each, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
-    if (m_start.finished()) {
-        SendMessageW(m_note.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.handle()), FALSE);
-        m_tips.set_font(m_font.handle());
-    }
+    m_font.fit(handle(), m_dpi, texts, [this](HFONT font) {
+        for (HWND each : m_controls)
+            SendMessageW(each, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (m_start.finished()) {
+            SendMessageW(m_note.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            m_tips.set_font(font);
+        }
+    });
     if (resolution_changed)
-        InvalidateRect(m_window, nullptr, TRUE);
+        InvalidateRect(handle(), nullptr, TRUE);
 }
 
 void MainWindow::set_window_icon(WPARAM kind)
@@ -228,7 +226,7 @@ void MainWindow::set_window_icon(WPARAM kind)
     const int size = GetSystemMetricsForDpi(kind == ICON_BIG ? SM_CXICON : SM_CXSMICON, m_dpi);
     const HICON icon = static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TUBAROGAS), IMAGE_ICON, size, size, 0));
-    SendMessageW(m_window, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(handle(), WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
     m_icons[kind == ICON_BIG ? 0 : 1].reset(icon);
 }
 
@@ -239,11 +237,11 @@ void MainWindow::load()
 
 void MainWindow::show(int show_command)
 {
-    ShowWindow(m_window, show_command);
-    UpdateWindow(m_window);
+    ShowWindow(handle(), show_command);
+    UpdateWindow(handle());
     m_form.shown();
     m_last_focus = GetFocus();
-    m_start.begin(m_window);
+    m_start.begin(handle());
 }
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM w, LPARAM l)
@@ -253,7 +251,7 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM w, LPAR
         // The last message: nothing reaches the object after it, and the
         // window's own clean-up still runs, with its handle.
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->m_window = nullptr;
+        static_cast<void>(self->m_window.release());
         self = nullptr;
     }
     return self ? self->handle(window, message, w, l) : DefWindowProcW(window, message, w, l);
@@ -337,7 +335,7 @@ void MainWindow::on_activate(UINT state)
 {
     if (state == WA_INACTIVE) {
         const HWND focus = GetFocus();
-        if (focus && IsChild(m_window, focus))
+        if (focus && IsChild(handle(), focus))
             m_last_focus = focus;
         return;
     }
@@ -352,13 +350,13 @@ void MainWindow::set_topmost(bool topmost)
 {
     // HWND_TOPMOST or HWND_NOTOPMOST, keeping size and place. A refusal
     // changes nothing.
-    SetWindowPos(m_window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    SetWindowPos(handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
 std::optional<ControlId> MainWindow::focused() const
 {
     const HWND focus = GetFocus();
-    if (!focus || !IsChild(m_window, focus))
+    if (!focus || !IsChild(handle(), focus))
         return std::nullopt;
     return control_of(GetDlgCtrlID(focus));
 }
@@ -379,12 +377,12 @@ void MainWindow::show_error(const tubaro::ErrorReport& report)
     m_start.finish();
     RECT check_box;
     GetWindowRect(control(ControlId::Check1), &check_box);
-    m_note.show(report.source ? control(*report.source) : m_window, widen(report.message), check_box);
+    m_note.show(report.source ? control(*report.source) : handle(), widen(report.message), check_box);
 }
 
 bool MainWindow::take_keyboard(const MSG& message)
 {
-    if ((message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) || !IsChild(m_window, message.hwnd))
+    if ((message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) || !IsChild(handle(), message.hwnd))
         return false;
     const auto id = control_of(GetDlgCtrlID(message.hwnd));
     if (!id)
@@ -399,5 +397,5 @@ bool MainWindow::take_keyboard(const MSG& message)
 void MainWindow::show_focus()
 {
     // As dialogs do once the keyboard is in use.
-    SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    SendMessageW(handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }

@@ -35,7 +35,7 @@ public:
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    HWND handle() const { return m_window; }
+    HWND handle() const { return m_window.get(); }
     // The error note's window, made once the start has finished.
     HWND error_note() const { return m_note.handle(); }
 
@@ -61,9 +61,12 @@ public:
     void hide_error() override { m_note.hide(); }
 
 private:
-    MainWindow(HWND frame, UINT made_at_dpi, std::string decimal_separator);
-    // From here on the frame's messages reach this object.
-    static HWND attach(HWND frame, MainWindow* self);
+    struct FrameDeleter {
+        void operator()(HWND frame) const { DestroyWindow(frame); }
+    };
+    using Frame = std::unique_ptr<std::remove_pointer_t<HWND>, FrameDeleter>;
+
+    MainWindow(Frame frame, UINT made_at_dpi, std::string decimal_separator);
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
@@ -95,7 +98,11 @@ private:
     HWND control(tubaro::ControlId id) const { return m_controls[index(id)]; }
     static std::size_t index(tubaro::ControlId id) { return static_cast<std::size_t>(id); }
 
-    HWND m_window;
+    // First, so that a constructor that throws destroys it last. Its
+    // messages reach this object only while the object is whole: from the
+    // end of the constructor to WM_NCDESTROY, which the destructor brings
+    // before anything else goes.
+    Frame m_window;
     UINT m_dpi;
     std::array<HWND, tubaro::kControlCount> m_controls{};
     HWND m_last_focus = nullptr;

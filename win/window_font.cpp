@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "text_fit.h"
 
@@ -25,7 +26,15 @@ double scale_of(HDC dc, HFONT font, const std::vector<TextRoom>& texts)
 
 }  // namespace
 
-void WindowFont::fit(HWND window, UINT dots_per_inch, const std::vector<TextRoom>& texts)
+void WindowFont::fit(HWND window, UINT dots_per_inch, const std::vector<TextRoom>& texts,
+                     const std::function<void(HFONT)>& use)
+{
+    Font font = fitted(window, dots_per_inch, texts);
+    use(font.get());
+    m_font = std::move(font);
+}
+
+WindowFont::Font WindowFont::fitted(HWND window, UINT dots_per_inch, const std::vector<TextRoom>& texts)
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
@@ -33,8 +42,7 @@ void WindowFont::fit(HWND window, UINT dots_per_inch, const std::vector<TextRoom
     LOGFONTW font = metrics.lfMessageFont;
     if (font.lfHeight == 0) {
         // The system's default height, which it does not tell: as it is.
-        m_font.reset(CreateFontIndirectW(&font));
-        return;
+        return Font(CreateFontIndirectW(&font));
     }
 
     // Heights in whole pixels, as the system gives them. The font measured
@@ -43,19 +51,21 @@ void WindowFont::fit(HWND window, UINT dots_per_inch, const std::vector<TextRoom
     const int own = static_cast<int>(std::abs(font.lfHeight));
     const int smallest = std::min(own, MulDiv(tubaro::kSmallestFontPoints, static_cast<int>(dots_per_inch), 72));
     const HDC dc = GetDC(window);
-    int measured = 0;
+    Font measured;
+    int measured_height = 0;
     const auto at_height = [&](int height) {
-        if (height != measured) {
+        if (height != measured_height) {
             font.lfHeight = sign * height;
             font.lfWidth = 0;
-            m_font.reset(CreateFontIndirectW(&font));
-            measured = height;
+            measured.reset(CreateFontIndirectW(&font));
+            measured_height = height;
         }
     };
     const int height = tubaro::largest_fitting_size(own, smallest, [&](int each) {
         at_height(each);
-        return scale_of(dc, m_font.get(), texts);
+        return scale_of(dc, measured.get(), texts);
     });
     at_height(height);
     ReleaseDC(window, dc);
+    return measured;
 }

@@ -22,13 +22,10 @@ failures = []
 events = []
 
 
-def pump(seconds=0.3):
-    """Lets the bus deliver what is pending, events included."""
-    end = time.time() + seconds
-    while time.time() < end:
-        while GLib.MainContext.default().iteration(False):
-            pass
-        time.sleep(0.01)
+def pump():
+    """Hands on what the bus has brought, events included."""
+    while GLib.MainContext.default().iteration(False):
+        pass
 
 
 def check(condition, what):
@@ -37,22 +34,31 @@ def check(condition, what):
         print("FAIL:", what, file=sys.stderr)
 
 
-def wait_for(predicate, seconds=5.0):
-    end = time.time() + seconds
-    while time.time() < end:
-        pump(0.05)
+def wait_for(predicate, seconds=20.0):
+    """The window answers the bus and takes keys and clicks from the display
+    on two ways, neither waiting for the other: what a key or a click did is
+    waited for, never assumed after a while."""
+    deadline = time.monotonic() + seconds
+    while True:
+        pump()
         if predicate():
             return True
-    return False
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.02)
 
 
 def application():
-    for _ in range(100):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "TubaroCalcolatore" and app.childCount > 0:
-                return app
-        time.sleep(0.1)
-    sys.exit("FAIL: the window never appeared on the accessibility bus")
+    found = []
+
+    def shown():
+        found[:] = [app for app in pyatspi.Registry.getDesktop(0)
+                    if app is not None and app.name == "TubaroCalcolatore" and app.childCount > 0]
+        return found
+
+    if not wait_for(shown, 30):
+        sys.exit("FAIL: the window did not appear on the accessibility bus within 30 s")
+    return found[0]
 
 
 app = application()
@@ -72,24 +78,43 @@ def text(name):
 
 
 def set_text(name, value):
-    """A change without a key, as a paste is."""
+    """A change without a key, as a paste is: done when the call returns."""
     find(name).queryEditableText().setTextContents(value)
-    pump()
 
 
 def focus(name):
     find(name).queryComponent().grabFocus()
-    pump()
 
 
 def keys(*arguments):
     subprocess.run(["xdotool", *arguments], check=True)
-    pump(0.4)
 
 
-def click(name):
+clicks = [0]
+
+
+def click(name, where=0.5):
+    """Clicks `name` at `where` across it, each click above or below the
+    middle in turn, so that no two clicks make a double click."""
     x, y, width, height = find(name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    keys("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
+    clicks[0] += 1
+    keys("mousemove", str(x + int(width * where)), str(y + int(height * (0.3 if clicks[0] % 2 else 0.7))),
+         "click", "1")
+
+
+def settle_in(name):
+    """Returns once the window has handled every key and click sent so far:
+    a click in the field `name`, which has the focus, at the end away from
+    its caret, moves the caret, and keys and clicks are handled in the order
+    sent."""
+    def caret_and_selection():
+        text = find(name).queryText()
+        return text.caretOffset, [text.getSelection(i) for i in range(text.getNSelections())]
+
+    before = caret_and_selection()
+    click(name, 0.95 if before[0] == 0 else 0.05)
+    if not wait_for(lambda: caret_and_selection() != before):
+        sys.exit("FAIL: a click in %r left its caret and selection as they were: %r" % (name, before))
 
 
 def error_notes():
@@ -112,16 +137,16 @@ check(find(LOSS).getState().contains(pyatspi.STATE_FOCUSED), "focus at start in 
 
 # Ctrl+A, Ctrl+C in the computed field copies the result: releasing A
 # recalculates and writes the same 37, which leaves the selection alone.
-focus(DIAMETER)
-keys("key", "ctrl+a")
-keys("key", "ctrl+c")
-selection = find(DIAMETER).queryText()
-check(selection.getNSelections() == 1, "Ctrl+A selection kept after the recalculation")
 def clipboard():
     return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
 
 
+focus(DIAMETER)
+keys("key", "ctrl+a")
+keys("key", "ctrl+c")
+# Copied, the selection was there after A's release had recalculated.
 check(wait_for(lambda: clipboard() == "37"), "clipboard after Ctrl+A, Ctrl+C in Text_D: %r" % clipboard())
+check(find(DIAMETER).queryText().getNSelections() == 1, "Ctrl+A selection kept after the recalculation")
 
 # A failing step shows the note, an alert whose name is the message, and
 # says so on the bus; the next good recalculation takes it away.
@@ -133,7 +158,7 @@ notes = error_notes()
 if notes:
     check(notes[0].name == "Divisione per zero", "the note's name: %r" % notes[0].name)
     check(notes[0].description == "Divisione per zero", "the note's description: %r" % notes[0].description)
-check(("object:state-changed:showing", "alert", "Divisione per zero", 1) in events,
+check(wait_for(lambda: ("object:state-changed:showing", "alert", "Divisione per zero", 1) in events),
       "no showing event for the alert: %r" % events)
 set_text(LENGTH, "29")
 find(LENGTH_UP).queryAction().doAction(0)
@@ -161,6 +186,7 @@ for name, start, arrival, release in ARRIVALS:
     for step in arrival:
         click(step[1]) if step[0] == "click" else keys(*step)
     check(wait_for(lambda: find(POWER).getState().contains(pyatspi.STATE_FOCUSED)), name + " reaches Text_P")
+    settle_in(POWER)  # the arrival's own releases handled
     check(text(DIAMETER) == "37", name + ": the arrival recalculated")
     keys(*release)
     check(wait_for(lambda: text(DIAMETER) == "15"), name + ": the key released afterwards did not recalculate")
@@ -171,20 +197,28 @@ focus(POWER)
 other = subprocess.Popen(["xmessage", "-geometry", "+400+300", "altro programma"], stderr=subprocess.DEVNULL)
 try:
     ids = []
-    for _ in range(50):
-        ids = subprocess.run(["xdotool", "search", "--name", "xmessage"], capture_output=True, text=True).stdout.split()
-        if ids:
-            break
-        time.sleep(0.1)
+
+    def other_shown():
+        ids[:] = subprocess.run(["xdotool", "search", "--name", "xmessage"], capture_output=True,
+                                text=True).stdout.split()
+        return ids
+
+    if not wait_for(other_shown, 30):
+        sys.exit("FAIL: the other program's window did not appear within 30 s")
     keys("windowactivate", "--sync", ids[-1])
     keys("keydown", "alt", "key", "Tab")
     keys("keyup", "alt")
-    active = subprocess.run(["xdotool", "getactivewindow", "getwindowname"], capture_output=True, text=True).stdout
-    check(active.strip() == "Tubaro GAS", "Alt+Tab did not come back: %r" % active)
+
+    def active():
+        return subprocess.run(["xdotool", "getactivewindow", "getwindowname"], capture_output=True,
+                              text=True).stdout.strip()
+
+    check(wait_for(lambda: active() == "Tubaro GAS"), "Alt+Tab did not come back: %r" % active())
     check(wait_for(lambda: find(POWER).getState().contains(pyatspi.STATE_FOCUSED)), "the focus is back in Text_P")
     check(text(DIAMETER) == "37", "Alt+Tab back into the window recalculated")
 finally:
     other.kill()
+    other.wait()
 
 # Keyboard alone: the Tab cycle of the diameter mode, a mode change by the
 # arrow keys, a spin step by Up, the information line by Space and Enter.

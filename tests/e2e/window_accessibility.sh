@@ -12,10 +12,9 @@ if [ -z "${TUBARO_INSIDE_SESSION_BUS:-}" ]; then
 fi
 
 source "$here/../support/virtual_display.sh"
+source "$here/../support/accessibility_bus.sh"
 start_virtual_display
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+start_accessibility_bus
 
 # Italian settings: the decimal separator is the comma. Qt speaks to the bus
 # without waiting to be asked by a screen reader.

@@ -12,12 +12,13 @@ how = sys.argv[1]
 
 
 def application():
-    for _ in range(100):
+    deadline = time.monotonic() + 30
+    while time.monotonic() < deadline:
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == "TubaroCalcolatore" and app.childCount > 0:
                 return app
-        time.sleep(0.1)
-    sys.exit("FAIL (%s): the window never appeared on the accessibility bus" % how)
+        time.sleep(0.05)
+    sys.exit("FAIL (%s): the window did not appear on the accessibility bus within 30 s" % how)
 
 
 def find(node, name):

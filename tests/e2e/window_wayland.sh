@@ -16,11 +16,12 @@ if [ -z "${TUBARO_INSIDE_SESSION_BUS:-}" ]; then
   TUBARO_INSIDE_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v "Failed to set fd limit" >&2)
 fi
 
+source "$here/../support/processes.sh"
+source "$here/../support/accessibility_bus.sh"
 work=$(mktemp -d)
 pids=()
 cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  end_processes  # the compositor last
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -29,16 +30,17 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 weston --backend=headless-backend.so --xwayland --socket=wayland-tubaro --idle-time=0 >"$work/weston.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do grep -q "xserver listening on display" "$work/weston.log" && break; sleep 0.1; done
-x_display=$(grep -o "xserver listening on display :[0-9]*" "$work/weston.log" | grep -o ":[0-9]*$" || true)
-if [ -z "$x_display" ]; then
-  echo "FAIL: Weston started no XWayland" >&2
+# Its socket, and XWayland's display, which it names once it listens there.
+weston_up() {
+  [ -S "$XDG_RUNTIME_DIR/wayland-tubaro" ] && grep -q "xserver listening on display" "$work/weston.log"
+}
+if ! wait_until 30 weston_up; then
+  echo "FAIL: Weston with XWayland not up within 30 s" >&2
   cat "$work/weston.log" >&2
   exit 1
 fi
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+x_display=$(grep -o "xserver listening on display :[0-9]*" "$work/weston.log" | grep -o ":[0-9]*$")
+start_accessibility_bus
 
 unset QT_QPA_PLATFORM DISPLAY
 export WAYLAND_DISPLAY=wayland-tubaro XDG_SESSION_TYPE=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
@@ -48,23 +50,24 @@ status=0
 DISPLAY=$x_display "$binary" >"$work/xwayland.log" 2>&1 &
 app=$!
 found=""
-for _ in $(seq 100); do
+on_xwayland() {
   found=$(DISPLAY=$x_display xdotool search --name "^Tubaro GAS$" 2>/dev/null || true)
-  [ -n "$found" ] && break
-  sleep 0.1
-done
-if [ -z "$found" ]; then
+  [ -n "$found" ]
+}
+# Qt names a new window a moment before it gives it its class: the desktop
+# entry's StartupWMClass, by which the dock shows the icon.
+has_its_class() {
+  local window
+  for window in $found; do
+    [[ $(DISPLAY=$x_display xprop -id "$window" WM_CLASS 2>/dev/null) == *'"TubaroCalcolatore"'* ]] && return 0
+  done
+  return 1
+}
+if ! wait_until 30 on_xwayland; then
   echo "FAIL: with XWayland the window is not on its X display $x_display" >&2
   cat "$work/xwayland.log" >&2
   status=1
-elif ! for _ in $(seq 50); do
-    # Qt names a new window a moment before it gives it its class.
-    for window in $found; do DISPLAY=$x_display xprop -id "$window" WM_CLASS 2>/dev/null; done |
-      grep -q '"TubaroCalcolatore"' && break
-    sleep 0.1
-    false
-  done; then
-  # The desktop entry's StartupWMClass, by which the dock shows the icon.
+elif ! wait_until 30 has_its_class; then
   echo "FAIL: through XWayland the window's class is not TubaroCalcolatore" >&2
   status=1
 fi

@@ -2,19 +2,22 @@
 # What is shipped for Windows: the zip holds both programs and the read-me;
 # each program is self-contained (only DLLs that Windows ships) and carries
 # its version block; the installer installs silently, with a Start-menu
-# entry and an entry among the installed programs, and uninstalls silently.
+# entry and an entry among the installed programs, and uninstalls silently,
+# itself included when its own file is let go late.
 # Runs the programs under Wine (WINEPREFIX set by the caller).
-# Usage: check_distribution.sh ZIP INSTALLER file_version.exe VERSION
+# Usage: check_distribution.sh ZIP INSTALLER file_version.exe hold_file.exe VERSION
 set -euo pipefail
 # Wine quiet, and asking for no add-ons, however the caller started it.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 zip=$1
 installer=$2
 file_version=$3
-version=$4
+hold_file=$4
+version=$5
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/processes.sh"
 
 listing=$(cd "$work" && cmake -E tar tf "$zip" | sort | tr '\n' ' ')
 [ "$listing" = "LEGGIMI.txt TubaroGAS.exe tubarogas-calc.exe " ] || fail "zip holds: $listing"
@@ -50,10 +53,23 @@ wine reg query "$key" /v DisplayVersion 2>/dev/null | grep -q "$version" || fail
 [ "$(wine "C:\\Program Files\\TubaroGAS\\tubarogas-calc.exe" perdita --diametro 37 --potenza 116 --lunghezza 30 |
      tr -d '\r')" = 100 ] || fail "the installed tubarogas-calc.exe"
 
-# The uninstaller copies itself away and returns at once; wait for it.
+# The uninstaller starts a copy of itself and returns at once; the copy
+# deletes the uninstaller's own file last, which Disinstalla.exe may still
+# hold: held here until the copy has removed everything else, it goes all
+# the same once let go. What the copy removes is waited for, all of it.
+coproc HOLD { wine "$hold_file" "C:\\Program Files\\TubaroGAS\\Disinstalla.exe"; }
+read -r held <&"${HOLD[0]}"
+held=${held%$'\r'}
+[ "$held" = held ] || fail "the uninstaller could not be held: $held"
 wine "C:\\Program Files\\TubaroGAS\\Disinstalla.exe" /S
-for _ in $(seq 300); do [ -e "$programs" ] || break; sleep 0.1; done
-[ ! -e "$programs" ] || fail "still installed: $(ls "$programs")"
-[ ! -e "$menu" ] || fail "the Start-menu entry stays"
-! wine reg query "$key" >/dev/null 2>&1 || fail "still among the installed programs"
+all_but_itself() { [ ! -e "$programs/TubaroGAS.exe" ] && [ ! -e "$menu" ] && ! wine reg query "$key" >/dev/null 2>&1; }
+wait_until 60 all_but_itself || fail "the uninstaller left more than its own file: $(ls "$programs")"
+echo >&"${HOLD[1]}"
+wait "$HOLD_PID"
+uninstalled() { [ ! -e "$programs" ] && [ ! -e "$menu" ] && ! wine reg query "$key" >/dev/null 2>&1; }
+if ! wait_until 60 uninstalled; then
+  [ ! -e "$programs" ] || fail "still installed: $(ls "$programs")"
+  [ ! -e "$menu" ] || fail "the Start-menu entry stays"
+  fail "still among the installed programs"
+fi
 echo "Windows distribution: ok"

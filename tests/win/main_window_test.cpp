@@ -3,17 +3,52 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "control_ids.h"
 #include "main_window.h"
+
+// Every allocation of this program comes here: the one numbered by
+// g_failing_allocation (counting down from it) fails, as memory running out
+// would, so a test can make each allocation of a start fail in turn.
+namespace {
+long g_failing_allocation = -1;
+bool g_allocation_failed = false;
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    if (g_failing_allocation >= 0 && g_failing_allocation-- == 0) {
+        g_allocation_failed = true;
+        throw std::bad_alloc();
+    }
+    if (void* memory = std::malloc(size ? size : 1))
+        return memory;
+    throw std::bad_alloc();
+}
 
 // The Win32 window in this process, under Wine: what its start and end do
 // when things go otherwise than usual.
 namespace {
 
 using tubaro::ControlId;
+
+// The windows this thread has, top-level, with their controls.
+std::vector<HWND> thread_windows()
+{
+    std::vector<HWND> found;
+    const WNDENUMPROC add = [](HWND each, LPARAM list) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(each);
+        return TRUE;
+    };
+    EnumThreadWindows(GetCurrentThreadId(), add, reinterpret_cast<LPARAM>(&found));
+    for (std::size_t top = 0, tops = found.size(); top < tops; ++top)
+        EnumChildWindows(found[top], add, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
 
 class Win32Window : public testing::Test {
 protected:
@@ -64,6 +99,30 @@ TEST_F(Win32Window, AnErrorBeforeTheStartHasFinishedIsShown)
     wchar_t text[64] = {};
     GetWindowTextW(window->error_note(), text, 64);
     EXPECT_STREQ(text, L"Tipo non corrispondente");
+}
+
+// A start that fails at any allocation takes its window with it: no window
+// is left whose messages would reach the object that failed.
+TEST_F(Win32Window, AStartThatRunsOutOfMemoryLeavesNoWindow)
+{
+    long failed_starts = 0;
+    for (long allocation = 0;; ++allocation) {
+        g_failing_allocation = allocation;
+        g_allocation_failed = false;
+        bool thrown = false;
+        try {
+            open();
+        } catch (const std::bad_alloc&) {
+            thrown = true;
+        }
+        g_failing_allocation = -1;
+        if (!g_allocation_failed)
+            break;  // the whole start made fewer allocations
+        ++failed_starts;
+        EXPECT_TRUE(thrown) << "allocation " << allocation;
+        ASSERT_EQ(thread_windows().size(), 0u) << "left by a start that failed at allocation " << allocation;
+    }
+    EXPECT_GT(failed_starts, 20);
 }
 
 // However the message loop ended, the window goes with its object, and no
@@ -152,6 +211,47 @@ TEST_F(Win32Window, ItsLastMessageReachesTheSystemWithItsWindow)
     window.reset();
     g_default_spy = nullptr;
     EXPECT_EQ(g_nc_destroyed, std::vector<HWND>{handle});
+}
+
+ImportSpy* g_delete_spy = nullptr;
+std::vector<HWND> g_holding_a_deleted_font;
+int g_fonts_deleted = 0;
+
+BOOL WINAPI spy_delete_object(HGDIOBJ object)
+{
+    if (GetObjectType(object) == OBJ_FONT) {
+        ++g_fonts_deleted;
+        for (HWND each : thread_windows())
+            if (reinterpret_cast<HGDIOBJ>(SendMessageW(each, WM_GETFONT, 0, 0)) == object)
+                g_holding_a_deleted_font.push_back(each);
+    }
+    return reinterpret_cast<decltype(&DeleteObject)>(g_delete_spy->original())(object);
+}
+
+// A font goes only once no control, note or tip holds it any more: a
+// repaint in between would draw with a deleted font.
+TEST_F(Win32Window, ANewResolutionDeletesNoFontInUse)
+{
+    auto window = open();
+    ASSERT_NE(window, nullptr);
+    window->load();
+    // The note and the tips made, which take the font too.
+    SendMessageW(control(*window, ControlId::Text_D), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"abc"));
+    ASSERT_NE(window->error_note(), nullptr);
+    ImportSpy spy("DeleteObject", reinterpret_cast<void*>(&spy_delete_object));
+    ASSERT_NE(spy.original(), nullptr);
+    g_delete_spy = &spy;
+    g_holding_a_deleted_font.clear();
+    g_fonts_deleted = 0;
+    for (int dpi : {144, 96}) {
+        RECT suggested{100, 100, 400, 400};
+        SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    }
+    window.reset();
+    g_delete_spy = nullptr;
+    EXPECT_EQ(g_holding_a_deleted_font, std::vector<HWND>{});
+    // The fonts of both resolutions and the last one, when the window went.
+    EXPECT_GE(g_fonts_deleted, 3);
 }
 
 // Moved to a monitor of another resolution, the window and every control

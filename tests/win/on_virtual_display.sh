@@ -12,6 +12,7 @@ wineserver -k 2>/dev/null || true
 wineserver -w
 
 source "$here/../support/virtual_display.sh"
-on_exit "wineserver -k 2>/dev/null"
+# Every Wine process gone before the display goes.
+on_exit "wineserver -k 2>/dev/null; wineserver -w"
 start_virtual_display
 "$here/wine_run.sh" "$@"

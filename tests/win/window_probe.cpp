@@ -10,8 +10,10 @@
 //   rect NAME|window     its place on the screen: left top right bottom
 //   topmost              1 when the window has WS_EX_TOPMOST
 //   focus                the name of the control with the focus, or "-"
+//   selection NAME       where a field's selection starts and ends: "0 3"
 //   note                 the text of the error note shown, or "-"
 //   noterect             the note's place on the screen, or "-"
+//   hidenote             hides the note, as its time running out does
 //   tooltips             how many tooltip windows the window's thread has
 //   quit
 #include <windows.h>
@@ -26,6 +28,7 @@
 #include <vector>
 
 #include "control_ids.h"
+#include "error_note.h"
 #include "wide_text.h"
 #include "window_data.h"
 
@@ -129,6 +132,14 @@ std::string answer(const std::string& line)
         if (id < 0 || id >= static_cast<int>(tubaro::kControlCount))
             return "-";
         return std::string(tubaro::kWindowControls[static_cast<std::size_t>(id)].name);
+    }
+    if (command == "selection") {
+        const auto both = static_cast<DWORD>(SendMessageW(control(name), EM_GETSEL, 0, 0));
+        return std::to_string(LOWORD(both)) + ' ' + std::to_string(HIWORD(both));
+    }
+    if (command == "hidenote") {
+        SendMessageW(g_window, WM_TIMER, ErrorNote::kHideTimer, 0);
+        return "ok";
     }
     if (command == "tooltips")
         return std::to_string(tooltips().size());

@@ -2,7 +2,8 @@
 # Starts a virtual X display with a window manager, TubaroGAS.exe under Wine
 # with a comma as the decimal separator of the regional settings, and
 # window_under_wine.py, which drives and reads it; then tubarogas-calc.exe
-# with the same settings. The wineserver ends before the display does.
+# with the same settings. The wineserver and every Wine process have ended
+# before the display does.
 # Usage: window_under_wine.sh TubaroGAS.exe window_probe.exe golden_rows.exe tubarogas-calc.exe SCREENSHOT.png
 set -euo pipefail
 # Wine quiet, and asking for no add-ons, however the caller started it.
@@ -22,7 +23,7 @@ wineserver -w
 source "$here/../support/virtual_display.sh"
 international='HKCU\Control Panel\International'
 on_exit "wine reg add '$international' /v sDecimal /d . /f >/dev/null 2>&1"
-on_exit "wineserver -k 2>/dev/null"
+on_exit "wineserver -k 2>/dev/null; wineserver -w"
 start_virtual_display
 
 # The user's decimal separator, as the regional settings of Windows keep it
@@ -32,10 +33,12 @@ wine "$program" >"$work/window.log" 2>&1 &
 window_process=$!
 pids+=($window_process)
 # The first start of a prefix may take a while.
-for _ in $(seq 600); do
-  xdotool search --name "^Tubaro GAS$" >/dev/null 2>&1 && break
-  sleep 0.1
-done
+shown() { xdotool search --name "^Tubaro GAS$" >/dev/null 2>&1; }
+if ! wait_until 120 shown; then
+  echo "FAIL: the window did not appear within 120 s" >&2
+  tail -n 20 "$work/window.log" >&2
+  exit 1
+fi
 
 if ! /usr/bin/python3 "$here/window_under_wine.py" "$probe" "$golden" "$screenshot"; then
   tail -n 20 "$work/window.log" >&2
@@ -44,8 +47,8 @@ fi
 
 # Closing the one window ends the program, normally.
 wmctrl -c "Tubaro GAS"
-for _ in $(seq 100); do kill -0 "$window_process" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$window_process" 2>/dev/null; then
+ended() { ! kill -0 "$window_process" 2>/dev/null; }
+if ! wait_until 30 ended; then
   echo "FAIL: the program did not end when its window closed" >&2
   exit 1
 fi
