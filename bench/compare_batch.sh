@@ -9,10 +9,12 @@ lines=${3:-100000}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# shellcheck source=bench/run_build.sh
+. "$here/run_build.sh"
 "$here/random_batch.sh" "$lines" >"$work/cases.tsv"
 for separator in , .; do
-  "$old" --tsv "$work/cases.tsv" --separatore "$separator" >"$work/old.out" || true
-  "$new" --tsv "$work/cases.tsv" --separatore "$separator" >"$work/new.out" || true
+  run_build "$old" "$work/old.out" --tsv "$work/cases.tsv" --separatore "$separator" >/dev/null
+  run_build "$new" "$work/new.out" --tsv "$work/cases.tsv" --separatore "$separator" >/dev/null
   if cmp -s "$work/old.out" "$work/new.out"; then
     echo "separator '$separator': $(wc -l <"$work/old.out") lines, identical ($(sha256sum <"$work/new.out" | cut -c1-16))"
   else

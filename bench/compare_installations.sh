@@ -11,15 +11,16 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 allowances=(100 60 150,5 150.5 0,4 30 abc 99999)
+
+# shellcheck source=bench/run_build.sh
+. "$here/run_build.sh"
 for ((i = 1; i <= count; i++)); do
   separator=,
   ((i % 2)) && separator=.
   "$here/random_installation.sh" "$((20261207 + i))" "$separator" >"$work/installation.tsv"
   options=(--impianto "$work/installation.tsv" --separatore "$separator" --ammessa "${allowances[i % ${#allowances[@]}]}")
-  status_old=0
-  status_new=0
-  "$old" "${options[@]}" >"$work/old.out" 2>/dev/null || status_old=$?
-  "$new" "${options[@]}" >"$work/new.out" 2>/dev/null || status_new=$?
+  status_old=$(run_build "$old" "$work/old.out" "${options[@]}")
+  status_new=$(run_build "$new" "$work/new.out" "${options[@]}")
   if [ "$status_old" != "$status_new" ] || ! cmp -s "$work/old.out" "$work/new.out"; then
     echo "installation $i (${options[*]:2}): the answers differ (status $status_old, $status_new):"
     diff "$work/old.out" "$work/new.out" | head -n 20

@@ -111,6 +111,10 @@ FormReply FormPresenter::handle(const FormEvent& event, const WindowState& state
 {
     m_state = state;
     m_reply = {};
+    // Where the focus is as the event comes: where a window that loses it
+    // to another gives it back.
+    if (state.focused)
+        m_last_focus = state.focused;
     using Kind = FormEvent::Kind;
     switch (event.kind) {
     case Kind::Loaded: loaded(event); break;

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "controls.h"
 #include "wide_text.h"
 #include "window_data.h"
 
@@ -75,17 +74,13 @@ void ErrorNote::show(HWND anchor, const std::wstring& message, const RECT& keep_
     GetWindowRect(m_note, &note);
     if (overlap(note, keep_clear))
         SendMessageW(m_note, TTM_TRACKPOSITION, 0, MAKELPARAM(field.left, field.top - (note.bottom - note.top)));
-    m_shown = true;
     NotifyWinEvent(EVENT_SYSTEM_ALERT, m_note, OBJID_CLIENT, CHILDID_SELF);
-    SetTimer(m_owner, kHideTimer, static_cast<UINT>(tubaro::kErrorNoteShownFor.count()), nullptr);
 }
 
 void ErrorNote::hide()
 {
-    if (!m_shown || !m_note)
+    if (!m_note)
         return;
-    KillTimer(m_owner, kHideTimer);
     TOOLINFOW info = tool();
     SendMessageW(m_note, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&info));
-    m_shown = false;
 }

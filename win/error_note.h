@@ -13,10 +13,6 @@
 // readers announce, and it never covers the check box.
 class ErrorNote {
 public:
-    // The owner's WM_TIMER with this identifier hides the note a few
-    // seconds after it was shown.
-    static constexpr UINT_PTR kHideTimer = 1;
-
     ErrorNote() = default;
     ~ErrorNote();
     ErrorNote(const ErrorNote&) = delete;
@@ -35,5 +31,4 @@ private:
     HWND m_owner = nullptr;
     HWND m_note = nullptr;
     std::wstring m_message;
-    bool m_shown = false;
 };

@@ -28,7 +28,7 @@
 #include <vector>
 
 #include "control_ids.h"
-#include "error_note.h"
+#include "form_event.h"
 #include "wide_text.h"
 #include "window_data.h"
 
@@ -138,7 +138,7 @@ std::string answer(const std::string& line)
         return std::to_string(LOWORD(both)) + ' ' + std::to_string(HIWORD(both));
     }
     if (command == "hidenote") {
-        SendMessageW(g_window, WM_TIMER, ErrorNote::kHideTimer, 0);
+        SendMessageW(g_window, WM_TIMER, kFirstFormTimer + static_cast<UINT_PTR>(tubaro::Timer::ErrorNote), 0);
         return "ok";
     }
     if (command == "tooltips")
