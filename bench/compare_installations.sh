@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs two builds of tubarogas-calc --impianto on the same random
 # installations (bench/random_installation.sh), each with its own separator
-# and allowance, and compares their outputs and exit statuses byte for byte.
+# and allowance, and compares their outputs, what they say on standard error
+# and their exit statuses byte for byte.
 # Usage: bench/compare_installations.sh OLD/tubarogas-calc NEW/tubarogas-calc [INSTALLATIONS]
 set -euo pipefail
 old=$1
@@ -21,9 +22,11 @@ for ((i = 1; i <= count; i++)); do
   options=(--impianto "$work/installation.tsv" --separatore "$separator" --ammessa "${allowances[i % ${#allowances[@]}]}")
   status_old=$(run_build "$old" "$work/old.out" "${options[@]}")
   status_new=$(run_build "$new" "$work/new.out" "${options[@]}")
-  if [ "$status_old" != "$status_new" ] || ! cmp -s "$work/old.out" "$work/new.out"; then
+  if [ "$status_old" != "$status_new" ] || ! cmp -s "$work/old.out" "$work/new.out" ||
+     ! cmp -s "$work/old.out.err" "$work/new.out.err"; then
     echo "installation $i (${options[*]:2}): the answers differ (status $status_old, $status_new):"
     diff "$work/old.out" "$work/new.out" | head -n 20
+    diff "$work/old.out.err" "$work/new.out.err" | head -n 5
     exit 1
   fi
   statuses[$status_old]=$((${statuses[$status_old]:-0} + 1))

@@ -1,7 +1,7 @@
 # run_build PROGRAM OUT [ARGUMENTS...]: one run of a build of
-# tubarogas-calc, its standard output into OUT and its status echoed, for
-# the scripts that compare two builds (sourced, with $work a scratch
-# folder). A run that ends with status 1 and writes nothing at all never
+# tubarogas-calc, its standard output into OUT, its standard error into
+# OUT.err and its status echoed, for the scripts that compare two builds
+# (sourced). A run that ends with status 1 and writes nothing at all never
 # started (Wine, now and then, starts no process; tubarogas-calc always
 # writes the lines it calls invalid): it is tried once more, and said.
 run_build() {
@@ -9,8 +9,8 @@ run_build() {
   shift 2
   for attempt in 1 2; do
     local status=0
-    "$program" "$@" >"$out" 2>"$work/stderr" || status=$?
-    if [ "$status" -ne 1 ] || [ -s "$out" ] || [ -s "$work/stderr" ] || [ "$attempt" -eq 2 ]; then
+    "$program" "$@" >"$out" 2>"$out.err" || status=$?
+    if [ "$status" -ne 1 ] || [ -s "$out" ] || [ -s "$out.err" ] || [ "$attempt" -eq 2 ]; then
       echo "$status"
       return
     fi

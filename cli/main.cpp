@@ -1,6 +1,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -150,7 +151,17 @@ int run_installation_mode(const CommandLine& line, const std::string& separator,
     std::FILE* input = open_input(line, name);
     if (!input)
         return kUsageOrInput;
-    const InstallationRun result = run_installation(input, output, allowance, separator);
+    InstallationRun result{InstallationEnd::AllWithin};
+    try {
+        result = run_installation(input, output, allowance, separator);
+    } catch (const std::bad_alloc&) {
+        // An installation is held whole (its sums and paths need every
+        // line): one that does not fit in memory is said, not a crash.
+        if (input != stdin)
+            std::fclose(input);
+        say(name + ": impianto troppo grande per la memoria disponibile");
+        return finish(output, kUsageOrInput);
+    }
     if (input != stdin)
         std::fclose(input);
     switch (result.end) {

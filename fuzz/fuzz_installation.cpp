@@ -50,7 +50,6 @@ void check_figures(std::string_view allowance, std::string_view text, std::strin
     check(result.allowance.has_value() != result.allowance_fault.has_value());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const tubaro::SectionResult& section = result.sections[i];
-        check(!tubaro::outcome_text(result, lines, i).empty());
         if (!section.valid()) {
             check(!section.loss && !section.loss_from_meter && !section.verdict);
             continue;
@@ -85,7 +84,6 @@ void check_figures(std::string_view allowance, std::string_view text, std::strin
     if (result.worst)
         for (const tubaro::AppliancePath& path : result.appliances)
             check(!path.loss_from_meter || *path.loss_from_meter <= *result.appliances[*result.worst].loss_from_meter);
-    check(!tubaro::installation_summary(result, lines).empty());
 }
 
 // The command line's reading and writing of the same bytes.

@@ -23,8 +23,8 @@ struct Reading {
 };
 
 // A line's faults, field by field; a valid start's line in section.from.
-// The first line that gives a good name keeps it, valid or not, so a
-// repeated name stays the repeated one whatever is mended above it.
+// A name is taken by the first section that has it: a line that is no
+// section takes nothing, its name no more than its power.
 void check_line(const SectionLine& line, std::size_t index, std::unordered_map<std::string_view, std::size_t>& names,
                 std::vector<SectionResult>& sections, std::string_view separator)
 {
@@ -40,7 +40,7 @@ void check_line(const SectionLine& line, std::size_t index, std::unordered_map<s
         faults[SectionField::Name] = LineFault::NameTaken;
     if (!texts[SectionField::From].empty()) {
         const auto start = names.find(texts[SectionField::From]);
-        if (start == names.end() || !sections[start->second].valid())
+        if (start == names.end())
             faults[SectionField::From] = LineFault::UnknownStart;
         else
             section.from = start->second;
@@ -50,7 +50,7 @@ void check_line(const SectionLine& line, std::size_t index, std::unordered_map<s
         faults[SectionField::Diameter] = value_fault(Quantity::Diameter, texts[SectionField::Diameter], separator);
     if (!texts[SectionField::Power].empty())
         faults[SectionField::Power] = value_fault(Quantity::Power, texts[SectionField::Power], separator);
-    if (!faults[SectionField::Name])
+    if (section.valid())
         names.emplace(texts[SectionField::Name], index);
 }
 

@@ -108,11 +108,13 @@ std::string outcome_text(const InstallationResult& result, std::span<const Secti
         return std::string(error_name(*section.loss->error()));
     if (section.no_proposal)
         return "nessuna proposta: " + std::string(no_proposal_text(*section.no_proposal));
-    const std::string mark = proposed.empty() ? "" : proposed + "; ";
+    // Why there is no loss from the meter first; that the diameter was
+    // proposed after it.
+    const std::string mark = proposed.empty() ? "" : "; " + proposed;
     if (section.above_without_loss)
-        return mark + "tratto a monte senza perdita: " +
-               std::string(lines[*section.above_without_loss].texts[SectionField::Name]);
-    return mark + "perdita ammessa non valida";
+        return "tratto a monte senza perdita: " +
+               std::string(lines[*section.above_without_loss].texts[SectionField::Name]) + mark;
+    return "perdita ammessa non valida" + mark;
 }
 
 std::string installation_summary(const InstallationResult& result, std::span<const SectionLine> lines)

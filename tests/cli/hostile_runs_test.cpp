@@ -158,6 +158,12 @@ const HostileCommand kCalcRuns[] = {
     {"TsvBesideInstallation", "\"$CALC\" --impianto --tsv", 2, "tubarogas-calc: --tsv e --impianto non vanno insieme", ""},
     {"QuantityBesideInstallation", "\"$CALC\" --impianto --diametro 20", 2,
      "tubarogas-calc: con --impianto le grandezze vengono dalle righe; non vale: --diametro", ""},
+    // An installation too large for the memory given it is said, with
+    // nothing of it held half-way; a batch goes on line by line.
+    {"InstallationBeyondMemory",
+     "awk 'BEGIN { for (i = 0; i < 1000000; i++) printf \"T%d\\t\\t10\\t20\\t5\\n\", i }'"
+     " | (ulimit -v 200000; \"$CALC\" --impianto >/dev/null)",
+     2, "tubarogas-calc: standard input: impianto troppo grande per la memoria disponibile"},
     {"MillionSectionChain",
      "awk 'BEGIN { print \"S0\\t\\t1\\t10\\t\"; for (i = 1; i < 1000000; i++)"
      " printf \"S%d\\tS%d\\t1\\t10\\t%s\\n\", i, i - 1, i == 999999 ? \"10\" : \"\" }'"

@@ -115,12 +115,12 @@ const std::vector<Row> kRows{
       {"Scaldabagno", "Cucina", "4", "16", "19,5"}},
      {"26 | 52 | 42 | 42 | 1\" | entro", "21 | 24 | 17 | 59 | 3/4\" | entro proposto",
       "- | 28 | - | - | - | nessuna proposta: i diametri dati esauriscono la perdita ammessa",
-      "16 | 8,5 | 4 | - | 1/2\" | proposto; tratto a monte senza perdita: Cucina",
+      "16 | 8,5 | 4 | - | 1/2\" | tratto a monte senza perdita: Cucina; proposto",
       "16 | 19,5 | 30 | - | 1/2\" | tratto a monte senza perdita: Cucina"}},
     {"LengthOfZeroMetres",
      "100",
      {{"A", "", "0,4", "", ""}, {"B", "A", "5", "", "10"}},
-     {"- | 10 | - | - | - | nessuna proposta: L letta come 0 m", "11 | 10 | 64 | - | 3/8\" | proposto; tratto a monte senza perdita: A"}},
+     {"- | 10 | - | - | - | nessuna proposta: L letta come 0 m", "11 | 10 | 64 | - | 3/8\" | tratto a monte senza perdita: A; proposto"}},
     // A diameter of 0,4 reads as 0 mm: a division by zero, as in the window.
     {"TypedErrorAboveOrBelow",
      "100",
@@ -192,9 +192,33 @@ TEST(Proposal, FitsItsShareAndOneMillimetreLessDoesNot)
         const std::string power = currency_to_text(section.power.value(), ",");
         EXPECT_EQ(section_loss(long_to_text(fit.diameter - 1), power, line.length, ","), Outcome<Long>(fit.loss_one_less));
     }
-    // Exactly the share fits: 100 Pa for 30 m and 116 kW is 37 mm.
-    EXPECT_EQ(propose_diameter("116", "30", 100.0, ",")->diameter, 37);
-    EXPECT_EQ(propose_diameter("116", "30", 99.999, ",")->diameter, 38);
+}
+
+// The smallest diameter that fits, however far the window's diameter mode
+// lands from it: a share under a pascal (which that mode cannot take), a
+// power that reads as none, a pipe at the top of the range, and none there.
+TEST(Proposal, TheSmallestThatFitsFromOneTo4999)
+{
+    struct Search {
+        const char* power;
+        const char* length;
+        double share;
+        std::optional<Long> diameter;
+    };
+    const Search searches[] = {
+        {"116", "30", 100.0, 37},  // exactly the share
+        {"116", "30", 99.999, 38},
+        {"116", "30", 0.9, 111},   // a share under 1 Pa: only a loss of 0 fits
+        {"0,007", "250", 1.5, 1},  // a power that reads as 0 kW
+        {"2000000", "30", 100.0, 1524},
+        {"2497074", "283", 5.0, 4797},
+        {"2497074", "283", 4.0, std::nullopt},  // 5000 mm would lose 4 Pa, but it is no proposal
+    };
+    for (const Search& search : searches) {
+        SCOPED_TRACE(std::string(search.power) + " kW, " + search.length + " m, " + std::to_string(search.share));
+        const auto proposal = propose_diameter(search.power, search.length, search.share, ",");
+        EXPECT_EQ(proposal ? std::optional<Long>(proposal->diameter) : std::nullopt, search.diameter);
+    }
 }
 
 // A thousand appliances of 8999,9999 kW: the sums stay exact, and the
@@ -203,7 +227,7 @@ TEST(Proposal, NoneFitsAPowerTheWindowCannotTake)
 {
     std::vector<Line> lines{{"Vuoto", "", "10", "", ""}, {"Dato", "", "10", "40", ""}};
     for (int i = 0; i < 1000; ++i)
-        lines.push_back({"A" + std::to_string(i), i % 2 ? "Vuoto" : "Dato", "1", "4000", "8999,9999"});
+        lines.push_back({std::string("A").append(std::to_string(i)), i % 2 ? "Vuoto" : "Dato", "1", "4000", "8999,9999"});
     const auto installation = evaluated("100", lines);
     EXPECT_EQ(figures(*installation, 0), "- | 4499999,95 | - | - | - | nessuna proposta: nessun diametro sotto 5000 mm basta");
     EXPECT_EQ(figures(*installation, 1), "40 | 4499999,95 | - | - | 1''1/2 | Overflow");
@@ -283,6 +307,11 @@ TEST(InvalidLines, EachSaysWhy)
         {{"N", "", "1", "1.5", ""}, "D non è un numero"},
         {{"O", "A", "1", "", "9000"}, "KW deve stare tra 0 e 9000 kW, esclusi"},
         {{"P", "A", "9999,4", "4999,4", "8999,9999"}, nullptr},
+        // A line that is no section takes no name: the next line of that
+        // name is the section, and lines can start from it.
+        {{"Vano", "", "1", "", "x"}, "KW non è un numero"},
+        {{"Vano", "", "1", "", ""}, nullptr},
+        {{"Sotto", "Vano", "1", "", ""}, nullptr},
         {{"", "Z", "abc", "0", "9000"},
          "manca TRATTO; DA non è un tratto valido di una riga precedente; L non è un numero; D deve stare tra 0 e "
          "5000 mm, esclusi; KW deve stare tra 0 e 9000 kW, esclusi"},
@@ -305,8 +334,8 @@ TEST(InvalidLines, EachSaysWhy)
             EXPECT_FALSE(section.loss) << i;
         }
     }
-    EXPECT_EQ(result.section_count, 3u);
-    EXPECT_EQ(result.invalid_lines, rows.size() - 3);
+    EXPECT_EQ(result.section_count, 5u);
+    EXPECT_EQ(result.invalid_lines, rows.size() - 5);
     // Only P's 8999,9999 kW reaches A: not G's nor O's.
     EXPECT_EQ(figures(*installation, 0), "155 | 9009,9999 | 100 | 100 | - | entro proposto");
 }
