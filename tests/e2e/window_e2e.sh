@@ -56,7 +56,7 @@ selected_text() {
   xdotool key ctrl+a
   selection() { [ "$(xclip -o -selection primary 2>/dev/null)" != "$marker" ]; }
   if ! wait_until 30 selection; then
-    kill -0 "$app" 2>/dev/null || fail "the program has ended"
+    running "$app" || fail "the program has ended"
     fail "the window did not select the text of its field"
   fi
   xclip -o -selection primary
@@ -102,7 +102,7 @@ fi
 
 # Closing the window ends the process normally.
 wmctrl -i -c "$window"
-ended() { ! kill -0 "$app" 2>/dev/null; }
+ended() { ! running "$app"; }
 wait_until 30 ended || fail "the program did not end when its window closed"
 wait "$app" || fail "exit status $?"
 echo "window end-to-end: ok"
