@@ -32,9 +32,15 @@ class Probe:
                                         encoding="utf-8", errors="replace")
 
     def ask(self, command):
-        self.process.stdin.write(command + "\n")
-        self.process.stdin.flush()
-        return self.process.stdout.readline().rstrip("\r\n")
+        try:
+            self.process.stdin.write(command + "\n")
+            self.process.stdin.flush()
+            line = self.process.stdout.readline()
+        except BrokenPipeError:
+            line = ""
+        if not line:
+            sys.exit("FAIL: window_probe.exe ended (status %s) before answering %r" % (self.process.wait(), command))
+        return line.rstrip("\r\n")
 
     def text(self, name):
         return self.ask("text " + name)
@@ -49,8 +55,9 @@ class Probe:
         return [int(value) for value in self.ask("rect " + name).split()]
 
     def close(self):
-        self.ask("quit")
-        self.process.wait(timeout=10)
+        self.process.stdin.write("quit\n")
+        self.process.stdin.close()
+        self.process.wait(timeout=30)
 
 
 def xdotool(*arguments):
