@@ -110,6 +110,13 @@ def above_other_windows():
     return "_NET_WM_STATE_ABOVE" in state
 
 
+def where_keys_go():
+    """For a failure's message: the window's focus, and the X window that
+    has the keyboard."""
+    focus = subprocess.run(["xdotool", "getwindowfocus", "getwindowname"], capture_output=True, text=True)
+    return "focus %s, keyboard to %r" % (probe.ask("focus"), focus.stdout.strip())
+
+
 def has_the_keyboard():
     """The display sends keys to the window the window manager focused."""
     focus = subprocess.run(["xdotool", "getwindowfocus"], capture_output=True, text=True).stdout.strip()
@@ -235,12 +242,12 @@ for name, mode, separator, d, p, y, l, expected, designation in rows:
     xdotool("key", "shift")
     output = FIELDS[mode]
     if expected in ("Tipo non corrispondente", "Overflow", "Divisione per zero", "Argomento non valido"):
-        check(wait_until(lambda: probe.ask("note") == expected), "%s: note %r, expected %r"
-              % (name, probe.ask("note"), expected))
+        if not wait_until(lambda: probe.ask("note") == expected):
+            check(False, "%s: note %r, expected %r (%s)" % (name, probe.ask("note"), expected, where_keys_go()))
         check(probe.text(output) == placeholder, "%s: the output was written after an error" % name)
     else:
-        check(wait_until(lambda: probe.text(output) == expected), "%s: %r, expected %r"
-              % (name, probe.text(output), expected))
+        if not wait_until(lambda: probe.text(output) == expected):
+            check(False, "%s: %r, expected %r (%s)" % (name, probe.text(output), expected, where_keys_go()))
         if designation:
             check(probe.text("Text_Pollici") == designation, "%s: designation %r" % (name, probe.text("Text_Pollici")))
 check(tried > 50, "only %d golden rows tried" % tried)
