@@ -21,15 +21,17 @@ LANG=it_IT.UTF-8 LC_ALL= "$binary" >"$work/app.log" 2>&1 &
 app=$!
 pids+=($app)
 
+# The program's shown window (not one it keeps unmapped for itself).
 window=""
 found_window() {
-  window=$(xdotool search --class TubaroCalcolatore 2>/dev/null | tail -1 || true)
+  window=$(xdotool search --onlyvisible --class TubaroCalcolatore 2>/dev/null | tail -1 || true)
   [ -n "$window" ]
 }
 wait_until 30 found_window || fail "no window appeared"
 # Keys go where the window manager has put the focus.
-has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]; }
-wait_until 30 has_focus || fail "the window never had the focus"
+has_focus() { found_window && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]; }
+wait_until 30 has_focus ||
+  fail "the window never had the focus, which is on $(xdotool getwindowfocus getwindowname 2>&1)"
 above() { [[ $(xprop -id "$window" _NET_WM_STATE) == *_NET_WM_STATE_ABOVE* ]]; }
 wait_until 30 above || fail "not above other windows at start"
 
@@ -56,7 +58,7 @@ selected_text() {
   xdotool key ctrl+a
   selection() { [ "$(xclip -o -selection primary 2>/dev/null)" != "$marker" ]; }
   if ! wait_until 30 selection; then
-    kill -0 "$app" 2>/dev/null || fail "the program has ended"
+    running "$app" || fail "the program has ended"
     fail "the window did not select the text of its field"
   fi
   xclip -o -selection primary
@@ -102,7 +104,7 @@ fi
 
 # Closing the window ends the process normally.
 wmctrl -i -c "$window"
-ended() { ! kill -0 "$app" 2>/dev/null; }
+ended() { ! running "$app"; }
 wait_until 30 ended || fail "the program did not end when its window closed"
 wait "$app" || fail "exit status $?"
 echo "window end-to-end: ok"

@@ -71,8 +71,7 @@ elif ! wait_until 30 has_its_class; then
   echo "FAIL: through XWayland the window's class is not TubaroCalcolatore" >&2
   status=1
 fi
-kill "$app" 2>/dev/null || true
-wait "$app" 2>/dev/null || true
+end_process "$app"
 
 # Forced onto Wayland, a session without XWayland, and one whose XWayland
 # is gone (no X server on :97): a native window.
@@ -83,7 +82,6 @@ for how in "QT_QPA_PLATFORM=wayland DISPLAY=$x_display" "XDG_SESSION_TYPE=waylan
     cat "$work/wayland.log" >&2
     status=1
   fi
-  kill "$app" 2>/dev/null || true
-  wait "$app" 2>/dev/null || true
+  end_process "$app"
 done
 exit $status

@@ -31,7 +31,8 @@ start_virtual_display() {
   # Openbox runs its start-up command once it is running: before that, a
   # window that appears is managed but not given the focus, and a request
   # such as _NET_WM_STATE_ABOVE may find no window manager to hear it.
-  openbox --startup "touch $work/window-manager-running" >"$work/openbox.log" 2>&1 &
+  openbox --config-file "$(dirname "${BASH_SOURCE[0]}")/openbox-rc.xml" --startup "touch $work/window-manager-running" \
+    >"$work/openbox.log" 2>&1 &
   pids+=($!)
   if ! wait_until 30 test -e "$work/window-manager-running"; then
     echo "FAIL: no window manager on $DISPLAY within 30 s: $(cat "$work/openbox.log")" >&2

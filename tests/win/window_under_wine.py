@@ -32,9 +32,15 @@ class Probe:
                                         encoding="utf-8", errors="replace")
 
     def ask(self, command):
-        self.process.stdin.write(command + "\n")
-        self.process.stdin.flush()
-        return self.process.stdout.readline().rstrip("\r\n")
+        try:
+            self.process.stdin.write(command + "\n")
+            self.process.stdin.flush()
+            line = self.process.stdout.readline()
+        except BrokenPipeError:
+            line = ""
+        if not line:
+            sys.exit("FAIL: window_probe.exe ended (status %s) before answering %r" % (self.process.wait(), command))
+        return line.rstrip("\r\n")
 
     def text(self, name):
         return self.ask("text " + name)
@@ -49,8 +55,9 @@ class Probe:
         return [int(value) for value in self.ask("rect " + name).split()]
 
     def close(self):
-        self.ask("quit")
-        self.process.wait(timeout=10)
+        self.process.stdin.write("quit\n")
+        self.process.stdin.close()
+        self.process.wait(timeout=30)
 
 
 def xdotool(*arguments):
@@ -101,6 +108,13 @@ def above_other_windows():
     state = subprocess.run(["xprop", "-id", window, "_NET_WM_STATE"], capture_output=True, text=True).stdout \
         if window else ""
     return "_NET_WM_STATE_ABOVE" in state
+
+
+def where_keys_go():
+    """For a failure's message: the window's focus, and the X window that
+    has the keyboard."""
+    focus = subprocess.run(["xdotool", "getwindowfocus", "getwindowname"], capture_output=True, text=True)
+    return "focus %s, keyboard to %r" % (probe.ask("focus"), focus.stdout.strip())
 
 
 def has_the_keyboard():
@@ -228,12 +242,12 @@ for name, mode, separator, d, p, y, l, expected, designation in rows:
     xdotool("key", "shift")
     output = FIELDS[mode]
     if expected in ("Tipo non corrispondente", "Overflow", "Divisione per zero", "Argomento non valido"):
-        check(wait_until(lambda: probe.ask("note") == expected), "%s: note %r, expected %r"
-              % (name, probe.ask("note"), expected))
+        if not wait_until(lambda: probe.ask("note") == expected):
+            check(False, "%s: note %r, expected %r (%s)" % (name, probe.ask("note"), expected, where_keys_go()))
         check(probe.text(output) == placeholder, "%s: the output was written after an error" % name)
     else:
-        check(wait_until(lambda: probe.text(output) == expected), "%s: %r, expected %r"
-              % (name, probe.text(output), expected))
+        if not wait_until(lambda: probe.text(output) == expected):
+            check(False, "%s: %r, expected %r (%s)" % (name, probe.text(output), expected, where_keys_go()))
         if designation:
             check(probe.text("Text_Pollici") == designation, "%s: designation %r" % (name, probe.text("Text_Pollici")))
 check(tried > 50, "only %d golden rows tried" % tried)

@@ -28,7 +28,8 @@ start_virtual_display
 
 # The user's decimal separator, as the regional settings of Windows keep it
 # (Wine's locale follows the environment's, which is English here).
-wine reg add "$international" /v sDecimal /d , /f >/dev/null 2>&1
+wine reg add "$international" /v sDecimal /d , /f >/dev/null 2>&1 ||
+  { echo "FAIL: Wine did not set the regional comma (status $?)" >&2; exit 1; }
 wine "$program" >"$work/window.log" 2>&1 &
 window_process=$!
 pids+=($window_process)
@@ -47,7 +48,7 @@ fi
 
 # Closing the one window ends the program, normally.
 wmctrl -c "Tubaro GAS"
-ended() { ! kill -0 "$window_process" 2>/dev/null; }
+ended() { ! running "$window_process"; }
 if ! wait_until 30 ended; then
   echo "FAIL: the program did not end when its window closed" >&2
   exit 1
