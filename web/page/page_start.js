@@ -253,12 +253,16 @@ performance.mark("tubarogas-start-script");
         start();
     });
 
-    // The code once the form is on screen.
+    // The code once the form is on screen: at once if it is already.
     const onScreen = then => {
         const next = () => setTimeout(then, 0);
         if (typeof PerformanceObserver !== "function" ||
             !(PerformanceObserver.supportedEntryTypes || []).includes("paint")) {
             requestAnimationFrame(next);
+            return;
+        }
+        if (performance.getEntriesByName("first-contentful-paint").length) {
+            then();
             return;
         }
         const painted = new PerformanceObserver(list => {
