@@ -14,14 +14,16 @@
     page's first contentful paint; the paired ratio of the two first
     paints; the time from the form on screen to the form answering; the
     page's largest contentful paint; and the page's own marks on the way;
-  - where the page's main thread spends its time (web_trace.py): TRACES
-    loads of each page in each profile recorded with Chromium's Tracing
-    domain, the main thread's time by kind (medians), from the navigation's
-    start to the first contentful paint and from there to the form
-    answering; beside it the one-line page's up to its first paint, and
-    how busy the page's other threads and the browser's other processes
-    were meanwhile, on two cores. (Tracing slows the page down: these
-    times are larger than the untraced ones.)
+  - where the time goes (web_trace.py): TRACES loads of each page in each
+    profile recorded with Chromium's Tracing domain; medians, from the
+    navigation's start to the first contentful paint and from there to the
+    form answering, beside the one-line page's up to its first paint: the
+    page's main thread's time on a core by kind of work, and in all; the
+    time its tasks spent off a core (another's turn on the two cores, or
+    an answer awaited from another process) and its time between tasks;
+    the time on a core of the page's other threads and of the browser's
+    other processes. (Tracing slows everything down: these times are
+    larger than the untraced ones.)
   - key release to result in the page: the first release after load, and
     the mean of 2000 releases, each a keyup in Text_Y handled to the written
     diameter (cross-origin isolated, for a fine clock), and how many times
@@ -213,13 +215,17 @@ try:
             for kind, windows in spent.items():
                 line_kinds.setdefault(kind, []).append(windows[0])
         middle = lambda values: statistics.median(values + [0.0] * (traces - len(values)))
-        print("  where the main thread's time goes, traced (medians of %d loads; on screen at %.1f, answering"
-              " at %.1f):" % (traces, middle([at[0] for at in times]), middle([at[1] for at in times])))
-        print("    %-44s %9s %9s %9s" % ("ms", "to paint", "one-line", "to answer"))
-        order = sorted(set(kinds) | set(line_kinds), key=lambda kind: (kind.startswith("the "), kind == "busy",
-                                                                       -middle([w[0] for w in kinds.get(kind, [])])))
-        for kind in order:
-            print("    %-44s %9.1f %9.1f %9.1f" % ("main thread busy" if kind == "busy" else kind,
+        print("  where the time goes, traced (medians of %d loads; on screen at %.1f, answering at %.1f), ms:"
+              % (traces, middle([at[0] for at in times]), middle([at[1] for at in times])))
+        print("    %-48s %9s %9s %9s" % ("", "to paint", "one-line", "to answer"))
+        summary = [web_trace.ON_A_CORE, web_trace.OFF_A_CORE, web_trace.BETWEEN_TASKS, web_trace.PAGE_THREADS,
+                   web_trace.OTHER_PROCESSES]
+        work = sorted((set(kinds) | set(line_kinds)) - set(summary),
+                      key=lambda kind: -middle([w[0] for w in kinds.get(kind, [])]))
+        for kind in work + summary:
+            if kind == web_trace.ON_A_CORE:
+                print("    " + "-" * 78)
+            print("    %-48s %9.1f %9.1f %9.1f" % (kind if kind in summary else "  " + kind,
                                                    middle([w[0] for w in kinds.get(kind, [])]),
                                                    middle(line_kinds.get(kind, [])),
                                                    middle([w[1] for w in kinds.get(kind, [])])))

@@ -151,6 +151,14 @@ SCRIPTS = {"EvaluateScript", "FunctionCall", "TimerFire", "FireAnimationFrame", 
            "EventDispatch", "v8.callFunction", "v8.run"}
 
 
+ON_A_CORE = "main thread on a core, in all"
+IN_TASKS = "main thread in tasks"
+OFF_A_CORE = "main thread in a task, off a core"
+BETWEEN_TASKS = "main thread between tasks"
+PAGE_THREADS = "the page's other threads, on a core"
+OTHER_PROCESSES = "the browser's other processes, on a core"
+
+
 def kind_of(event, around):
     name = event["name"]
     if name in KINDS:
@@ -165,75 +173,74 @@ def kind_of(event, around):
     return around
 
 
-def main_thread_time(events, main, windows):
+def spread(totals, kind, amount, start, end, windows):
+    """`amount` ms of a span from `start` to `end` (µs), shared among the
+    windows as the span's wall time falls in them."""
+    for at, (first, last) in enumerate(windows):
+        if end > start:
+            share = max(0, min(end, last) - max(start, first)) / (end - start)
+        else:
+            share = 1.0 if first <= start < last else 0.0
+        totals[kind][at] += amount * share
+
+
+def main_thread_time(events, main, windows, totals):
     """The main thread's time in each (start, end) window (µs of the trace's
-    clock), by kind: {kind: [ms per window]}; 'busy' the tasks' whole time."""
+    clock): each kind's own time on a core (its thread time, less what is
+    nested in it), the tasks' time on a core in all, and their wall time."""
     mine = [event for event in events if (event["pid"], event["tid"]) == main and event.get("ph") == "X"
-            and "dur" in event]
+            and "dur" in event and "tdur" in event]
     mine.sort(key=lambda event: (event["ts"], -event["dur"]))
-    totals = collections.defaultdict(lambda: [0.0] * len(windows))
-
-    def add(kind, start, end):
-        for at, (first, last) in enumerate(windows):
-            overlap = min(end, last) - max(start, first)
-            if overlap > 0:
-                totals[kind][at] += overlap / 1000
-
-    # Each event's own time: from its start to its end, less its children.
-    stack = []  # [event, kind, cursor]
+    stack = []  # [event, kind, its children's thread time]
 
     def close(until):
         while stack and stack[-1][0]["ts"] + stack[-1][0]["dur"] <= until:
-            event, kind, cursor = stack.pop()
-            end = event["ts"] + event["dur"]
-            add(kind, cursor, end)
+            event, kind, children = stack.pop()
+            spread(totals, kind, max(0, event["tdur"] - children) / 1000, event["ts"], event["ts"] + event["dur"],
+                   windows)
             if stack:
-                stack[-1][2] = end
+                stack[-1][2] += event["tdur"]
 
     for event in mine:
         close(event["ts"])
-        if stack:
-            parent = stack[-1]
-            add(parent[1], parent[2], event["ts"])
-            parent[2] = event["ts"]
-        else:
-            add("busy", event["ts"], event["ts"] + event["dur"])
+        if not stack:
+            spread(totals, ON_A_CORE, event["tdur"] / 1000, event["ts"], event["ts"] + event["dur"], windows)
+            spread(totals, IN_TASKS, event["dur"] / 1000, event["ts"], event["ts"] + event["dur"], windows)
         kind = kind_of(event, stack[-1][1] if stack else None) or "other tasks"
-        stack.append([event, kind, event["ts"]])
+        stack.append([event, kind, 0])
     close(float("inf"))
-    return totals
 
 
-def other_threads_time(events, main, pid, windows):
-    """Every other thread's top-level tasks in each window, ms: the page's
-    own process (its WebAssembly compiled in the background, its compositor)
-    apart from the browser's other processes."""
+def other_threads_time(events, main, pid, windows, totals):
+    """Every other thread's time on a core in each window: the page's own
+    process (script and WebAssembly compiled in the background, raster, its
+    compositor) apart from the browser's other processes."""
     tops = collections.defaultdict(list)
     for event in events:
         if event.get("ph") == "X" and event["name"] in ("ThreadControllerImpl::RunTask", "ThreadPool_RunTask",
-                                                         "RunTask") and (event["pid"], event["tid"]) != main:
+                                                         "RunTask") and "tdur" in event \
+                and (event["pid"], event["tid"]) != main:
             tops[(event["pid"], event["tid"])].append(event)
-    totals = {"the page's other threads": [0.0] * len(windows),
-              "the browser's other processes": [0.0] * len(windows)}
     for thread, tasks in tops.items():
-        kind = "the page's other threads" if thread[0] == pid else "the browser's other processes"
-        tasks.sort(key=lambda event: event["ts"])
+        kind = PAGE_THREADS if thread[0] == pid else OTHER_PROCESSES
+        tasks.sort(key=lambda event: (event["ts"], -event["dur"]))
         reached = 0
         for event in tasks:
-            start, end = max(event["ts"], reached), event["ts"] + event["dur"]
-            reached = max(reached, end)
-            for at, (first, last) in enumerate(windows):
-                overlap = min(end, last) - max(start, first)
-                if overlap > 0:
-                    totals[kind][at] += overlap / 1000
-    return totals
+            if event["ts"] < reached:
+                continue  # nested in the task before
+            reached = event["ts"] + event["dur"]
+            spread(totals, kind, event["tdur"] / 1000, event["ts"], reached, windows)
 
 
 def breakdown(events, page, marks):
     """Where the time goes in the load of the page whose address ends in
     `page`: windows from its navigation's start to each of `marks` (names of
     trace events: first contentful paint, user timing marks) in turn.
-    Returns (the marks' times in ms, {kind: [ms per window]})."""
+    Returns (the marks' times in ms, {kind: [ms per window]}): the main
+    thread's time on a core by kind of work, and in all (ON_A_CORE); its
+    tasks' time off a core (OFF_A_CORE); its time between tasks
+    (BETWEEN_TASKS); the time on a core of the page's other threads
+    (PAGE_THREADS) and of the browser's other processes (OTHER_PROCESSES)."""
     starts = [event for event in events if event["name"] == "navigationStart"
               and event.get("args", {}).get("data", {}).get("documentLoaderURL", "").endswith(page)]
     if not starts:
@@ -249,6 +256,13 @@ def breakdown(events, page, marks):
         times.append(min(found))
     edges = [start["ts"]] + times
     windows = list(zip(edges, edges[1:]))
-    totals = main_thread_time(events, main, windows)
-    totals.update(other_threads_time(events, main, pid, windows))
+    totals = collections.defaultdict(lambda: [0.0] * len(windows))
+    main_thread_time(events, main, windows, totals)
+    other_threads_time(events, main, pid, windows, totals)
+    # What the main thread's tasks spent off a core (another process's or
+    # thread's turn, or an answer awaited from another process), and its
+    # time between tasks.
+    totals[OFF_A_CORE] = [busy - running for busy, running in zip(totals.pop(IN_TASKS), totals[ON_A_CORE])]
+    totals[BETWEEN_TASKS] = [(last - first) / 1000 - busy - running
+                             for (first, last), busy, running in zip(windows, totals[OFF_A_CORE], totals[ON_A_CORE])]
     return [(at - start["ts"]) / 1000 for at in times], totals
