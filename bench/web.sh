@@ -3,8 +3,9 @@
 # start against a one-line page (a desktop, and a desktop and a phone with
 # the CPU slowed four times) with a traced breakdown of where the page's
 # main thread spends its time, key release to result.
-# Usage: bench/web.sh [ROUNDS [TRACES]]
+# With EARLIER_SITE (an earlier build's dist/web), that page beside it.
+# Usage: bench/web.sh [ROUNDS [TRACES [EARLIER_SITE]]]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build-web.sh" >/dev/null
-/usr/bin/python3 "$root/bench/web_bench.py" "$root/dist/web" "${1:-15}" "${2:-5}"
+/usr/bin/python3 "$root/bench/web_bench.py" "$root/dist/web" "${1:-15}" "${2:-5}" ${3:+"$3"}

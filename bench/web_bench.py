@@ -2,18 +2,21 @@
   - its weight: the HTML (with its style sheet inside), the start script,
     the code's JavaScript and its WebAssembly, gzip -9, and the total;
   - its start against a page with one line of text, served the same way,
-    in three profiles: a desktop (1280 x 800) as fast as this machine is;
-    the same with the CPU slowed four times (DevTools' CPU throttling, as
-    Lighthouse's mobile audit does); a phone (412 x 823, touch, so the
-    layout for a thumb) with the CPU slowed four times. In each, ROUNDS
-    interleaved rounds of the two pages, browser cache off and no service
-    worker (each a first visit); medians of: navigation start to the form
-    on screen (the page's first contentful paint: the HTML carries the
-    form, laid out by its style sheet), and to the form answering input
-    (the page's own mark once its code has bound the form); the one-line
-    page's first contentful paint; the paired ratio of the two first
-    paints; the time from the form on screen to the form answering; the
-    page's largest contentful paint; and the page's own marks on the way;
+    and beside it the page's HTML alone (no script, no preload: the least
+    the form can cost), in three profiles: a desktop (1280 x 800) as fast
+    as this machine is; the same with the CPU slowed four times (DevTools'
+    CPU throttling, as Lighthouse's mobile audit does); a phone (412 x 823,
+    touch, so the layout for a thumb) with the CPU slowed four times. In
+    each, ROUNDS rounds, the pages in turn, browser cache off and no
+    service worker (each a first visit); medians of: navigation start to
+    the form on screen (the page's first contentful paint: the HTML
+    carries the form, laid out by its style sheet), and to the form
+    answering input (the page's own mark once its code has bound the
+    form); the one-line page's first contentful paint; the ratio of the
+    two first paints, paired within each round, with its quartiles; the
+    time from the form on screen to the form answering (and its ninth
+    decile and most); the page's largest contentful paint; and the page's
+    own marks on the way;
   - where the time goes (web_trace.py): TRACES loads of each page in each
     profile recorded with Chromium's Tracing domain; medians, from the
     navigation's start to the first contentful paint and from there to the
@@ -31,10 +34,14 @@
     an export of the WebAssembly's and of an import of its, counted by
     wrappers put around both before the page's scripts run).
 
-Usage: web_bench.py SITE_FOLDER [ROUNDS [TRACES]]"""
+With EARLIER_SITE_FOLDER (the page of an earlier build), that page too in
+every round and every trace, in a column of its own.
+
+Usage: web_bench.py SITE_FOLDER [ROUNDS [TRACES [EARLIER_SITE_FOLDER]]]"""
 
 import gzip
 import os
+import re
 import shutil
 import statistics
 import subprocess
@@ -50,6 +57,7 @@ import web_trace
 site = sys.argv[1]
 rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 15
 traces = int(sys.argv[3]) if len(sys.argv) > 3 else 5
+earlier = sys.argv[4] if len(sys.argv) > 4 else None
 here = os.path.dirname(os.path.abspath(__file__))
 
 total = 0
@@ -90,26 +98,33 @@ Object.defineProperty(WebAssembly.Instance.prototype, "exports", {get() {
 """
 
 # Resolves with the time of the first performance entry of that name once
-# there is one, and of the last largest-contentful-paint candidate by then:
-# one script that waits, not a poll that would run in the page meanwhile.
+# there is one: one script that waits, not a poll that would run in the
+# page meanwhile.
 WHEN = """
 const [type, name, done] = arguments;
-const last = () => window.largestPaint === undefined ? null : window.largestPaint;
 const found = () => performance.getEntriesByName(name)[0];
-if (found()) { done([found().startTime, last()]); return; }
+if (found()) { done(found().startTime); return; }
 const observer = new PerformanceObserver(() => {
     if (!found()) return;
     observer.disconnect();
-    // A frame later, so a paint the event brought has its candidate.
-    requestAnimationFrame(() => setTimeout(() => done([found().startTime, last()]), 0));
+    done(found().startTime);
 });
 observer.observe({type, buffered: true});
 """
-# (Largest contentful paints reach only an observer.)
-LARGEST_PAINT = """
-new PerformanceObserver(list => {
-    for (const entry of list.getEntries()) window.largestPaint = entry.startTime;
-}).observe({type: "largest-contentful-paint", buffered: true});
+# The last largest-contentful-paint candidate so far (these reach only an
+# observer), a frame after the page answers, so a paint its binding brought
+# has its candidate.
+LARGEST = """
+const done = arguments[0];
+requestAnimationFrame(() => setTimeout(() => {
+    const observer = new PerformanceObserver(list => {
+        observer.disconnect();
+        const all = list.getEntries();
+        done(all.length ? all[all.length - 1].startTime : null);
+    });
+    observer.observe({type: "largest-contentful-paint", buffered: true});
+    setTimeout(() => { observer.disconnect(); done(null); }, 1000);
+}, 0));
 """
 
 # The page's own marks (page_start.js, the code's), and when each file had
@@ -130,17 +145,30 @@ return arguments[0].map(([kind, entry]) => {
     return e ? (kind === 'mark' ? e.startTime : e.responseEnd) : null;
 });"""
 
+# The columns: this build; its HTML alone (no script, no preload: the form
+# as the HTML and its style sheet draw it, the least this page can cost);
+# an earlier build, if given. (column, its files, whether it has its code)
+PAGES = [("now", site, True), ("HTML only", site, False)] + ([("earlier", earlier, True)] if earlier else [])
+CODE_TAGS = re.compile(r'<script [^>]*></script>\n|<link rel="preload" [^>]*>\n')
+folder_of = lambda column: column.replace(" ", "_")
+
 folder = tempfile.mkdtemp()
 server = driver = None
 try:
-    # The page and the one-line page side by side, served the same way.
-    shutil.copytree(site, os.path.join(folder, "site"))
-    shutil.copy(os.path.join(here, "one_line.html"), os.path.join(folder, "site", "one_line.html"))
-    # No service worker: each navigation is a first visit.
-    with open(os.path.join(folder, "site", "sw.js"), "w") as worker:
-        worker.write("")
-    server = subprocess.Popen([sys.executable, os.path.join(here, "..", "scripts", "serve_static.py"),
-                               os.path.join(folder, "site"), "0", "--isolated"], stdout=subprocess.PIPE, text=True)
+    # The pages and the one-line page side by side, served the same way.
+    for column, files, code in PAGES:
+        shutil.copytree(files, os.path.join(folder, folder_of(column)))
+        # No service worker: each navigation is a first visit.
+        with open(os.path.join(folder, folder_of(column), "sw.js"), "w") as worker:
+            worker.write("")
+        if not code:
+            with open(os.path.join(folder, folder_of(column), "index.html")) as html:
+                alone = CODE_TAGS.sub("", html.read())
+            with open(os.path.join(folder, folder_of(column), "index.html"), "w") as html:
+                html.write(alone)
+    shutil.copy(os.path.join(here, "one_line.html"), os.path.join(folder, "one_line.html"))
+    server = subprocess.Popen([sys.executable, os.path.join(here, "..", "scripts", "serve_static.py"), folder, "0",
+                               "--isolated"], stdout=subprocess.PIPE, text=True)
     url = server.stdout.readline().strip()
 
     options = webdriver.ChromeOptions()
@@ -151,7 +179,6 @@ try:
     driver.set_script_timeout(30)
     driver.execute_cdp_cmd("Network.enable", {})
     driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
-    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": LARGEST_PAINT})
     devtools = web_trace.DevTools(driver.capabilities["goog:chromeOptions"]["debuggerAddress"])
 
     def profile(rate, metrics):
@@ -163,16 +190,18 @@ try:
             driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
             driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
 
-    def form_ready():
+    def form_ready(column, code):
         """The form on screen, answering input, its largest paint, its marks."""
-        driver.get(url + "index.html")
-        answering, largest = driver.execute_async_script(WHEN, "mark", "tubarogas-ready")
-        shown = driver.execute_async_script(WHEN, "paint", "first-contentful-paint")[0]
-        return shown, answering, largest, driver.execute_script(STEP_TIMES, [[kind, entry] for _, kind, entry in STEPS])
+        driver.get(url + folder_of(column) + "/index.html")
+        answering = driver.execute_async_script(WHEN, "mark", "tubarogas-ready") if code else None
+        shown = driver.execute_async_script(WHEN, "paint", "first-contentful-paint")
+        largest = driver.execute_async_script(LARGEST)
+        marks = driver.execute_script(STEP_TIMES, [[kind, entry] for _, kind, entry in STEPS])
+        return shown, answering, largest, marks
 
     def one_line_shown():
         driver.get(url + "one_line.html")
-        return driver.execute_async_script(WHEN, "paint", "first-contentful-paint")[0]
+        return driver.execute_async_script(WHEN, "paint", "first-contentful-paint")
 
     def traced(page, marks, until):
         driver.get("about:blank")
@@ -180,59 +209,88 @@ try:
                                                      driver.execute_async_script(WHEN, *until)))
         return web_trace.breakdown(events, "/" + page, marks)
 
+    def line(label, values, form="%10.1f"):
+        print("  %-46s" % label + "".join(form % value if value is not None else "%10s" % "-" for value in values))
+
     for name, rate, metrics in PROFILES:
         profile(rate, metrics)
-        form_ready(), one_line_shown()  # warm up the browser and the server
-        rows, steps = [], []
-        for _ in range(rounds):
-            shown, answering, largest, marks = form_ready()
-            line = one_line_shown()
-            rows.append((shown, answering, line, shown / line, answering - shown, largest))
-            steps.append(marks)
-        median = lambda column: statistics.median(row[column] for row in rows)
-        print("\n%s (medians of %d paired, interleaved rounds, ms from navigation start):" % (name, rounds))
-        print("  the form on screen %.1f, answering %.1f; the one-line page shown %.1f" % (median(0), median(1),
-                                                                                        median(2)))
-        print("  on screen / the one-line page: %.2f (the rounds' quartiles %.2f-%.2f); answering %.1f ms after"
-              " the form is on screen (at most %.1f)"
-              % (median(3), *statistics.quantiles([row[3] for row in rows], n=4)[0::2], median(4),
-                 max(row[4] for row in rows)))
-        print("  largest contentful paint %.1f" % median(5))
+        for column, _, code in PAGES:  # warm up the browser and the server
+            form_ready(column, code)
+        one_line_shown()
+        rows = {column: [] for column, _, _ in PAGES}
+        for turn in range(rounds):
+            # Each page in turn, in an order that turns round with the rounds.
+            order = PAGES[turn % len(PAGES):] + PAGES[:turn % len(PAGES)]
+            measured = {column: form_ready(column, code) for column, _, code in order}
+            shown_line = one_line_shown()
+            for column, (shown, answering, largest, marks) in measured.items():
+                rows[column].append({"shown": shown, "answering": answering, "line": shown_line,
+                                     "ratio": shown / shown_line, "largest": largest, "marks": marks,
+                                     "after": None if answering is None else answering - shown})
+        print("\n%s: medians of %d interleaved rounds, ms from navigation start" % (name, rounds))
+        print("  %-46s" % "" + "".join("%10s" % column for column, _, _ in PAGES))
+        columns = [rows[column] for column, _, _ in PAGES]
+
+        def each(what, summary):
+            """A figure of each column, from its rounds' values of `what`."""
+            values = [[row[what] for row in column if row[what] is not None] for column in columns]
+            return [summary(column) if column else None for column in values]
+
+        quantile = lambda share: lambda values: statistics.quantiles(values, n=100, method="inclusive")[share - 1]
+        line("the one-line page shown", each("line", statistics.median))
+        line("the form on screen (first contentful paint)", each("shown", statistics.median))
+        line("  / the one-line page's, paired in the round", each("ratio", statistics.median), "%10.2f")
+        line("  the rounds' first and third quartiles", each("ratio", quantile(25)), "%10.2f")
+        line("", each("ratio", quantile(75)), "%10.2f")
+        line("largest contentful paint", each("largest", statistics.median))
+        line("the form answering", each("answering", statistics.median))
+        line("  after the form is on screen", each("after", statistics.median))
+        line("  the same, ninth of ten rounds", each("after", quantile(90)))
+        line("  the same, at most", each("after", max))
+        print("  the page's marks on the way:")
         for at, (step, _, _) in enumerate(STEPS):
-            times = [marks[at] for marks in steps if marks[at] is not None]
-            if times:
-                print("    %-44s %7.1f" % (step, statistics.median(times)))
+            times = [[row["marks"][at] for row in column if row["marks"][at] is not None] for column in columns]
+            if any(times[:1] + times[2:]):
+                line("  " + step, [statistics.median(values) if values else None for values in times])
 
         # Where the time goes, traced.
-        kinds, line_kinds, times = {}, {}, []
+        kinds = {column: {} for column, _, _ in PAGES}
+        line_kinds, times = {}, {column: [] for column, _, _ in PAGES}
         for _ in range(traces):
-            at, spent = traced("index.html", ["firstContentfulPaint", "tubarogas-ready"],
-                               ["mark", "tubarogas-ready"])
-            times.append(at)
-            for kind, windows in spent.items():
-                kinds.setdefault(kind, []).append(windows)
+            for column, _, code in PAGES:
+                at, spent = traced(folder_of(column) + "/index.html",
+                                   ["firstContentfulPaint", "tubarogas-ready" if code else "firstContentfulPaint"],
+                                   ["mark", "tubarogas-ready"] if code else ["paint", "first-contentful-paint"])
+                times[column].append(at)
+                for kind, windows in spent.items():
+                    kinds[column].setdefault(kind, []).append(windows)
             _, spent = traced("one_line.html", ["firstContentfulPaint"], ["paint", "first-contentful-paint"])
             for kind, windows in spent.items():
                 line_kinds.setdefault(kind, []).append(windows[0])
         middle = lambda values: statistics.median(values + [0.0] * (traces - len(values)))
-        print("  where the time goes, traced (medians of %d loads; on screen at %.1f, answering at %.1f), ms:"
-              % (traces, middle([at[0] for at in times]), middle([at[1] for at in times])))
-        print("    %-48s %9s %9s %9s" % ("", "to paint", "one-line", "to answer"))
+        print("  where the time goes, traced (medians of %d loads each), ms:" % traces)
+        heads = [("to paint", column) for column, _, _ in PAGES] + [("to paint", "one-line")] + \
+                [("to answer", column) for column, _, code in PAGES if code]
+        print("  %-46s" % "" + "".join("%10s" % head for head, _ in heads))
+        print("  %-46s" % "" + "".join("%10s" % column for _, column in heads))
+        line("on screen (to paint), answering (to answer)",
+             [None if column == "one-line" else middle([at[0 if head == "to paint" else 1] for at in times[column]])
+              for head, column in heads])
         summary = [web_trace.ON_A_CORE, web_trace.OFF_A_CORE, web_trace.BETWEEN_TASKS, web_trace.PAGE_THREADS,
                    web_trace.OTHER_PROCESSES]
-        work = sorted((set(kinds) | set(line_kinds)) - set(summary),
-                      key=lambda kind: -middle([w[0] for w in kinds.get(kind, [])]))
+        everything = set(line_kinds).union(*(set(spent) for spent in kinds.values())) - set(summary)
+        work = sorted(everything, key=lambda kind: -middle([w[0] for w in kinds["now"].get(kind, [])]))
         for kind in work + summary:
             if kind == web_trace.ON_A_CORE:
-                print("    " + "-" * 78)
-            print("    %-48s %9.1f %9.1f %9.1f" % (kind if kind in summary else "  " + kind,
-                                                   middle([w[0] for w in kinds.get(kind, [])]),
-                                                   middle(line_kinds.get(kind, [])),
-                                                   middle([w[1] for w in kinds.get(kind, [])])))
+                print("  " + "-" * (46 + 10 * len(heads)))
+            line(kind if kind in summary else "  " + kind,
+                 [middle(line_kinds.get(kind, [])) if column == "one-line" else
+                  middle([w[0 if head == "to paint" else 1] for w in kinds[column].get(kind, [])])
+                  for head, column in heads])
     profile(1, None)
 
     driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": COUNT_CROSSINGS})
-    driver.get(url + "index.html")
+    driver.get(url + "now/index.html")
     driver.execute_async_script(WHEN, "mark", "tubarogas-ready")
     first, crossings, mean = driver.execute_script("""
         const y = document.getElementById('Text_Y');
