@@ -52,7 +52,9 @@ import time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
-import web_trace
+# Its helper beside it, with no bytecode cache left in the source tree.
+sys.dont_write_bytecode = True
+import web_trace  # noqa: E402
 
 site = sys.argv[1]
 rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 15
