@@ -238,7 +238,8 @@ try:
             values = [[row[what] for row in column if row[what] is not None] for column in columns]
             return [summary(column) if column else None for column in values]
 
-        quantile = lambda share: lambda values: statistics.quantiles(values, n=100, method="inclusive")[share - 1]
+        quantile = lambda share: lambda values: (statistics.quantiles(values, n=100, method="inclusive")[share - 1]
+                                                 if len(values) > 1 else values[0])
         line("the one-line page shown", each("line", statistics.median))
         line("the form on screen (first contentful paint)", each("shown", statistics.median))
         line("  / the one-line page's, paired in the round", each("ratio", statistics.median), "%10.2f")
