@@ -129,9 +129,14 @@ Module.bindPage = (controls, others) => {
             break;
         case "untimer": clearTimeout(timers.get(target)); timers.delete(target); break;
         case "float": if ("documentPictureInPicture" in window) floatForm(value); break;
-        case "address":
-            history.replaceState(history.state, "", value ? "#" + value : location.pathname + location.search);
+        case "address": {
+            // An address that stands as it is is left alone: replacing it
+            // is a navigation within the page, whose cost the binding,
+            // which writes the start sizing's bare address, would pay.
+            const address = new URL(value ? "#" + value : location.pathname + location.search, location.href).href;
+            if (address !== location.href) history.replaceState(history.state, "", address);
             break;
+        }
         case "title":
             document.title = value;
             // The floating window's too, which shows the form.

@@ -1,10 +1,14 @@
 // The page's start, before its code: the form is on screen from the HTML and
 // the style sheet alone, and this script, the only one the HTML names, does
 // the rest.
-//   - The code runs once the first frame is drawn, so nothing of it holds the
-//     form back: the HTML has the browser fetch tubarogas.js and its
-//     WebAssembly at once (preload), the WebAssembly is compiled here, off
-//     the page's thread, and the script is put in only after that frame.
+//   - Nothing of the code runs before the form is on screen: on two cores a
+//     WebAssembly compiling, or a script running, takes its time from the
+//     browser's first frame. The HTML names this script and the code's
+//     files (preloaded, so they arrive meanwhile) after the form, so the
+//     browser meets the form first; once it reports the form painted (its
+//     first contentful paint; where it reports no paints, once its first
+//     frame is drawn), the WebAssembly is compiled here, off the page's
+//     thread, and the script put in.
 //   - Until the code has bound the form, a result the inputs no longer give
 //     is not shown: from the first change to an input, the computed field
 //     and the inch size are emptied and marked busy. At the binding what the
@@ -249,12 +253,28 @@ performance.mark("tubarogas-start-script");
         start();
     });
 
-    // The WebAssembly compiles meanwhile; the script runs after the first
-    // frame, so the form is on screen before any of the code.
-    fetchCode();
-    requestAnimationFrame(() => setTimeout(() => {
+    // The code once the form is on screen: at once if it is already.
+    const onScreen = then => {
+        const next = () => setTimeout(then, 0);
+        if (typeof PerformanceObserver !== "function" ||
+            !(PerformanceObserver.supportedEntryTypes || []).includes("paint")) {
+            requestAnimationFrame(next);
+            return;
+        }
+        if (performance.getEntriesByName("first-contentful-paint").length) {
+            then();
+            return;
+        }
+        const painted = new PerformanceObserver(list => {
+            if (!list.getEntriesByName("first-contentful-paint").length) return;
+            painted.disconnect();
+            next();
+        });
+        painted.observe({type: "paint", buffered: true});
+    };
+    onScreen(() => {
         performance.mark("tubarogas-requested");
         slowTimer = setTimeout(() => { if (!bound && !broken) say(note.dataset.lento); }, SLOW_MS);
         start();
-    }, 0));
+    });
 })();
