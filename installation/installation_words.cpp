@@ -198,6 +198,31 @@ std::string allowance_fault_phrase(LineFault fault)
     return fault == LineFault::OutOfRange ? range_phrase(Quantity::Loss) : field_fault_phrase(SectionField::Length, fault);
 }
 
+std::string section_faults_phrase(const SectionResult& section)
+{
+    if (section.line_fault)
+        return std::string(whole_line_fault_text(*section.line_fault));
+    std::string text;
+    for (SectionField field : kSectionFields) {
+        if (const auto fault = section.field_faults[field]) {
+            text.append(text.empty() ? "" : "; ").append(kFieldHeadings[field]).append(" ");
+            text.append(field_fault_phrase(field, *fault));
+        }
+    }
+    return text;
+}
+
+std::string path_phrase(const InstallationResult& result, std::span<const SectionLine> lines, std::size_t appliance)
+{
+    const AppliancePath& path = result.appliances[appliance];
+    if (!path.verdict)
+        return why_no_verdict(result, lines, path.section);
+    std::string text(verdict_phrase(*path.verdict));
+    if (result.worst == appliance)
+        text.append(" · ").append(kWorstPathWords);
+    return text;
+}
+
 std::string installation_title(const InstallationResult& result)
 {
     std::string title(kViewName);

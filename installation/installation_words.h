@@ -80,6 +80,14 @@ std::string allowance_fault_phrase(LineFault fault);
 // (as outcome_text says it), or that it is no section (its fields say why).
 std::string outcome_phrase(const InstallationResult& result, std::span<const SectionLine> lines, std::size_t index);
 
+// Why a line is no section, field by field, each named by its heading:
+// "L equiv. [m] non è un numero; Da non è un tratto valido sopra questo".
+std::string section_faults_phrase(const SectionResult& section);
+
+// An appliance's path on the sheet: the verdict's phrase, the worst one
+// named as such, or why it has no loss from the meter.
+std::string path_phrase(const InstallationResult& result, std::span<const SectionLine> lines, std::size_t appliance);
+
 // The installation in a few words, for the page's title:
 // "Impianto · 5 tratti · peggiore 96 Pa su 100".
 std::string installation_title(const InstallationResult& result);
@@ -94,7 +102,6 @@ std::optional<std::string> link_note(const InstallationLink& link);
 // The sheet for paper.
 inline constexpr std::string_view kSheetHeading = "Impianto gas: tratti dal contatore agli apparecchi";
 inline constexpr std::string_view kPathsHeading = "Percorsi dal contatore a ogni apparecchio";
-inline constexpr std::string_view kApplianceHeading = "Apparecchio";
 inline constexpr std::string_view kMarginHeading = "Margine [Pa]";
 inline constexpr std::string_view kProposedNote = "(proposto)";
 inline constexpr std::string_view kAssumptions =

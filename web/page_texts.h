@@ -25,3 +25,12 @@ inline constexpr std::string_view kSheetPrinted = "Stampato il";
 inline constexpr std::string_view kSheetReopen = "Per riaprire questo dimensionamento:";
 
 }  // namespace page_texts
+
+// The page's two views, as its links name them: the form, which sizes one
+// pipe, and the installation (whose words are the installation library's).
+namespace page_texts {
+
+inline constexpr std::string_view kFormViewName = "Tubazione";
+inline constexpr std::string_view kViewsName = "Viste";
+
+}  // namespace page_texts

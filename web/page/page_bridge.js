@@ -8,9 +8,17 @@
 // controls are written, as length-prefixed UTF-8 fields, into a buffer the
 // code owns (Module._page_buffer), and Module._on_page_event answers with a
 // JSON list: whether the event was taken, then the operations.
-Module.bindPage = (controls, others) => {
+//
+// A view beside the form (`views`, by their root elements' ids) is carried
+// the same way, with its own state: the id, the value and a select's
+// chosen option's text of each of its inputs and selects, in the
+// document's order, as the DOM holds them; its rows come and go as markup
+// the code writes.
+Module.bindPage = (controls, others, views = []) => {
     const elements = new Map();
     for (const id of [...controls, ...others]) elements.set(id, document.getElementById(id));
+    // An element the code named, bound or made since.
+    const elementOf = id => elements.get(id) || document.getElementById(id);
     const form = elements.get("Form_Principale");
     const timers = new Map();
     let buffer = 0;
@@ -32,9 +40,21 @@ Module.bindPage = (controls, others) => {
     const tell = (type, control, part, event, extra) => {
         const modifiers = event ? (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
                                   (event.metaKey ? 8 : 0) : 0;
-        const record = [type, control, part, String(event ? event.keyCode | 0 : 0), String(modifiers),
-                        event && event.repeat ? "1" : "0", String(event ? event.detail | 0 : 0), extra || "",
-                        focused()].map(field).join("") + state();
+        send([type, control, part, String(event ? event.keyCode | 0 : 0), String(modifiers),
+              event && event.repeat ? "1" : "0", String(event ? event.detail | 0 : 0), extra || "",
+              focused()].map(field).join("") + state(), event);
+    };
+    const tellView = (root, type, event) => {
+        const active = document.activeElement;
+        let record = ["vista", root.id, type, event.target.id || "", "",
+                      active && root.contains(active) ? active.id : ""].map(field).join("");
+        for (const each of root.querySelectorAll("input, select")) {
+            const chosen = each.tagName === "SELECT" && each.selectedIndex >= 0 ? each.options[each.selectedIndex].text : "";
+            record += field(each.id) + field(each.value) + field(chosen);
+        }
+        send(record, event);
+    };
+    const send = (record, event) => {
         const size = lengthBytesUTF8(record) + 1;
         if (size > capacity) {
             capacity = Math.max(size, 2 * capacity, 4096);
@@ -106,7 +126,7 @@ Module.bindPage = (controls, others) => {
             later.set(target, value);
             return;
         }
-        const element = elements.get(target);
+        const element = elementOf(target);
         switch (what) {
         case "value": element.value = value; break;
         case "checked": element.checked = value; break;
@@ -114,11 +134,16 @@ Module.bindPage = (controls, others) => {
         case "disabled": element.disabled = value; break;
         case "focus": element.focus(); break;
         case "select": element.select(); break;
-        case "text": element.textContent = value; break;
+        // What is already so is left alone: a view's figures are all said again
+        // at every change, and most stay.
+        case "text": if (element.textContent !== value) element.textContent = value; break;
         case "attribute":
             if (more === null) element.removeAttribute(value);
-            else element.setAttribute(value, more);
+            else if (element.getAttribute(value) !== more) element.setAttribute(value, more);
             break;
+        case "markup": element.innerHTML = value; break;
+        case "insert": element.insertAdjacentHTML(value, more); break;
+        case "remove": element.remove(); break;
         case "style": element.style.setProperty(value, more); break;
         case "timer":
             clearTimeout(timers.get(target));
@@ -168,9 +193,15 @@ Module.bindPage = (controls, others) => {
     // Seen after the controls' own: a pointer that goes down anywhere on the
     // form.
     form.addEventListener("pointerdown", event => { if (!applying) tell("pointerdown", "", "", event); });
-    // A key pressed elsewhere in the page, which the browser handles.
+    const roots = views.map(id => document.getElementById(id)).filter(root => root);
+    for (const root of roots)
+        for (const type of ["input", "click"])
+            root.addEventListener(type, event => { if (!applying) tellView(root, type, event); });
+    // A key pressed elsewhere in the page (not in a view, whose keys are its
+    // own), which the browser handles.
     window.addEventListener("keydown", event => {
-        if (!applying && !form.contains(event.target)) tell("keyoutside", "", "", event);
+        if (!applying && !form.contains(event.target) && !roots.some(root => root.contains(event.target)))
+            tell("keyoutside", "", "", event);
     });
     for (const type of ["hashchange", "beforeprint", "blur"])
         window.addEventListener(type, () => tell(type, "", "", null, type === "hashchange" ? location.hash.slice(1) : ""));

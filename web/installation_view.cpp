@@ -1,0 +1,324 @@
+#include "installation_view.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "installation_link.h"
+#include "installation_words.h"
+#include "section_figures.h"
+#include "window_data.h"
+
+namespace {
+
+using installation_page::RowShown;
+using installation_page::StartChoice;
+using tubaro::SectionField;
+
+// A row's number and the suffix of its element, from an id such as
+// "tratto-3-l"; none for an id that is no row's.
+std::optional<std::pair<int, std::string_view>> row_part(std::string_view id)
+{
+    if (!id.starts_with(installation_page::kRowPrefix))
+        return std::nullopt;
+    id.remove_prefix(installation_page::kRowPrefix.size());
+    int number = 0;
+    const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), number);
+    if (error != std::errc() || end == id.data() + id.size() || *end != '-')
+        return std::nullopt;
+    return std::pair{number, id.substr(static_cast<std::size_t>(end - id.data()) + 1)};
+}
+
+std::optional<SectionField> field_of(std::string_view suffix)
+{
+    for (SectionField field : tubaro::kSectionFields)
+        if (installation_page::kFieldSuffixes[field] == suffix)
+            return field;
+    return std::nullopt;
+}
+
+std::string_view outcome_class(const tubaro::SectionResult& section)
+{
+    if (!section.valid())
+        return "non-valido";
+    if (!section.verdict)
+        return "";
+    return *section.verdict == tubaro::Verdict::Within ? "entro" : "oltre";
+}
+
+}  // namespace
+
+InstallationView::InstallationView(std::string decimal_separator) : m_separator(std::move(decimal_separator)) {}
+
+InstallationView::State InstallationView::state_of(const ViewRecord& record)
+{
+    State state;
+    std::vector<std::string_view> labels;  // each row's choice of start, as shown
+    for (const ViewField& each : record.fields) {
+        if (each.id == installation_page::kAllowanceId) {
+            state.allowance = each.value;
+            continue;
+        }
+        const auto part = row_part(each.id);
+        const auto field = part ? field_of(part->second) : std::nullopt;
+        if (!field)
+            continue;
+        if (state.rows.empty() || state.rows.back().number != part->first) {
+            state.rows.push_back({part->first, {}, {}});
+            labels.emplace_back();
+        }
+        Row& row = state.rows.back();
+        if (*field == SectionField::From) {
+            row.start = each.value;
+            labels.back() = each.label;
+        } else {
+            row.texts[*field] = each.value;
+        }
+    }
+    // Each start as the name its row has now; one whose row is gone, as the
+    // name it had.
+    for (std::size_t i = 0; i < state.rows.size(); ++i) {
+        Row& row = state.rows[i];
+        if (row.start.empty())
+            continue;
+        const auto start = std::find_if(state.rows.begin(), state.rows.end(),
+                                        [&](const Row& other) { return installation_page::row_id(other.number) == row.start; });
+        row.texts[SectionField::From] = start != state.rows.end() ? start->texts[SectionField::Name] : std::string(labels[i]);
+    }
+    return state;
+}
+
+void InstallationView::open(std::string_view fragment, PageOperations& out)
+{
+    const bool given = tubaro::names_installation(fragment);
+    const tubaro::InstallationLink link =
+        tubaro::read_installation_fragment(given ? fragment : tubaro::kExampleFragment, m_separator);
+    State state;
+    state.allowance = link.allowance.value_or(std::string(tubaro::kDefaultAllowance));
+    for (std::size_t i = 0; i < link.sections.size(); ++i) {
+        Row row{static_cast<int>(i) + 1, link.sections[i], {}};
+        // A start is the first row above of that name, or a name no row
+        // above has, kept as a lost start.
+        if (const std::string& from = row.texts[SectionField::From]; !from.empty()) {
+            const auto start = std::find_if(state.rows.begin(), state.rows.end(),
+                                            [&](const Row& above) { return above.texts[SectionField::Name] == from; });
+            row.start = start != state.rows.end() ? installation_page::row_id(start->number)
+                                                  : std::string(installation_page::kLostStart);
+        }
+        state.rows.push_back(std::move(row));
+    }
+    out.add("value", installation_page::kAllowanceId, std::string_view(state.allowance));
+    out.add("text", installation_page::kNoteId, tubaro::link_note(link).value_or(""));
+    show_all(state, 0, Redraw::All, 0, out);
+}
+
+void InstallationView::set_shown(bool shown)
+{
+    m_shown = shown;
+}
+
+void InstallationView::write_address(PageOperations& out)
+{
+    out.add("address", "", std::string_view(m_fragment));
+    out.add("title", "", std::string_view(m_title));
+    out.add("href", installation_page::kSheetAddressId);
+}
+
+void InstallationView::handle(const ViewRecord& record, PageOperations& out)
+{
+    State state = state_of(record);
+    const auto index_of = [&](int number) {
+        return static_cast<std::size_t>(
+            std::find_if(state.rows.begin(), state.rows.end(), [&](const Row& row) { return row.number == number; }) -
+            state.rows.begin());
+    };
+    const auto part = row_part(record.target);
+    if (record.type == "input") {
+        out.add("text", installation_page::kNoteId, "");
+        // A name changed: the choices of start below it change with it.
+        const bool name = part && part->second == installation_page::kFieldSuffixes[SectionField::Name];
+        show_all(state, name ? index_of(part->first) + 1 : state.rows.size(), Redraw::None, 0, out);
+        return;
+    }
+    if (record.type != "click")
+        return;
+    const bool add = record.target == installation_page::kAddId;
+    const bool from_here = part && part->second == installation_page::kFromHereSuffix;
+    if (add || from_here) {
+        if (state.rows.size() >= tubaro::kMostSections) {
+            out.add("text", installation_page::kNoteId, tubaro::most_sections_text());
+            return;
+        }
+        out.add("text", installation_page::kNoteId, "");
+        std::vector<tubaro::SectionLine> lines(state.rows.size());
+        for (std::size_t i = 0; i < state.rows.size(); ++i)
+            lines[i].texts[SectionField::Name] = state.rows[i].texts[SectionField::Name];
+        int number = 0;
+        for (const Row& row : state.rows)
+            number = std::max(number, row.number);
+        Row row{number + 1, {}, {}};
+        row.texts[SectionField::Name] = tubaro::new_section_name(lines);
+        std::size_t at = state.rows.size();
+        if (from_here) {
+            at = index_of(part->first);
+            if (at == state.rows.size())
+                return;
+            row.start = installation_page::row_id(part->first);
+            row.texts[SectionField::From] = state.rows[at].texts[SectionField::Name];
+            ++at;
+        }
+        state.rows.insert(state.rows.begin() + static_cast<std::ptrdiff_t>(at), std::move(row));
+        show_all(state, at + 1, Redraw::One, at, out);
+        const std::string name = installation_page::field_id(number + 1, SectionField::Name);
+        out.add("focus", name);
+        out.add("select", name);
+        return;
+    }
+    if (part && part->second == installation_page::kRemoveSuffix) {
+        const std::size_t at = index_of(part->first);
+        if (at == state.rows.size())
+            return;
+        out.add("text", installation_page::kNoteId, "");
+        out.add("remove", installation_page::row_id(part->first));
+        state.rows.erase(state.rows.begin() + static_cast<std::ptrdiff_t>(at));
+        show_all(state, at, Redraw::None, 0, out);
+        // The focus where the row was: the next, or else the one above, or
+        // else the button that adds one.
+        if (state.rows.empty())
+            out.add("focus", installation_page::kAddId);
+        else
+            out.add("focus", installation_page::field_id(state.rows[std::min(at, state.rows.size() - 1)].number,
+                                                         SectionField::Name));
+    }
+}
+
+void InstallationView::show_all(const State& state, std::size_t choices_from, Redraw redraw, std::size_t written,
+                                PageOperations& out)
+{
+    std::vector<tubaro::SectionLine> lines(state.rows.size());
+    for (std::size_t i = 0; i < state.rows.size(); ++i)
+        for (SectionField field : tubaro::kSectionFields)
+            lines[i].texts[field] = state.rows[i].texts[field];
+    const tubaro::InstallationResult result = tubaro::evaluate(state.allowance, lines, m_separator);
+
+    std::vector<StartChoice> choices{{"", std::string(tubaro::kMeterName)}};
+    std::string markup;
+    for (std::size_t i = 0; i < state.rows.size(); ++i) {
+        const Row& row = state.rows[i];
+        const tubaro::SectionResult& section = result.sections[i];
+        RowShown shown;
+        shown.number = row.number;
+        for (SectionField field : tubaro::kSectionFields) {
+            shown.texts[field] = row.texts[field];
+            if (const auto fault = section.field_faults[field])
+                shown.faults[field] = tubaro::field_fault_phrase(field, *fault);
+        }
+        shown.starts = choices;
+        shown.start = row.start;
+        if (!row.start.empty() &&
+            std::none_of(choices.begin(), choices.end(), [&](const StartChoice& c) { return c.value == row.start; })) {
+            // Kept as it is chosen: a row whose name is not valid now, or
+            // one that is gone.
+            const bool present = std::any_of(state.rows.begin(), state.rows.end(), [&](const Row& other) {
+                return installation_page::row_id(other.number) == row.start;
+            });
+            if (!present)
+                shown.start = installation_page::kLostStart;
+            shown.starts.push_back({shown.start, row.texts[SectionField::From]});
+        }
+        if (section.proposed_diameter)
+            shown.proposal = tubaro::long_to_text(*section.proposed_diameter) + " " + std::string(tubaro::kProposedWord);
+        const tubaro::SectionFigures figures = tubaro::section_figures(result, lines, i, m_separator);
+        shown.figures = {figures.power, figures.loss, figures.loss_from_meter, std::string(figures.designation),
+                         tubaro::outcome_phrase(result, lines, i)};
+        shown.outcome_class = outcome_class(section);
+        shown.worst = result.worst && result.appliances[*result.worst].section == i;
+        if (!section.field_faults[SectionField::Name])
+            choices.push_back({installation_page::row_id(row.number), row.texts[SectionField::Name]});
+
+        if (redraw == Redraw::All) {
+            markup += installation_page::row_markup(shown);
+            continue;
+        }
+        if (redraw == Redraw::One && i == written) {
+            if (i == 0)
+                out.add("insert", installation_page::kRowsId, "afterbegin", installation_page::row_markup(shown));
+            else
+                out.add("insert", installation_page::row_id(state.rows[i - 1].number), "afterend",
+                        installation_page::row_markup(shown));
+            continue;
+        }
+        for (SectionField field : tubaro::kSectionFields) {
+            const std::string id = installation_page::field_id(row.number, field);
+            out.add("attribute", id, "aria-invalid",
+                    shown.faults[field].empty() ? std::nullopt : std::optional<std::string_view>("true"));
+            out.add("text", installation_page::fault_id(id), std::string_view(shown.faults[field]));
+        }
+        out.add("text", installation_page::part_id(row.number, installation_page::kProposedSuffix),
+                std::string_view(shown.proposal));
+        for (std::size_t f = 0; f < shown.figures.size(); ++f)
+            out.add("text", installation_page::part_id(row.number, installation_page::kFigureSuffixes[f]),
+                    std::string_view(shown.figures[f]));
+        out.add("attribute", installation_page::row_id(row.number), "class", installation_page::row_class(shown));
+        if (i >= choices_from)
+            out.add("markup", installation_page::field_id(row.number, SectionField::From),
+                    installation_page::start_options_markup(shown));
+    }
+    if (redraw == Redraw::All)
+        out.add("markup", installation_page::kRowsId, markup);
+
+    const std::string allowance_fault =
+        result.allowance_fault ? tubaro::allowance_fault_phrase(*result.allowance_fault) : std::string();
+    out.add("attribute", installation_page::kAllowanceId, "aria-invalid",
+            allowance_fault.empty() ? std::nullopt : std::optional<std::string_view>("true"));
+    out.add("text", installation_page::fault_id(installation_page::kAllowanceId), std::string_view(allowance_fault));
+    out.add("text", installation_page::kSummaryId, tubaro::installation_summary(result, lines));
+    out.add_flag("hidden", installation_page::kEmptyId, !state.rows.empty());
+    later(state, result, lines, out);
+}
+
+void InstallationView::later(const State& state, const tubaro::InstallationResult& result,
+                             const std::vector<tubaro::SectionLine>& lines, PageOperations& out)
+{
+    m_fragment = tubaro::installation_fragment(state.allowance, lines, m_separator);
+    m_title = std::string(tubaro::kWindowCaption) + " · " + tubaro::installation_title(result);
+    // The sheet for paper: every section with its figures, then each
+    // appliance's path.
+    std::vector<std::string> cells;
+    std::string rows;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const tubaro::SectionFigures figures = tubaro::section_figures(result, lines, i, m_separator);
+        const tubaro::SectionResult& section = result.sections[i];
+        const std::string_view from = lines[i].texts[SectionField::From];
+        std::string diameter = figures.diameter;
+        if (section.proposed_diameter)
+            diameter.append(" ").append(tubaro::kProposedNote);
+        std::string outcome = tubaro::outcome_phrase(result, lines, i);
+        if (!section.valid())
+            outcome.append(": ").append(tubaro::section_faults_phrase(section));
+        rows += installation_page::table_row_markup(
+            {std::string(lines[i].texts[SectionField::Name]), std::string(from.empty() ? tubaro::kMeterName : from),
+             std::string(lines[i].texts[SectionField::Length]), diameter, std::string(lines[i].texts[SectionField::Power]),
+             figures.power, figures.loss, figures.loss_from_meter, std::string(figures.designation), outcome},
+            installation_page::row_class_of(outcome_class(section), false));
+    }
+    std::string paths;
+    for (std::size_t a = 0; a < result.appliances.size(); ++a) {
+        const tubaro::AppliancePath& path = result.appliances[a];
+        const auto number = [](const std::optional<std::int64_t>& value) {
+            return value ? std::to_string(*value) : std::string();
+        };
+        paths += installation_page::table_row_markup(
+            {std::string(lines[path.section].texts[SectionField::Name]),
+             std::string(lines[path.section].texts[SectionField::Power]), number(path.loss_from_meter),
+             number(path.margin), tubaro::path_phrase(result, lines, a)},
+            installation_page::row_class_of(outcome_class(result.sections[path.section]), result.worst == a));
+    }
+    out.begin_later("impianto");
+    out.add("attribute", installation_page::kViewLinkId, "href", "#" + m_fragment);
+    if (m_shown)
+        write_address(out);
+    out.add("markup", installation_page::kSheetRowsId, rows);
+    out.add("markup", installation_page::kSheetPathsId, paths);
+    out.add("text", installation_page::kSheetSummaryId, tubaro::installation_summary(result, lines));
+    out.end_later();
+}
