@@ -103,7 +103,6 @@ std::optional<std::string> link_note(const InstallationLink& link);
 inline constexpr std::string_view kSheetHeading = "Impianto gas: tratti dal contatore agli apparecchi";
 inline constexpr std::string_view kPathsHeading = "Percorsi dal contatore a ogni apparecchio";
 inline constexpr std::string_view kMarginHeading = "Margine [Pa]";
-inline constexpr std::string_view kProposedNote = "(proposto)";
 inline constexpr std::string_view kAssumptions =
     "Gas naturale, come lo calcola la finestra del programma (K 0,6076; potere calorifico 8500 kcal/m³). "
     "La lunghezza di ogni tratto è quella equivalente, raccordi compresi. Ogni apparecchio è preso alla "

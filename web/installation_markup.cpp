@@ -46,7 +46,7 @@ std::string field_cell(const RowShown& row, SectionField field)
     std::string html = label_for(id, tubaro::kFieldHeadings[field]);
     if (field == SectionField::From) {
         html += "<select" + html_attribute("id", id) + (invalid ? " aria-invalid=\"true\"" : "") +
-                html_attribute("aria-describedby", described_by) + ">" + start_options_markup(row) + "</select>";
+                html_attribute("aria-describedby", described_by) + ">" + row.options + "</select>";
     } else if (field == SectionField::Diameter) {
         // The proposal where the field is left empty, shown in it.
         const std::string proposed = part_id(row.number, kProposedSuffix);
@@ -91,13 +91,9 @@ std::string fault_id(std::string_view field)
     return std::string(field).append("-").append(kFaultSuffix);
 }
 
-std::string start_options_markup(const RowShown& row)
+std::string start_option(std::string_view value, std::string_view label)
 {
-    std::string html;
-    for (const StartChoice& choice : row.starts)
-        html += "<option" + html_attribute("value", choice.value) + (choice.value == row.start ? " selected" : "") +
-                ">" + html_escaped(choice.label) + "</option>";
-    return html;
+    return "<option" + html_attribute("value", value) + ">" + html_escaped(label) + "</option>";
 }
 
 std::string row_class_of(std::string_view outcome_class, bool worst)

@@ -48,18 +48,16 @@ std::string part_id(int row, std::string_view suffix);
 std::string field_id(int row, tubaro::SectionField field);
 std::string fault_id(std::string_view field);
 
-// Where a section may start: the meter (value empty) or a row above.
-struct StartChoice {
-    std::string value;
-    std::string label;
-};
+// A choice of where a section starts: the meter (value empty) or a row
+// above, as an option of its select.
+std::string start_option(std::string_view value, std::string_view label);
 
 // All a row shows.
 struct RowShown {
     int number = 0;
     tubaro::PerSectionField<std::string_view> texts{};  // as typed (Da: its choice's label)
-    std::vector<StartChoice> starts;
-    std::string start;  // the choice's value
+    std::string options;  // start_option()s, the meter's first
+    std::string start;    // the chosen one's value, which the select is set to
     tubaro::PerSectionField<std::string> faults{};  // empty where none
     std::string proposal;                          // "17 proposto", or empty
     std::array<std::string, 5> figures{};          // P, Y, Y dal contatore, Pollici, Esito
@@ -67,8 +65,9 @@ struct RowShown {
     bool worst = false;
 };
 
+// (Its select shows the first option, the meter's, until set to
+// row.start.)
 std::string row_markup(const RowShown& row);
-std::string start_options_markup(const RowShown& row);
 // The class of a row, on the screen and on paper: its outcome, and whether
 // it is the worst path's.
 std::string row_class_of(std::string_view outcome_class, bool worst);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_set>
 
 #include "installation_link.h"
 #include "installation_words.h"
@@ -10,12 +11,15 @@
 
 namespace {
 
+// The bridge's event once the frame after a change is drawn.
+constexpr std::string_view kSettled = "settled";
+
 using installation_page::RowShown;
-using installation_page::StartChoice;
 using tubaro::SectionField;
 
 // A row's number and the suffix of its element, from an id such as
-// "tratto-3-l"; none for an id that is no row's.
+// "tratto-3-l" (none for a row's own id, "tratto-3"); none for an id that
+// is no row's.
 std::optional<std::pair<int, std::string_view>> row_part(std::string_view id)
 {
     if (!id.starts_with(installation_page::kRowPrefix))
@@ -23,9 +27,12 @@ std::optional<std::pair<int, std::string_view>> row_part(std::string_view id)
     id.remove_prefix(installation_page::kRowPrefix.size());
     int number = 0;
     const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), number);
-    if (error != std::errc() || end == id.data() + id.size() || *end != '-')
+    if (error != std::errc())
         return std::nullopt;
-    return std::pair{number, id.substr(static_cast<std::size_t>(end - id.data()) + 1)};
+    const std::string_view rest = id.substr(static_cast<std::size_t>(end - id.data()));
+    if (!rest.empty() && rest.front() != '-')
+        return std::nullopt;
+    return std::pair{number, rest.empty() ? rest : rest.substr(1)};
 }
 
 std::optional<SectionField> field_of(std::string_view suffix)
@@ -47,12 +54,22 @@ std::string_view outcome_class(const tubaro::SectionResult& section)
 
 }  // namespace
 
+std::vector<tubaro::SectionLine> InstallationView::lines_of(const State& state)
+{
+    std::vector<tubaro::SectionLine> lines(state.rows.size());
+    for (std::size_t i = 0; i < state.rows.size(); ++i)
+        for (SectionField field : tubaro::kSectionFields)
+            lines[i].texts[field] = state.rows[i].texts[field];
+    return lines;
+}
+
 InstallationView::InstallationView(std::string decimal_separator) : m_separator(std::move(decimal_separator)) {}
 
 InstallationView::State InstallationView::state_of(const ViewRecord& record)
 {
     State state;
     std::vector<std::string_view> labels;  // each row's choice of start, as shown
+    std::unordered_map<int, std::size_t> rows;  // row number to index
     for (const ViewField& each : record.fields) {
         if (each.id == installation_page::kAllowanceId) {
             state.allowance = each.value;
@@ -62,14 +79,15 @@ InstallationView::State InstallationView::state_of(const ViewRecord& record)
         const auto field = part ? field_of(part->second) : std::nullopt;
         if (!field)
             continue;
-        if (state.rows.empty() || state.rows.back().number != part->first) {
+        const auto [at, added] = rows.try_emplace(part->first, state.rows.size());
+        if (added) {
             state.rows.push_back({part->first, {}, {}});
             labels.emplace_back();
         }
-        Row& row = state.rows.back();
+        Row& row = state.rows[at->second];
         if (*field == SectionField::From) {
             row.start = each.value;
-            labels.back() = each.label;
+            labels[at->second] = each.label;
         } else {
             row.texts[*field] = each.value;
         }
@@ -80,9 +98,10 @@ InstallationView::State InstallationView::state_of(const ViewRecord& record)
         Row& row = state.rows[i];
         if (row.start.empty())
             continue;
-        const auto start = std::find_if(state.rows.begin(), state.rows.end(),
-                                        [&](const Row& other) { return installation_page::row_id(other.number) == row.start; });
-        row.texts[SectionField::From] = start != state.rows.end() ? start->texts[SectionField::Name] : std::string(labels[i]);
+        const auto start = row_part(row.start);
+        const auto found = start ? rows.find(start->first) : rows.end();
+        row.texts[SectionField::From] =
+            found != rows.end() ? state.rows[found->second].texts[SectionField::Name] : std::string(labels[i]);
     }
     return state;
 }
@@ -108,7 +127,7 @@ void InstallationView::open(std::string_view fragment, PageOperations& out)
     }
     out.add("value", installation_page::kAllowanceId, std::string_view(state.allowance));
     out.add("text", installation_page::kNoteId, tubaro::link_note(link).value_or(""));
-    show_all(state, 0, Redraw::All, 0, out);
+    show_all(state, Redraw::All, 0, out);
 }
 
 void InstallationView::set_shown(bool shown)
@@ -126,6 +145,10 @@ void InstallationView::write_address(PageOperations& out)
 void InstallationView::handle(const ViewRecord& record, PageOperations& out)
 {
     State state = state_of(record);
+    if (record.type == kSettled) {
+        settled(state, out);
+        return;
+    }
     const auto index_of = [&](int number) {
         return static_cast<std::size_t>(
             std::find_if(state.rows.begin(), state.rows.end(), [&](const Row& row) { return row.number == number; }) -
@@ -134,9 +157,7 @@ void InstallationView::handle(const ViewRecord& record, PageOperations& out)
     const auto part = row_part(record.target);
     if (record.type == "input") {
         out.add("text", installation_page::kNoteId, "");
-        // A name changed: the choices of start below it change with it.
-        const bool name = part && part->second == installation_page::kFieldSuffixes[SectionField::Name];
-        show_all(state, name ? index_of(part->first) + 1 : state.rows.size(), Redraw::None, 0, out);
+        show_all(state, Redraw::None, 0, out);
         return;
     }
     if (record.type != "click")
@@ -149,14 +170,11 @@ void InstallationView::handle(const ViewRecord& record, PageOperations& out)
             return;
         }
         out.add("text", installation_page::kNoteId, "");
-        std::vector<tubaro::SectionLine> lines(state.rows.size());
-        for (std::size_t i = 0; i < state.rows.size(); ++i)
-            lines[i].texts[SectionField::Name] = state.rows[i].texts[SectionField::Name];
         int number = 0;
         for (const Row& row : state.rows)
             number = std::max(number, row.number);
         Row row{number + 1, {}, {}};
-        row.texts[SectionField::Name] = tubaro::new_section_name(lines);
+        row.texts[SectionField::Name] = tubaro::new_section_name(lines_of(state));
         std::size_t at = state.rows.size();
         if (from_here) {
             at = index_of(part->first);
@@ -167,7 +185,7 @@ void InstallationView::handle(const ViewRecord& record, PageOperations& out)
             ++at;
         }
         state.rows.insert(state.rows.begin() + static_cast<std::ptrdiff_t>(at), std::move(row));
-        show_all(state, at + 1, Redraw::One, at, out);
+        show_all(state, Redraw::One, at, out);
         const std::string name = installation_page::field_id(number + 1, SectionField::Name);
         out.add("focus", name);
         out.add("select", name);
@@ -179,8 +197,9 @@ void InstallationView::handle(const ViewRecord& record, PageOperations& out)
             return;
         out.add("text", installation_page::kNoteId, "");
         out.add("remove", installation_page::row_id(part->first));
+        m_written.erase(part->first);
         state.rows.erase(state.rows.begin() + static_cast<std::ptrdiff_t>(at));
-        show_all(state, at, Redraw::None, 0, out);
+        show_all(state, Redraw::None, 0, out);
         // The focus where the row was: the next, or else the one above, or
         // else the button that adds one.
         if (state.rows.empty())
@@ -191,17 +210,19 @@ void InstallationView::handle(const ViewRecord& record, PageOperations& out)
     }
 }
 
-void InstallationView::show_all(const State& state, std::size_t choices_from, Redraw redraw, std::size_t written,
-                                PageOperations& out)
+void InstallationView::show_all(const State& state, Redraw redraw, std::size_t written, PageOperations& out)
 {
-    std::vector<tubaro::SectionLine> lines(state.rows.size());
-    for (std::size_t i = 0; i < state.rows.size(); ++i)
-        for (SectionField field : tubaro::kSectionFields)
-            lines[i].texts[field] = state.rows[i].texts[field];
+    const std::vector<tubaro::SectionLine> lines = lines_of(state);
     const tubaro::InstallationResult result = tubaro::evaluate(state.allowance, lines, m_separator);
 
-    std::vector<StartChoice> choices{{"", std::string(tubaro::kMeterName)}};
+    if (redraw == Redraw::All)
+        m_written.clear();
+    // The choices of start every row has: the meter and each row above
+    // whose name can be started from.
+    std::string choices = installation_page::start_option("", tubaro::kMeterName);
+    std::unordered_set<std::string> chosen_among{""};
     std::string markup;
+    std::vector<std::pair<std::string, std::string>> starts;  // each select's choice, once all are written
     for (std::size_t i = 0; i < state.rows.size(); ++i) {
         const Row& row = state.rows[i];
         const tubaro::SectionResult& section = result.sections[i];
@@ -212,10 +233,9 @@ void InstallationView::show_all(const State& state, std::size_t choices_from, Re
             if (const auto fault = section.field_faults[field])
                 shown.faults[field] = tubaro::field_fault_phrase(field, *fault);
         }
-        shown.starts = choices;
+        shown.options = choices;
         shown.start = row.start;
-        if (!row.start.empty() &&
-            std::none_of(choices.begin(), choices.end(), [&](const StartChoice& c) { return c.value == row.start; })) {
+        if (!chosen_among.contains(row.start)) {
             // Kept as it is chosen: a row whose name is not valid now, or
             // one that is gone.
             const bool present = std::any_of(state.rows.begin(), state.rows.end(), [&](const Row& other) {
@@ -223,7 +243,12 @@ void InstallationView::show_all(const State& state, std::size_t choices_from, Re
             });
             if (!present)
                 shown.start = installation_page::kLostStart;
-            shown.starts.push_back({shown.start, row.texts[SectionField::From]});
+            shown.options += installation_page::start_option(shown.start, row.texts[SectionField::From]);
+        }
+        if (!section.field_faults[SectionField::Name]) {
+            const std::string id = installation_page::row_id(row.number);
+            choices += installation_page::start_option(id, row.texts[SectionField::Name]);
+            chosen_among.insert(id);
         }
         if (section.proposed_diameter)
             shown.proposal = tubaro::long_to_text(*section.proposed_diameter) + " " + std::string(tubaro::kProposedWord);
@@ -232,53 +257,82 @@ void InstallationView::show_all(const State& state, std::size_t choices_from, Re
                          tubaro::outcome_phrase(result, lines, i)};
         shown.outcome_class = outcome_class(section);
         shown.worst = result.worst && result.appliances[*result.worst].section == i;
-        if (!section.field_faults[SectionField::Name])
-            choices.push_back({installation_page::row_id(row.number), row.texts[SectionField::Name]});
 
+        Written now{shown.faults, shown.proposal, shown.figures, installation_page::row_class(shown), shown.options};
+        const std::string select = installation_page::field_id(row.number, SectionField::From);
         if (redraw == Redraw::All) {
             markup += installation_page::row_markup(shown);
-            continue;
-        }
-        if (redraw == Redraw::One && i == written) {
+            if (!shown.start.empty())
+                starts.emplace_back(select, shown.start);
+        } else if (redraw == Redraw::One && i == written) {
             if (i == 0)
                 out.add("insert", installation_page::kRowsId, "afterbegin", installation_page::row_markup(shown));
             else
                 out.add("insert", installation_page::row_id(state.rows[i - 1].number), "afterend",
                         installation_page::row_markup(shown));
-            continue;
+            if (!shown.start.empty())
+                out.add("value", select, std::string_view(shown.start));
+        } else {
+            const auto was = m_written.find(row.number);
+            write_changes(row.number, was == m_written.end() ? nullptr : &was->second, now, out);
+            // Choices written anew choose again what was chosen.
+            if ((was == m_written.end() || was->second.options != now.options) && !shown.start.empty())
+                out.add("value", select, std::string_view(shown.start));
         }
-        for (SectionField field : tubaro::kSectionFields) {
-            const std::string id = installation_page::field_id(row.number, field);
-            out.add("attribute", id, "aria-invalid",
-                    shown.faults[field].empty() ? std::nullopt : std::optional<std::string_view>("true"));
-            out.add("text", installation_page::fault_id(id), std::string_view(shown.faults[field]));
-        }
-        out.add("text", installation_page::part_id(row.number, installation_page::kProposedSuffix),
-                std::string_view(shown.proposal));
-        for (std::size_t f = 0; f < shown.figures.size(); ++f)
-            out.add("text", installation_page::part_id(row.number, installation_page::kFigureSuffixes[f]),
-                    std::string_view(shown.figures[f]));
-        out.add("attribute", installation_page::row_id(row.number), "class", installation_page::row_class(shown));
-        if (i >= choices_from)
-            out.add("markup", installation_page::field_id(row.number, SectionField::From),
-                    installation_page::start_options_markup(shown));
+        m_written[row.number] = std::move(now);
     }
-    if (redraw == Redraw::All)
+    if (redraw == Redraw::All) {
         out.add("markup", installation_page::kRowsId, markup);
+        for (const auto& [select, start] : starts)
+            out.add("value", select, std::string_view(start));
+    }
 
     const std::string allowance_fault =
         result.allowance_fault ? tubaro::allowance_fault_phrase(*result.allowance_fault) : std::string();
-    out.add("attribute", installation_page::kAllowanceId, "aria-invalid",
-            allowance_fault.empty() ? std::nullopt : std::optional<std::string_view>("true"));
-    out.add("text", installation_page::fault_id(installation_page::kAllowanceId), std::string_view(allowance_fault));
+    if (allowance_fault != m_allowance_fault || redraw == Redraw::All) {
+        out.add("attribute", installation_page::kAllowanceId, "aria-invalid",
+                allowance_fault.empty() ? std::nullopt : std::optional<std::string_view>("true"));
+        out.add("text", installation_page::fault_id(installation_page::kAllowanceId), std::string_view(allowance_fault));
+        m_allowance_fault = allowance_fault;
+    }
     out.add("text", installation_page::kSummaryId, tubaro::installation_summary(result, lines));
     out.add_flag("hidden", installation_page::kEmptyId, !state.rows.empty());
-    later(state, result, lines, out);
+    // The address, the title and the sheet once the frame is drawn.
+    out.begin_later(installation_page::kViewId);
+    out.add("ask", installation_page::kViewId, kSettled);
+    out.end_later(true);
 }
 
-void InstallationView::later(const State& state, const tubaro::InstallationResult& result,
-                             const std::vector<tubaro::SectionLine>& lines, PageOperations& out)
+// Only what differs from what the row shows: a change in one section
+// touches a few cells of a few rows.
+void InstallationView::write_changes(int number, const Written* was, const Written& now, PageOperations& out)
 {
+    const auto differs = [&](std::string Written::*part) { return !was || was->*part != now.*part; };
+    for (SectionField field : tubaro::kSectionFields) {
+        if (was && was->faults[field] == now.faults[field])
+            continue;
+        const std::string id = installation_page::field_id(number, field);
+        out.add("attribute", id, "aria-invalid",
+                now.faults[field].empty() ? std::nullopt : std::optional<std::string_view>("true"));
+        out.add("text", installation_page::fault_id(id), std::string_view(now.faults[field]));
+    }
+    if (differs(&Written::proposal))
+        out.add("text", installation_page::part_id(number, installation_page::kProposedSuffix),
+                std::string_view(now.proposal));
+    for (std::size_t f = 0; f < now.figures.size(); ++f)
+        if (!was || was->figures[f] != now.figures[f])
+            out.add("text", installation_page::part_id(number, installation_page::kFigureSuffixes[f]),
+                    std::string_view(now.figures[f]));
+    if (differs(&Written::row_class))
+        out.add("attribute", installation_page::row_id(number), "class", std::string_view(now.row_class));
+    if (differs(&Written::options))
+        out.add("markup", installation_page::field_id(number, SectionField::From), std::string_view(now.options));
+}
+
+void InstallationView::settled(const State& state, PageOperations& out)
+{
+    const std::vector<tubaro::SectionLine> lines = lines_of(state);
+    const tubaro::InstallationResult result = tubaro::evaluate(state.allowance, lines, m_separator);
     m_fragment = tubaro::installation_fragment(state.allowance, lines, m_separator);
     m_title = std::string(tubaro::kWindowCaption) + " · " + tubaro::installation_title(result);
     // The sheet for paper: every section with its figures, then each
@@ -291,7 +345,7 @@ void InstallationView::later(const State& state, const tubaro::InstallationResul
         const std::string_view from = lines[i].texts[SectionField::From];
         std::string diameter = figures.diameter;
         if (section.proposed_diameter)
-            diameter.append(" ").append(tubaro::kProposedNote);
+            diameter.append(" ").append(tubaro::kProposedWord);
         std::string outcome = tubaro::outcome_phrase(result, lines, i);
         if (!section.valid())
             outcome.append(": ").append(tubaro::section_faults_phrase(section));
@@ -313,12 +367,10 @@ void InstallationView::later(const State& state, const tubaro::InstallationResul
              number(path.margin), tubaro::path_phrase(result, lines, a)},
             installation_page::row_class_of(outcome_class(result.sections[path.section]), result.worst == a));
     }
-    out.begin_later("impianto");
     out.add("attribute", installation_page::kViewLinkId, "href", "#" + m_fragment);
     if (m_shown)
         write_address(out);
     out.add("markup", installation_page::kSheetRowsId, rows);
     out.add("markup", installation_page::kSheetPathsId, paths);
     out.add("text", installation_page::kSheetSummaryId, tubaro::installation_summary(result, lines));
-    out.end_later();
 }

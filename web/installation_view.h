@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "installation.h"
@@ -57,17 +59,32 @@ private:
     // figures and marks are set), one row, or every row.
     enum class Redraw { None, One, All };
 
+    // What the view last wrote into a row, besides its fields: what the
+    // user types is in the DOM alone, what the code writes is kept here so
+    // that a change writes only what differs.
+    struct Written {
+        tubaro::PerSectionField<std::string> faults;
+        std::string proposal;
+        std::array<std::string, 5> figures;
+        std::string row_class;
+        std::string options;  // the choices of start, as markup
+    };
+
     static State state_of(const ViewRecord& record);
-    // Everything shown, from the rows as they now stand: from row
-    // `choices_from` on, the choices of start are written again (a name
-    // above them changed); `written` is the row Redraw::One writes.
-    void show_all(const State& state, std::size_t choices_from, Redraw redraw, std::size_t written,
-                  PageOperations& out);
-    void later(const State& state, const tubaro::InstallationResult& result,
-               const std::vector<tubaro::SectionLine>& lines, PageOperations& out);
+    // The rows' texts as the library reads them, pointing into `state`.
+    static std::vector<tubaro::SectionLine> lines_of(const State& state);
+    // Everything shown, from the rows as they now stand; `written` is the
+    // row Redraw::One writes.
+    void show_all(const State& state, Redraw redraw, std::size_t written, PageOperations& out);
+    void write_changes(int number, const Written* was, const Written& now, PageOperations& out);
+    // What waits until the frame after a change is drawn: the address
+    // (while shown), the title, the link to this view and the sheet.
+    void settled(const State& state, PageOperations& out);
 
     std::string m_separator;
     bool m_shown = false;
     std::string m_fragment;
     std::string m_title;
+    std::unordered_map<int, Written> m_written;  // by row number
+    std::string m_allowance_fault;
 };

@@ -10,10 +10,10 @@
 // JSON list: whether the event was taken, then the operations.
 //
 // A view beside the form (`views`, by their root elements' ids) is carried
-// the same way, with its own state: the id, the value and a select's
-// chosen option's text of each of its inputs and selects, in the
-// document's order, as the DOM holds them; its rows come and go as markup
-// the code writes.
+// the same way, with its own state: the id and the value of each of its
+// inputs, then of each of its selects with its chosen option's text, each
+// in the document's order, as the DOM holds them; its rows come and go as
+// markup the code writes.
 Module.bindPage = (controls, others, views = []) => {
     const elements = new Map();
     for (const id of [...controls, ...others]) elements.set(id, document.getElementById(id));
@@ -44,12 +44,13 @@ Module.bindPage = (controls, others, views = []) => {
               event && event.repeat ? "1" : "0", String(event ? event.detail | 0 : 0), extra || "",
               focused()].map(field).join("") + state(), event);
     };
-    const tellView = (root, type, event) => {
+    const tellView = (root, type, target, event) => {
         const active = document.activeElement;
-        let record = ["vista", root.id, type, event.target.id || "", "",
+        let record = ["vista", root.id, type, target, "",
                       active && root.contains(active) ? active.id : ""].map(field).join("");
-        for (const each of root.querySelectorAll("input, select")) {
-            const chosen = each.tagName === "SELECT" && each.selectedIndex >= 0 ? each.options[each.selectedIndex].text : "";
+        for (const each of root.getElementsByTagName("input")) record += field(each.id) + field(each.value) + "0:";
+        for (const each of root.getElementsByTagName("select")) {
+            const chosen = each.selectedIndex >= 0 ? each.options[each.selectedIndex].text : "";
             record += field(each.id) + field(each.value) + field(chosen);
         }
         send(record, event);
@@ -108,22 +109,41 @@ Module.bindPage = (controls, others, views = []) => {
             });
     };
 
-    // What can wait until the event's turn is over, the latest of each key.
+    // What can wait until the event's turn is over (or, if the code asks,
+    // until the frame after it is drawn), the latest of each key.
     const later = new Map();
-    const carry_out_later = () => {
+    const waiting = {turn: false, frame: false};
+    const carry_out_later = afterFrame => {
         applying = true;
         try {
-            for (const operations of later.values())
-                for (const operation of operations) if (operation) carry_out(operation);
+            // (No destructuring in a for-of head: emscripten's minifier
+            // mangles it.)
+            for (const key of [...later.keys()]) {
+                const waits = later.get(key);
+                if (waits.afterFrame !== afterFrame) continue;
+                later.delete(key);
+                for (const operation of waits.operations) if (operation) carry_out(operation);
+            }
         } finally {
             applying = false;
         }
-        later.clear();
     };
     const carry_out = ([what, target, value, more]) => {
         if (what === "later") {
-            if (!later.size) setTimeout(carry_out_later, 0);
-            later.set(target, value);
+            later.set(target, {operations: value, afterFrame: !!more});
+            if (more && !waiting.frame) {
+                waiting.frame = true;
+                requestAnimationFrame(() => setTimeout(() => {
+                    waiting.frame = false;
+                    carry_out_later(true);
+                }, 0));
+            } else if (!more && !waiting.turn) {
+                waiting.turn = true;
+                setTimeout(() => {
+                    waiting.turn = false;
+                    carry_out_later(false);
+                }, 0);
+            }
             return;
         }
         const element = elementOf(target);
@@ -144,6 +164,9 @@ Module.bindPage = (controls, others, views = []) => {
         case "markup": element.innerHTML = value; break;
         case "insert": element.insertAdjacentHTML(value, more); break;
         case "remove": element.remove(); break;
+        // The code asks to be told, with the view's state: once a frame is
+        // drawn, say.
+        case "ask": tellView(element, value, "", null); break;
         case "style": element.style.setProperty(value, more); break;
         case "timer":
             clearTimeout(timers.get(target));
@@ -196,12 +219,17 @@ Module.bindPage = (controls, others, views = []) => {
     const roots = views.map(id => document.getElementById(id)).filter(root => root);
     for (const root of roots)
         for (const type of ["input", "click"])
-            root.addEventListener(type, event => { if (!applying) tellView(root, type, event); });
+            root.addEventListener(type, event => { if (!applying) tellView(root, type, event.target.id || "", event); });
     // A key pressed elsewhere in the page (not in a view, whose keys are its
     // own), which the browser handles.
     window.addEventListener("keydown", event => {
         if (!applying && !form.contains(event.target) && !roots.some(root => root.contains(event.target)))
             tell("keyoutside", "", "", event);
+    });
+    // Paper shows what waits too.
+    window.addEventListener("beforeprint", () => {
+        carry_out_later(false);
+        carry_out_later(true);
     });
     for (const type of ["hashchange", "beforeprint", "blur"])
         window.addEventListener(type, () => tell(type, "", "", null, type === "hashchange" ? location.hash.slice(1) : ""));
