@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <unordered_set>
 
 #include "installation_link.h"
@@ -11,8 +12,10 @@
 
 namespace {
 
-// The bridge's event once the frame after a change is drawn.
+// The bridge's events once the frame after a change is drawn, and once the
+// frame after the page's start is drawn.
 constexpr std::string_view kSettled = "settled";
+constexpr std::string_view kFresh = "fresh";
 
 using installation_page::RowShown;
 using tubaro::SectionField;
@@ -108,6 +111,7 @@ InstallationView::State InstallationView::state_of(const ViewRecord& record)
 
 void InstallationView::open(std::string_view fragment, PageOperations& out)
 {
+    m_opened = true;
     const bool given = tubaro::names_installation(fragment);
     const tubaro::InstallationLink link =
         tubaro::read_installation_fragment(given ? fragment : tubaro::kExampleFragment, m_separator);
@@ -130,6 +134,13 @@ void InstallationView::open(std::string_view fragment, PageOperations& out)
     show_all(state, Redraw::All, 0, out);
 }
 
+void InstallationView::open_later(PageOperations& out)
+{
+    out.begin_later(installation_page::kViewId);
+    out.add("ask", installation_page::kViewId, kFresh);
+    out.end_later(true);
+}
+
 void InstallationView::set_shown(bool shown)
 {
     m_shown = shown;
@@ -144,6 +155,12 @@ void InstallationView::write_address(PageOperations& out)
 
 void InstallationView::handle(const ViewRecord& record, PageOperations& out)
 {
+    if (record.type == kFresh) {
+        // (Unless an address has opened it meanwhile.)
+        if (!m_opened)
+            open("", out);
+        return;
+    }
     State state = state_of(record);
     if (record.type == kSettled) {
         settled(state, out);
@@ -210,6 +227,75 @@ void InstallationView::handle(const ViewRecord& record, PageOperations& out)
     }
 }
 
+namespace {
+
+// FNV-1a, to tell whether a row's choices of start changed without keeping
+// every row's copy of them.
+std::uint64_t hashed(std::uint64_t hash, std::string_view text)
+{
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+}  // namespace
+
+// The choices of start every row has, grown from the meter row by row: each
+// row above whose name can be started from.
+struct InstallationView::Choices {
+    std::string markup = installation_page::start_option("", tubaro::kMeterName);
+    std::uint64_t hash = hashed(14695981039346656037ULL, markup);
+    std::unordered_set<std::string> values{""};
+
+    void add(std::string value, std::string_view label)
+    {
+        const std::string option = installation_page::start_option(value, label);
+        markup += option;
+        hash = hashed(hash, option);
+        values.insert(std::move(value));
+    }
+};
+
+InstallationView::RowMade InstallationView::row_shown(const State& state, std::size_t i,
+                                                      const tubaro::InstallationResult& result,
+                                                      const std::vector<tubaro::SectionLine>& lines,
+                                                      const Choices& choices) const
+{
+    const Row& row = state.rows[i];
+    const tubaro::SectionResult& section = result.sections[i];
+    RowMade made;
+    RowShown& shown = made.shown;
+    shown.number = row.number;
+    for (SectionField field : tubaro::kSectionFields) {
+        shown.texts[field] = row.texts[field];
+        if (const auto fault = section.field_faults[field])
+            shown.faults[field] = tubaro::field_fault_phrase(field, *fault);
+    }
+    shown.start = row.start;
+    if (!choices.values.contains(row.start)) {
+        // Kept as it is chosen: a row whose name is not valid now, or one
+        // that is gone.
+        const bool present = std::any_of(state.rows.begin(), state.rows.end(), [&](const Row& other) {
+            return installation_page::row_id(other.number) == row.start;
+        });
+        if (!present)
+            shown.start = installation_page::kLostStart;
+        made.extra_choice = installation_page::start_option(shown.start, row.texts[SectionField::From]);
+    }
+    if (section.proposed_diameter)
+        shown.proposal = tubaro::long_to_text(*section.proposed_diameter) + " " + std::string(tubaro::kProposedWord);
+    const tubaro::SectionFigures figures = tubaro::section_figures(result, lines, i, m_separator);
+    shown.figures = {figures.power, figures.loss, figures.loss_from_meter, std::string(figures.designation),
+                     tubaro::outcome_phrase(result, lines, i)};
+    shown.outcome_class = outcome_class(section);
+    shown.worst = result.worst && result.appliances[*result.worst].section == i;
+    made.written = {shown.faults, shown.proposal, shown.figures, installation_page::row_class(shown),
+                    hashed(choices.hash, made.extra_choice)};
+    return made;
+}
+
 void InstallationView::show_all(const State& state, Redraw redraw, std::size_t written, PageOperations& out)
 {
     const std::vector<tubaro::SectionLine> lines = lines_of(state);
@@ -217,54 +303,24 @@ void InstallationView::show_all(const State& state, Redraw redraw, std::size_t w
 
     if (redraw == Redraw::All)
         m_written.clear();
-    // The choices of start every row has: the meter and each row above
-    // whose name can be started from.
-    std::string choices = installation_page::start_option("", tubaro::kMeterName);
-    std::unordered_set<std::string> chosen_among{""};
+    Choices choices;
     std::string markup;
     std::vector<std::pair<std::string, std::string>> starts;  // each select's choice, once all are written
     for (std::size_t i = 0; i < state.rows.size(); ++i) {
         const Row& row = state.rows[i];
-        const tubaro::SectionResult& section = result.sections[i];
-        RowShown shown;
-        shown.number = row.number;
-        for (SectionField field : tubaro::kSectionFields) {
-            shown.texts[field] = row.texts[field];
-            if (const auto fault = section.field_faults[field])
-                shown.faults[field] = tubaro::field_fault_phrase(field, *fault);
-        }
-        shown.options = choices;
-        shown.start = row.start;
-        if (!chosen_among.contains(row.start)) {
-            // Kept as it is chosen: a row whose name is not valid now, or
-            // one that is gone.
-            const bool present = std::any_of(state.rows.begin(), state.rows.end(), [&](const Row& other) {
-                return installation_page::row_id(other.number) == row.start;
-            });
-            if (!present)
-                shown.start = installation_page::kLostStart;
-            shown.options += installation_page::start_option(shown.start, row.texts[SectionField::From]);
-        }
-        if (!section.field_faults[SectionField::Name]) {
-            const std::string id = installation_page::row_id(row.number);
-            choices += installation_page::start_option(id, row.texts[SectionField::Name]);
-            chosen_among.insert(id);
-        }
-        if (section.proposed_diameter)
-            shown.proposal = tubaro::long_to_text(*section.proposed_diameter) + " " + std::string(tubaro::kProposedWord);
-        const tubaro::SectionFigures figures = tubaro::section_figures(result, lines, i, m_separator);
-        shown.figures = {figures.power, figures.loss, figures.loss_from_meter, std::string(figures.designation),
-                         tubaro::outcome_phrase(result, lines, i)};
-        shown.outcome_class = outcome_class(section);
-        shown.worst = result.worst && result.appliances[*result.worst].section == i;
-
-        Written now{shown.faults, shown.proposal, shown.figures, installation_page::row_class(shown), shown.options};
+        RowMade made = row_shown(state, i, result, lines, choices);
+        RowShown& shown = made.shown;
         const std::string select = installation_page::field_id(row.number, SectionField::From);
+        const auto was = m_written.find(row.number);
+        const bool rewritten = redraw == Redraw::All || (redraw == Redraw::One && i == written);
+        const bool new_choices = was == m_written.end() || was->second.options != made.written.options;
+        if (rewritten || new_choices)
+            shown.options = choices.markup + made.extra_choice;
         if (redraw == Redraw::All) {
             markup += installation_page::row_markup(shown);
             if (!shown.start.empty())
                 starts.emplace_back(select, shown.start);
-        } else if (redraw == Redraw::One && i == written) {
+        } else if (rewritten) {
             if (i == 0)
                 out.add("insert", installation_page::kRowsId, "afterbegin", installation_page::row_markup(shown));
             else
@@ -273,13 +329,17 @@ void InstallationView::show_all(const State& state, Redraw redraw, std::size_t w
             if (!shown.start.empty())
                 out.add("value", select, std::string_view(shown.start));
         } else {
-            const auto was = m_written.find(row.number);
-            write_changes(row.number, was == m_written.end() ? nullptr : &was->second, now, out);
+            write_changes(row.number, was == m_written.end() ? nullptr : &was->second, made.written, out);
             // Choices written anew choose again what was chosen.
-            if ((was == m_written.end() || was->second.options != now.options) && !shown.start.empty())
-                out.add("value", select, std::string_view(shown.start));
+            if (new_choices) {
+                out.add("markup", select, std::string_view(shown.options));
+                if (!shown.start.empty())
+                    out.add("value", select, std::string_view(shown.start));
+            }
         }
-        m_written[row.number] = std::move(now);
+        m_written[row.number] = std::move(made.written);
+        if (!result.sections[i].field_faults[SectionField::Name])
+            choices.add(installation_page::row_id(row.number), row.texts[SectionField::Name]);
     }
     if (redraw == Redraw::All) {
         out.add("markup", installation_page::kRowsId, markup);
@@ -325,8 +385,6 @@ void InstallationView::write_changes(int number, const Written* was, const Writt
                     std::string_view(now.figures[f]));
     if (differs(&Written::row_class))
         out.add("attribute", installation_page::row_id(number), "class", std::string_view(now.row_class));
-    if (differs(&Written::options))
-        out.add("markup", installation_page::field_id(number, SectionField::From), std::string_view(now.options));
 }
 
 void InstallationView::settled(const State& state, PageOperations& out)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,10 @@ public:
     // fresh example for any other; said at once where it could not be
     // read whole.
     void open(std::string_view fragment, PageOperations& out);
+    // The fresh example, once the frame after this event is drawn: the
+    // browser compiles the code a function at a time, at its first call, and
+    // a page opened at the form waits for none of the installation's.
+    void open_later(PageOperations& out);
     // Shown or not: only the view shown writes the page's address and title.
     void set_shown(bool shown);
     // The address, the title and the sheet's address, as they stand: the
@@ -67,8 +72,16 @@ private:
         std::string proposal;
         std::array<std::string, 5> figures;
         std::string row_class;
-        std::string options;  // the choices of start, as markup
+        std::uint64_t options = 0;  // the choices of start, hashed
     };
+    // A row as shown now, what to compare with what it showed, and the
+    // choice of start it has beyond every row's.
+    struct RowMade {
+        installation_page::RowShown shown;
+        Written written;
+        std::string extra_choice;
+    };
+    struct Choices;
 
     static State state_of(const ViewRecord& record);
     // The rows' texts as the library reads them, pointing into `state`.
@@ -76,6 +89,8 @@ private:
     // Everything shown, from the rows as they now stand; `written` is the
     // row Redraw::One writes.
     void show_all(const State& state, Redraw redraw, std::size_t written, PageOperations& out);
+    RowMade row_shown(const State& state, std::size_t i, const tubaro::InstallationResult& result,
+                      const std::vector<tubaro::SectionLine>& lines, const Choices& choices) const;
     void write_changes(int number, const Written* was, const Written& now, PageOperations& out);
     // What waits until the frame after a change is drawn: the address
     // (while shown), the title, the link to this view and the sheet.
@@ -83,6 +98,7 @@ private:
 
     std::string m_separator;
     bool m_shown = false;
+    bool m_opened = false;
     std::string m_fragment;
     std::string m_title;
     std::unordered_map<int, Written> m_written;  // by row number

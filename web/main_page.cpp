@@ -235,13 +235,15 @@ void MainPage::answer(const PageRecord& record, const FormEvent& given)
         // The sheet's date, and again just before printing.
         m_operations.add("now", "stampa-data");
         m_operations.add("now", installation_page::kSheetDateId);
-        // Opened at the installation, the form starts as it would bare.
+        // Opened at the installation, the form starts as it would bare;
+        // opened at the form, the installation's example is made once the
+        // form is on screen and answering.
         if (tubaro::names_installation(event.address)) {
             show_installation(true);
             m_installation.open(event.address, m_operations);
             event.address.clear();
         } else {
-            m_installation.open("", m_operations);
+            m_installation.open_later(m_operations);
         }
     }
     const tubaro::FormReply reply = m_form.handle(event, record.state);
