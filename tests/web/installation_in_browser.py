@@ -12,7 +12,6 @@ import os
 import re
 import subprocess
 import sys
-import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -20,25 +19,13 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
+from installation_checks import (HOUSE_ADDRESS, ROWS, as_command_line, calc, check, failures, readme_house,
+                                 wait_until)
+
 site, calc_js, readme, axe_js, shots = sys.argv[1:6]
 here = os.path.dirname(os.path.abspath(__file__))
 os.makedirs(shots, exist_ok=True)
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what, file=sys.stderr)
-
-
-def wait_until(predicate, seconds=5.0):
-    end = time.time() + seconds
-    while time.time() < end:
-        if predicate():
-            return True
-        time.sleep(0.05)
-    return predicate()
+HOUSE = readme_house(readme)
 
 
 def serve():
@@ -58,38 +45,8 @@ def browser(language):
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
-# The README's house, as its worked example gives it, and what the command
-# line answers for it.
-with open(readme) as source:
-    lines = source.read().split("\n")
-start = lines.index("    $ cat casa.tsv") + 1
-HOUSE = []
-for line in lines[start:]:
-    if line.startswith("    $ "):
-        break
-    if not line.startswith("    #"):
-        HOUSE.append((line[4:] + "\t" * 4).split("\t")[:5])
-
-
-def calc(house, *options):
-    """tubarogas-calc --impianto on these lines: its summary, then a line a section."""
-    out = subprocess.run(["node", "--no-experimental-fetch", calc_js, "--impianto", "-", "--separatore", ",", *options],
-                         input="".join("\t".join(row) + "\n" for row in house), capture_output=True, text=True)
-    lines = out.stdout.split("\n")
-    return lines[0][2:], [line.split("\t") for line in lines[2:] if line]
-
-
-HOUSE_ADDRESS = ("#impianto=Montante,,10,26,;Caldaia,Montante,6,,24;Cucina,Montante,8,,;Piano%20cottura,Cucina,3,,8.5;"
-                 "Scaldabagno,Cucina,4,16,19.5&ammessa=100")
-VERDICTS = {"entro il limite": "entro", "oltre il limite": "oltre"}
-
-VIEW = """const part = (tr, s) => document.getElementById(tr.id + '-' + s);
-    return {rows: [...document.querySelectorAll('#impianto-tratti tr')].map(tr => {
-                const da = part(tr, 'da');
-                return [part(tr, 'nome').value, da.selectedIndex >= 0 ? da.options[da.selectedIndex].text : '',
-                        part(tr, 'l').value, part(tr, 'd').value, part(tr, 'kw').value, part(tr, 'proposto').textContent,
-                        ...['p', 'y', 'ydc', 'pollici', 'esito'].map(s => part(tr, s).textContent)]; }),
-            summary: document.getElementById('impianto-sintesi').textContent,
+VIEW = "const rows = (() => {" + ROWS + """})();
+    return {rows, summary: document.getElementById('impianto-sintesi').textContent,
             note: document.getElementById('impianto-nota').textContent,
             title: document.title, address: location.hash,
             shown: document.getElementById('pagina').dataset.vista || ''};"""
@@ -99,24 +56,10 @@ def view(driver):
     return driver.execute_script(VIEW)
 
 
-def as_command_line(row):
-    """A row of the page as the command line writes its line: the proposal
-    in D, the verdict's word (and "proposto"), or why there is none."""
-    name, start, length, diameter, power, proposal, p, y, from_meter, inches, outcome = row
-    proposed = proposal.split(" ")[0] if proposal else ""
-    verdict = next((word for phrase, word in VERDICTS.items() if outcome.startswith(phrase)), None)
-    if verdict:
-        outcome = verdict + (" proposto" if proposal else "")
-    elif proposal:
-        outcome = "proposto; " + outcome
-    return [name, "" if start == "contatore" else start, length, proposed or diameter, power, p, y, from_meter, inches,
-            outcome]
-
-
 def same_as_command_line(driver, what, *options, house=HOUSE, invalid=()):
     """The page's rows and summary against the command line's, but for rows
     that are not valid, which the page says field by field."""
-    summary, expected = calc(house, *options)
+    summary, expected = calc(calc_js, house, *options)
     shown = [as_command_line(row) for row in view(driver)["rows"]]
     for row in invalid:
         check(shown[row][9] == "tratto non valido" and expected[row][9].startswith("riga non valida: "),
@@ -311,7 +254,7 @@ try:
     check(pages == 1, "one sheet: %d" % pages)
     # Each section's line, its figures in their columns (a cell's second
     # line, such as "proposto", on the next).
-    for name, start, length, diameter, power, p, y, from_meter, inches, _ in calc(HOUSE)[1]:
+    for name, start, length, diameter, power, p, y, from_meter, inches, _ in calc(calc_js, HOUSE)[1]:
         cells = " ".join(cell for cell in [name, start or "contatore", length, diameter, power, p, y, from_meter, inches] if cell)
         check(any(line.startswith(cells) for line in laid_out), "the sheet lacks %r: %r" % (cells, laid_out))
     for expected in ["Impianto gas: tratti dal contatore agli apparecchi", "entro il limite, margine 11 Pa",
@@ -347,18 +290,22 @@ try:
           and driver.execute_script("return document.activeElement.id") == row_of("Tratto 5") + "-nome",
           "a section from the riser: %r" % view(driver)["rows"])
 
-    # Accessibility, light and dark: axe-core finds nothing.
+    # Accessibility, light and dark, of both views: axe-core finds nothing.
     with open(axe_js) as source:
         axe = source.read()
-    for scheme in ["light", "dark"]:
+    for scheme, link in [("light", None), ("dark", None), ("dark", "vista-calcolo")]:
         driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
                                {"features": [{"name": "prefers-color-scheme", "value": scheme}]})
+        if link:
+            driver.save_screenshot(os.path.join(shots, "installation-dark.png"))
+            click(link)
+            check(wait_until(lambda: view(driver)["shown"] == ""), "the form again")
         driver.execute_script(axe)
         found = driver.execute_async_script(
             "const done = arguments[0]; axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' +"
             " v.nodes.map(n => n.target.join(' ')).join(', '))), e => done(['axe: ' + e]))")
-        check(found == [], "axe-core, %s: %r" % (scheme, found))
-    driver.save_screenshot(os.path.join(shots, "installation-dark.png"))
+        check(found == [], "axe-core, %s, %s: %r" % (scheme, link or "the installation", found))
+    driver.save_screenshot(os.path.join(shots, "form-dark.png"))
     driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
     # Offline: the service worker keeps the page; with the server gone the

@@ -10,59 +10,16 @@ import glob
 import os
 import subprocess
 import sys
-import time
 
 from selenium import webdriver
 from selenium.webdriver.common.by import By
 
+from installation_checks import HOUSE_ADDRESS, ROWS, as_command_line, calc, check, failures, readme_house, wait_until
+
 site, calc_js, readme, shots = sys.argv[1:5]
 here = os.path.dirname(os.path.abspath(__file__))
 os.makedirs(shots, exist_ok=True)
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what, file=sys.stderr)
-
-
-def wait_until(predicate, seconds=5.0):
-    end = time.time() + seconds
-    while time.time() < end:
-        if predicate():
-            return True
-        time.sleep(0.05)
-    return predicate()
-
-
-with open(readme) as source:
-    lines = source.read().split("\n")
-house = []
-for line in lines[lines.index("    $ cat casa.tsv") + 1:]:
-    if line.startswith("    $ "):
-        break
-    if not line.startswith("    #"):
-        house.append(line[4:])
-answer = subprocess.run(["node", "--no-experimental-fetch", calc_js, "--impianto", "-", "--separatore", ","],
-                        input="\n".join(house) + "\n", capture_output=True, text=True).stdout.split("\n")
-expected = [line.split("\t") for line in answer[2:] if line]
-ADDRESS = ("#impianto=Montante,,10,26,;Caldaia,Montante,6,,24;Cucina,Montante,8,,;Piano%20cottura,Cucina,3,,8.5;"
-           "Scaldabagno,Cucina,4,16,19.5&ammessa=100")
-ROWS = """return [...document.querySelectorAll('#impianto-tratti tr')].map(tr => {
-    const part = s => document.getElementById(tr.id + '-' + s);
-    const da = part('da');
-    return [part('nome').value, da.options[da.selectedIndex].text, part('l').value, part('d').value, part('kw').value,
-            part('proposto').textContent, ...['p', 'y', 'ydc', 'pollici', 'esito'].map(s => part(s).textContent)]; });"""
-
-
-def as_command_line(row):
-    name, start, length, diameter, power, proposal, p, y, from_meter, inches, outcome = row
-    verdict = "entro" if outcome.startswith("entro il limite") else "oltre" if outcome.startswith("oltre il limite") else ""
-    outcome = verdict + (" proposto" if proposal else "") if verdict else ("proposto; " if proposal else "") + outcome
-    return [name, "" if start == "contatore" else start, length, proposal.split(" ")[0] if proposal else diameter, power,
-            p, y, from_meter, inches, outcome]
-
+summary, expected = calc(calc_js, readme_house(readme))
 
 server = subprocess.Popen([sys.executable, os.path.join(here, "..", "..", "scripts", "serve_static.py"), site, "0"],
                           stdout=subprocess.PIPE, text=True)
@@ -93,10 +50,10 @@ def retype(name, text):
 
 try:
     driver.set_window_size(1280, 800)
-    driver.get(url + ADDRESS)
+    driver.get(url + HOUSE_ADDRESS)
     check(settled("Tubaro GAS · Impianto · 5 tratti · peggiore 96 Pa su 100"), "the house: %r" % driver.title)
     check([as_command_line(row) for row in js(ROWS)] == expected, "the house: %r" % js(ROWS))
-    check(js("return document.getElementById('impianto-sintesi').textContent") == answer[0][2:], "the summary")
+    check(js("return document.getElementById('impianto-sintesi').textContent") == summary, "the summary")
     driver.save_screenshot(os.path.join(shots, "installation-webkit-desktop.png"))
 
     heater = row_of("Scaldabagno")
@@ -114,7 +71,7 @@ try:
 
     # A phone's width, in a frame of that size (MiniBrowser keeps its own).
     js("document.body.replaceChildren(Object.assign(document.createElement('iframe'),"
-       " {id: 'phone', src: arguments[0], width: 360, height: 740}))", url + ADDRESS)
+       " {id: 'phone', src: arguments[0], width: 360, height: 740}))", url + HOUSE_ADDRESS)
     driver.switch_to.frame(driver.find_element(By.ID, "phone"))
     check(settled("Tubaro GAS · Impianto"), "the house in a phone's frame")
     faults = js("""const faults = [];
