@@ -40,7 +40,8 @@ inline constexpr std::string_view kFaultSuffix = "errore";
 inline constexpr std::string_view kProposedSuffix = "proposto";
 inline constexpr std::string_view kFromHereSuffix = "daqui";
 inline constexpr std::string_view kRemoveSuffix = "togli";
-// A start whose section is no longer there: the select keeps its name.
+// A start whose section is no longer there: the select keeps its name, as
+// its choice's value after this mark.
 inline constexpr std::string_view kLostStart = "-";
 
 std::string row_id(int row);
@@ -55,7 +56,7 @@ std::string start_option(std::string_view value, std::string_view label);
 // All a row shows.
 struct RowShown {
     int number = 0;
-    tubaro::PerSectionField<std::string_view> texts{};  // as typed (Da: its choice's label)
+    tubaro::PerSectionField<std::string_view> texts{};  // as typed (Da: its choice's name)
     std::string options;  // start_option()s, the meter's first
     std::string start;    // the chosen one's value, which the select is set to
     tubaro::PerSectionField<std::string> faults{};  // empty where none

@@ -71,7 +71,6 @@ InstallationView::InstallationView(std::string decimal_separator) : m_separator(
 InstallationView::State InstallationView::state_of(const ViewRecord& record)
 {
     State state;
-    std::vector<std::string_view> labels;  // each row's choice of start, as shown
     std::unordered_map<int, std::size_t> rows;  // row number to index
     for (const ViewField& each : record.fields) {
         if (each.id == installation_page::kAllowanceId) {
@@ -83,28 +82,25 @@ InstallationView::State InstallationView::state_of(const ViewRecord& record)
         if (!field)
             continue;
         const auto [at, added] = rows.try_emplace(part->first, state.rows.size());
-        if (added) {
+        if (added)
             state.rows.push_back({part->first, {}, {}});
-            labels.emplace_back();
-        }
         Row& row = state.rows[at->second];
-        if (*field == SectionField::From) {
+        if (*field == SectionField::From)
             row.start = each.value;
-            labels[at->second] = each.label;
-        } else {
+        else
             row.texts[*field] = each.value;
-        }
     }
-    // Each start as the name its row has now; one whose row is gone, as the
-    // name it had.
-    for (std::size_t i = 0; i < state.rows.size(); ++i) {
-        Row& row = state.rows[i];
-        if (row.start.empty())
+    // Each start as the name its row has now; a lost one, as the name it
+    // keeps.
+    for (Row& row : state.rows) {
+        if (row.start.starts_with(installation_page::kLostStart)) {
+            row.texts[SectionField::From] = row.start.substr(installation_page::kLostStart.size());
             continue;
+        }
         const auto start = row_part(row.start);
         const auto found = start ? rows.find(start->first) : rows.end();
-        row.texts[SectionField::From] =
-            found != rows.end() ? state.rows[found->second].texts[SectionField::Name] : std::string(labels[i]);
+        if (found != rows.end())
+            row.texts[SectionField::From] = state.rows[found->second].texts[SectionField::Name];
     }
     return state;
 }
@@ -125,7 +121,7 @@ void InstallationView::open(std::string_view fragment, PageOperations& out)
             const auto start = std::find_if(state.rows.begin(), state.rows.end(),
                                             [&](const Row& above) { return above.texts[SectionField::Name] == from; });
             row.start = start != state.rows.end() ? installation_page::row_id(start->number)
-                                                  : std::string(installation_page::kLostStart);
+                                                  : std::string(installation_page::kLostStart) + from;
         }
         state.rows.push_back(std::move(row));
     }
@@ -281,7 +277,7 @@ InstallationView::RowMade InstallationView::row_shown(const State& state, std::s
             return installation_page::row_id(other.number) == row.start;
         });
         if (!present)
-            shown.start = installation_page::kLostStart;
+            shown.start = std::string(installation_page::kLostStart) + row.texts[SectionField::From];
         made.extra_choice = installation_page::start_option(shown.start, row.texts[SectionField::From]);
     }
     if (section.proposed_diameter)

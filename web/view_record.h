@@ -10,13 +10,11 @@
 // being the only copy. Length-prefixed UTF-8 fields, as a form's record:
 //   "vista", the view's id, the event's type, its target's id, the extra
 //   text, the id of the view's element that has the focus, then for each
-//   input, then each select, in the document's order: its id, its value,
-//   and a select's chosen option's text (empty for an input).
+//   input, then each select, in the document's order: its id and its value.
 // Its texts point into the record.
 struct ViewField {
     std::string_view id;
     std::string_view value;
-    std::string_view label;
 };
 
 struct ViewRecord {

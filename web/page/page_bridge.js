@@ -11,9 +11,8 @@
 //
 // A view beside the form (`views`, by their root elements' ids) is carried
 // the same way, with its own state: the id and the value of each of its
-// inputs, then of each of its selects with its chosen option's text, each
-// in the document's order, as the DOM holds them; its rows come and go as
-// markup the code writes.
+// inputs, then of each of its selects, in the document's order, as the DOM
+// holds them; its rows come and go as markup the code writes.
 Module.bindPage = (controls, others, views = []) => {
     const elements = new Map();
     for (const id of [...controls, ...others]) elements.set(id, document.getElementById(id));
@@ -44,15 +43,19 @@ Module.bindPage = (controls, others, views = []) => {
               event && event.repeat ? "1" : "0", String(event ? event.detail | 0 : 0), extra || "",
               focused()].map(field).join("") + state(), event);
     };
+    // A view's inputs and selects, found again only once the code has added
+    // or taken away markup (finding them walks the whole view).
+    const viewFields = new Map();
+    const fieldsOf = root => {
+        if (!viewFields.has(root))
+            viewFields.set(root, [...root.getElementsByTagName("input"), ...root.getElementsByTagName("select")]);
+        return viewFields.get(root);
+    };
     const tellView = (root, type, target, event) => {
         const active = document.activeElement;
         let record = ["vista", root.id, type, target, "",
                       active && root.contains(active) ? active.id : ""].map(field).join("");
-        for (const each of root.getElementsByTagName("input")) record += field(each.id) + field(each.value) + "0:";
-        for (const each of root.getElementsByTagName("select")) {
-            const chosen = each.selectedIndex >= 0 ? each.options[each.selectedIndex].text : "";
-            record += field(each.id) + field(each.value) + field(chosen);
-        }
+        for (const each of fieldsOf(root)) record += field(each.id) + field(each.value);
         send(record, event);
     };
     const send = (record, event) => {
@@ -161,9 +164,9 @@ Module.bindPage = (controls, others, views = []) => {
             if (more === null) element.removeAttribute(value);
             else if (element.getAttribute(value) !== more) element.setAttribute(value, more);
             break;
-        case "markup": element.innerHTML = value; break;
-        case "insert": element.insertAdjacentHTML(value, more); break;
-        case "remove": element.remove(); break;
+        case "markup": element.innerHTML = value; viewFields.clear(); break;
+        case "insert": element.insertAdjacentHTML(value, more); viewFields.clear(); break;
+        case "remove": element.remove(); viewFields.clear(); break;
         // The code asks to be told, with the view's state: once a frame is
         // drawn, say.
         case "ask": tellView(element, value, "", null); break;
