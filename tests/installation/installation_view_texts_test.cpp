@@ -62,8 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
         ViewRow{"AnInvalidSection", "100", {{"A", "", "30", "37", "116"}, {"", "", "1", "", ""}},
                 {"entro il limite, margine 0 Pa · percorso peggiore", "tratto non valido"},
                 "Impianto · 1 tratto, 1 non valido · peggiore 100 Pa su 100"},
-        ViewRow{"TwoInvalid", "100", {{"A", "", "x", "", ""}, {"B", "A", "1", "", ""}},
-                {"tratto non valido", "tratto non valido"}, "Impianto · 0 tratti, 2 non validi"},
         ViewRow{"AnErrorOfTheWindow", "100", {{"A", "", "10", "0,4", "5"}}, {"Divisione per zero"}, "Impianto · 1 tratto"},
         ViewRow{"AllowanceNotValid", "abc", {{"A", "", "30", "37", "116"}}, {"perdita ammessa non valida"},
                 "Impianto · 1 tratto · peggiore 100 Pa"},
@@ -75,14 +73,10 @@ TEST(FieldFault, SaidBesideTheField)
     const std::vector<std::tuple<SectionField, LineFault, const char*>> rows{
         {SectionField::Name, LineFault::Missing, "manca"},
         {SectionField::Name, LineFault::NameTaken, "già dato a un tratto sopra"},
-        {SectionField::Name, LineFault::TooManyCharacters, "supera i 40 caratteri"},
-        {SectionField::Name, LineFault::ControlCharacter,
-         "contiene una tabulazione, un carattere di controllo o di direzione del testo"},
         {SectionField::From, LineFault::UnknownStart, "non è un tratto valido sopra questo"},
         {SectionField::Length, LineFault::NotANumber, "non è un numero"},
         {SectionField::Length, LineFault::OutOfRange, "deve stare tra 0 e 10000 m, esclusi"},
         {SectionField::Diameter, LineFault::OutOfRange, "deve stare tra 0 e 5000 mm, esclusi"},
-        {SectionField::Power, LineFault::OutOfRange, "deve stare tra 0 e 9000 kW, esclusi"},
     };
     for (const auto& [field, fault, text] : rows)
         EXPECT_EQ(field_fault_phrase(field, fault), text);
