@@ -23,7 +23,11 @@ Module.bindPage = (controls, others, views = []) => {
     let buffer = 0;
     let capacity = 0;
 
-    const field = text => lengthBytesUTF8(text) + ":" + text;
+    // (Most texts are ASCII, whose length in UTF-8 is their length; the
+    // browser's own encoder and pattern test are far quicker than a loop
+    // over the characters here.)
+    const encoder = new TextEncoder();
+    const field = text => (/[^\0-\x7f]/.test(text) ? encoder.encode(text).length : text.length) + ":" + text;
     // The control holding the focus, in whichever document the form is.
     const focused = () => {
         let element = form.ownerDocument.activeElement;
@@ -59,13 +63,14 @@ Module.bindPage = (controls, others, views = []) => {
         send(record, event);
     };
     const send = (record, event) => {
-        const size = lengthBytesUTF8(record) + 1;
-        if (size > capacity) {
-            capacity = Math.max(size, 2 * capacity, 4096);
+        // Room for the record at three bytes a UTF-16 unit, at most.
+        const room = 3 * record.length + 1;
+        if (room > capacity) {
+            capacity = Math.max(room, 2 * capacity, 4096);
             buffer = Module._page_buffer(capacity);
         }
-        stringToUTF8(record, buffer, capacity);
-        const [taken, ...operations] = JSON.parse(UTF8ToString(Module._on_page_event(size - 1)));
+        const {written} = encoder.encodeInto(record, HEAPU8.subarray(buffer, buffer + capacity));
+        const [taken, ...operations] = JSON.parse(UTF8ToString(Module._on_page_event(written)));
         applying = true;
         try {
             for (const operation of operations) carry_out(operation);
