@@ -198,7 +198,9 @@ try:
     retype(heater + "-d", "16")
     same_as_command_line(driver, "mended")
 
-    # Reloaded, the same; then a link opened in an English browser.
+    # Reloaded once the address says what the screen shows, the same; then
+    # a link opened in an English browser.
+    check(wait_until(lambda: view(driver)["address"] == HOUSE_ADDRESS), "the address: %r" % view(driver)["address"])
     driver.refresh()
     check(wait_until(lambda: driver.execute_script("return performance.getEntriesByName('tubarogas-ready').length > 0")
                      and view(driver)["title"].startswith("Tubaro GAS · Impianto · 5")), "reloaded")
@@ -309,6 +311,9 @@ try:
     # installation reopens and answers.
     check(wait_until(lambda: driver.execute_script("return !!navigator.serviceWorker.controller"), 20),
           "no service worker in control")
+    # (Its check for a newer worker, which asks the server, over first.)
+    check(driver.execute_async_script("const done = arguments[0]; navigator.serviceWorker.ready.then(r => r.update())"
+                                      ".then(() => done(true), () => done(false));"), "the worker's update check")
     server.kill()
     server.wait()
     check(opened(driver, HOUSE_ADDRESS), "offline")

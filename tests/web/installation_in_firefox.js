@@ -103,7 +103,8 @@ async function main() {
         check(JSON.stringify((await rows()).map(asCommandLine)) === JSON.stringify(expected),
               "mended: " + JSON.stringify(await rows()));
 
-        // Reloaded: the same.
+        // Reloaded, once the address says what the screen shows: the same.
+        await waitFor(address => location.hash === address, "the address after the changes", address);
         await page.reload();
         await settled("Tubaro GAS · Impianto · 5 tratti");
         check(JSON.stringify((await rows()).map(asCommandLine)) === JSON.stringify(expected), "reloaded");

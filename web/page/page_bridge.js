@@ -71,11 +71,14 @@ Module.bindPage = (controls, others, views = []) => {
         }
         const {written} = encoder.encodeInto(record, HEAPU8.subarray(buffer, buffer + capacity));
         const [taken, ...operations] = JSON.parse(UTF8ToString(Module._on_page_event(written)));
+        // (A view told while operations are carried out, "ask", is told
+        // inside them.)
+        const inside = applying;
         applying = true;
         try {
             for (const operation of operations) carry_out(operation);
         } finally {
-            applying = false;
+            applying = inside;
         }
         if (taken && event) event.preventDefault();
     };
@@ -162,8 +165,8 @@ Module.bindPage = (controls, others, views = []) => {
         case "disabled": element.disabled = value; break;
         case "focus": element.focus(); break;
         case "select": element.select(); break;
-        // What is already so is left alone: a view's figures are all said again
-        // at every change, and most stay.
+        // What is already so is left alone: writing it again would still
+        // change the page.
         case "text": if (element.textContent !== value) element.textContent = value; break;
         case "attribute":
             if (more === null) element.removeAttribute(value);
