@@ -32,7 +32,9 @@
     diameter (cross-origin isolated, for a fine clock), and how many times
     one release crosses between JavaScript and WebAssembly (every call of
     an export of the WebAssembly's and of an import of its, counted by
-    wrappers put around both before the page's scripts run).
+    wrappers put around both before the page's scripts run);
+  - a change in the installation's view of 50 sections on a phone with the
+    CPU slowed four times: handled, drawn, and what waits after the frame.
 
 With EARLIER_SITE_FOLDER (the page of an earlier build), that page too in
 every round and every trace, in a column of its own.
@@ -315,6 +317,74 @@ try:
         return [first, crossings, (performance.now() - t) / n];""")
     print("\nkey release to result in the page: first %.3f ms, mean %.1f us, %d crossings between JavaScript and"
           " WebAssembly" % (first, mean * 1000, crossings))
+
+    # The installation's view: a change typed into one section of fifty
+    # (a tree from the meter, 25 appliances, a third of the diameters typed,
+    # the rest proposed) on Chromium's phone profile (360 x 740, touch) with
+    # the CPU slowed four times, and the same change in the form as a
+    # yardstick. Each change is a trusted input event; timed in the page:
+    # the event's handling (the view's state read, the code, the cells
+    # written), the frame after it (from its start to the first task after
+    # it: style, layout, paint), from the event to that frame drawn, and
+    # the work left until after it (the installation's address, title and
+    # sheet).
+    if not driver.execute_script("return !!document.getElementById('impianto')"):
+        # (A page of a build without the view.)
+        driver.quit()
+        server.kill()
+        sys.exit(0)
+    sections = []
+    for i in range(1, 51):
+        sections.append("T%d,%s,%d,%s,%s" % (i, "T%d" % (i // 2) if i > 1 else "", 3 + i % 7,
+                                             "" if i % 3 else str(40 - i // 2), "%d.5" % (5 + i % 20) if 2 * i > 50 else ""))
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": 360, "height": 740, "deviceScaleFactor": 3, "mobile": True})
+
+    def changes_in(address, ready, root, field):
+        """Sixty changes typed into `field`, timed as above: the medians and
+        how many were drawn within a frame of the event."""
+        driver.get("about:blank")
+        driver.get(url + "index.html" + address)
+        wait_for("return (" + ready + ") ? true : null")
+        driver.execute_script("""window.changes = [];
+            document.getElementById(arguments[0]).addEventListener('input', event => {
+                const change = {start: performance.now(), fromEvent: event.timeStamp};
+                changes.push(change);
+                addEventListener('input', () => { change.handled = performance.now(); }, {once: true});
+                requestAnimationFrame(() => {
+                    change.frame = performance.now();
+                    const after = new MessageChannel();
+                    after.port1.onmessage = () => {
+                        change.drawn = performance.now();
+                        setTimeout(() => { change.settled = performance.now(); }, 0);
+                    };
+                    after.port2.postMessage(0);
+                });
+            }, true);""", root)
+        driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
+        driver.execute_script("document.getElementById(arguments[0]).focus()", field)
+        for k in range(60):
+            driver.execute_script("document.getElementById(arguments[0]).select()", field)
+            driver.execute_cdp_cmd("Input.insertText", {"text": str(4 + k % 2)})
+            time.sleep(0.25)
+        timed = driver.execute_script("return changes.filter(c => c.settled)")[10:]
+        driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
+        of = lambda key: statistics.median(key(c) for c in timed)
+        return (of(lambda c: c["handled"] - c["start"]), of(lambda c: c["drawn"] - c["frame"]),
+                of(lambda c: c["drawn"] - c["fromEvent"]), sum(c["drawn"] - c["fromEvent"] <= 16.7 for c in timed),
+                len(timed), of(lambda c: c["settled"] - c["drawn"]))
+
+    print("on Chromium's phone profile (360 x 740, touch), the CPU slowed 4x, medians of 50 changes:")
+    for what, figures in [
+            ("a length typed in the form (the yardstick)",
+             changes_in("", "performance.getEntriesByName('tubarogas-ready').length", "Form_Principale", "Text_L")),
+            ("a length typed in one section of 50",
+             changes_in("#impianto=" + ";".join(sections) + "&ammessa=100", "document.title.includes('50 tratti')",
+                        "impianto", "tratto-25-l"))]:
+        print("  %s: handled %.1f ms; the frame after it %.1f ms (from its start); event to that frame drawn %.1f ms,"
+              " within 16.7 ms %d of %d; then what waits %.1f ms" % (what, *figures))
+    print("  load average while measured: %.2f" % os.getloadavg()[0])
 finally:
     if driver:
         driver.quit()

@@ -6,6 +6,7 @@
 #include "installation.h"
 #include "installation_words.h"
 #include "line_reader.h"
+#include "section_figures.h"
 
 namespace {
 
@@ -42,25 +43,14 @@ struct LinesKept {
 void append_row(std::string& out, const tubaro::InstallationResult& result,
                 const std::vector<tubaro::SectionLine>& lines, std::size_t index, std::string_view separator)
 {
-    const tubaro::SectionResult& section = result.sections[index];
+    const tubaro::SectionFigures figures = tubaro::section_figures(result, lines, index, separator);
     for (SectionField field : tubaro::kSectionFields) {
-        if (field == SectionField::Diameter && section.proposed_diameter)
-            out += tubaro::long_to_text(*section.proposed_diameter);
-        else
-            out += lines[index].texts[field];
+        out += field == SectionField::Diameter ? std::string_view(figures.diameter) : lines[index].texts[field];
         out += '\t';
     }
-    if (section.valid() && section.power.ok())
-        out += tubaro::currency_to_text(section.power.value(), separator);
-    out += '\t';
-    if (section.loss && section.loss->ok())
-        out += tubaro::long_to_text(section.loss->value());
-    out += '\t';
-    if (section.loss_from_meter)
-        out += std::to_string(*section.loss_from_meter);
-    out += '\t';
-    out += section.designation;
-    out += '\t';
+    for (std::string_view figure : {std::string_view(figures.power), std::string_view(figures.loss),
+                                    std::string_view(figures.loss_from_meter), figures.designation})
+        out.append(figure).append("\t");
     out += tubaro::outcome_text(result, lines, index);
     out += '\n';
 }

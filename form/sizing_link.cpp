@@ -17,10 +17,22 @@ bool unreserved(unsigned char c)
            c == '_' || c == '~';
 }
 
-// A field's text as a link writes it: the writer's decimal separator as a
-// point, and every other byte but a letter, a digit and - _ ~ escaped, a
-// point too (%2E), so that only the writer's separator becomes the
-// reader's: "1.000" typed in Italian, no number there, stays no number.
+int hex_digit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+}  // namespace
+
+// A point typed is escaped (%2E), so that only the writer's separator
+// becomes the reader's: "1.000" typed in Italian, no number there, stays no
+// number.
 std::string link_value(std::string_view text, std::string_view separator)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
@@ -43,20 +55,7 @@ std::string link_value(std::string_view text, std::string_view separator)
     return out;
 }
 
-int hex_digit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
-// A link's value as a field's text: a point is the reader's separator, an
-// escape the byte it names; nullopt where an escape is broken.
-std::optional<std::string> field_text(std::string_view value, std::string_view separator)
+std::optional<std::string> link_value_text(std::string_view value, std::string_view separator)
 {
     std::string out;
     for (std::size_t i = 0; i < value.size(); ++i) {
@@ -79,8 +78,6 @@ std::optional<std::string> field_text(std::string_view value, std::string_view s
     }
     return out;
 }
-
-}  // namespace
 
 std::string link_fragment(Quantity mode, const FieldTexts& texts, std::string_view decimal_separator)
 {
@@ -110,11 +107,11 @@ SizingLink read_link_fragment(std::string_view fragment, std::string_view decima
         const std::string_view name = pair.substr(0, equals);
         const std::string_view raw = pair.substr(equals + 1);
         if (name == kModeName) {
-            const std::optional<std::string> value = field_text(raw, ".");
+            const std::optional<std::string> value = link_value_text(raw, ".");
             if (value && plain_line_text(*value) && !std::exchange(mode_read, true))
                 link.mode = quantity_named(*value, false);
         } else if (const auto quantity = quantity_named(name, false)) {
-            const std::optional<std::string> value = field_text(raw, decimal_separator);
+            const std::optional<std::string> value = link_value_text(raw, decimal_separator);
             if (value && plain_line_text(*value) && !std::exchange(read[*quantity], true))
                 link.texts[*quantity] = *value;
         }

@@ -26,6 +26,16 @@ struct SizingLink {
     PerQuantity<std::optional<std::string>> texts{};
 };
 
+// One value as a link writes it: the writer's decimal separator as a point,
+// and every other byte but a letter, a digit and - _ ~ escaped (%XX), a
+// point too; with no separator (a name, not a number) every point is
+// escaped. An installation's address writes its texts so too.
+std::string link_value(std::string_view text, std::string_view decimal_separator);
+
+// A link's value as a text: a point is the reader's separator, an escape
+// the byte it names; nullopt where an escape is broken.
+std::optional<std::string> link_value_text(std::string_view value, std::string_view decimal_separator);
+
 // The fragment for the computed quantity `mode` and the four fields' texts
 // (the mode's own is not written), read with `decimal_separator`.
 std::string link_fragment(Quantity mode, const FieldTexts& texts, std::string_view decimal_separator);

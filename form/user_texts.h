@@ -45,4 +45,9 @@ inline constexpr std::string_view kSheetDesignation = "Misura nominale del tubo"
 inline constexpr std::string_view kSheetPrinted = "Stampato il";
 inline constexpr std::string_view kSheetReopen = "Per riaprire questo dimensionamento:";
 
+// The page's two views, as its links name them: the form, which sizes one
+// pipe, and the installation (whose words are the installation library's).
+inline constexpr std::string_view kFormViewName = "Tubazione";
+inline constexpr std::string_view kViewsName = "Viste";
+
 }  // namespace tubaro::texts

@@ -3,7 +3,9 @@
 // (sums up the tree, losses from the meter down it, verdicts against the
 // allowance, each proposal the smallest that fits its share); the command
 // line answers every line read with one line of ten fields, and its end
-// agrees with the answers.
+// agrees with the answers; an address read as a page reads it opens only
+// plain texts, and what it opened, written again, reads back whole and the
+// same.
 //
 // Input: a first byte choosing the separator (even: a comma, odd: a
 // point), the allowance's text up to the first byte 0x01, then the lines.
@@ -16,11 +18,13 @@
 
 #include "checked_output.h"
 #include "installation.h"
+#include "installation_link.h"
 #include "installation_tsv.h"
 #include "installation_words.h"
 #include "line_reader.h"
 #include "section_loss.h"
 #include "text_lines.h"
+#include "utf8_text.h"
 
 namespace {
 
@@ -86,6 +90,26 @@ void check_figures(std::string_view allowance, std::string_view text, std::strin
             check(!path.loss_from_meter || *path.loss_from_meter <= *result.appliances[*result.worst].loss_from_meter);
 }
 
+// The same bytes as a page's address.
+void check_address(std::string_view fragment, std::string_view separator)
+{
+    const tubaro::InstallationLink link = tubaro::read_installation_fragment(fragment, separator);
+    check(link.sections.size() <= tubaro::kMostSections && link.whole() == !tubaro::link_note(link));
+    std::vector<tubaro::SectionLine> lines;
+    for (const auto& texts : link.sections) {
+        tubaro::SectionLine line;
+        for (SectionField field : tubaro::kSectionFields) {
+            check(texts[field].size() <= tubaro::kLongestLinkText && tubaro::plain_line_text(texts[field]));
+            line.texts[field] = texts[field];
+        }
+        lines.push_back(line);
+    }
+    const std::string allowance = link.allowance.value_or(std::string(tubaro::kDefaultAllowance));
+    const tubaro::InstallationLink again =
+        tubaro::read_installation_fragment(tubaro::installation_fragment(allowance, lines, separator), separator);
+    check(again.whole() && again.sections == link.sections && again.allowance == allowance);
+}
+
 // The command line's reading and writing of the same bytes.
 void check_answers(std::string_view allowance, std::string_view input, std::string_view separator)
 {
@@ -137,6 +161,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view allowance = split == std::string_view::npos ? "100" : bytes.substr(0, split);
     const std::string_view text = split == std::string_view::npos ? bytes : bytes.substr(split + 1);
     check_figures(allowance, text, separator);
+    check_address(bytes, separator);
     if (!tubaro::allowance_fault(allowance, separator))
         check_answers(allowance, text, separator);
     return 0;

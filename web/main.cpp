@@ -74,10 +74,12 @@ EM_JS(char*, js_page_bound, (), {
 
 EM_JS(int, js_can_float, (), { return "documentPictureInPicture" in window ? 1 : 0; });
 
-// The bridge bound to the elements of these ids (page_bridge.js); then the
-// page loaded, with the fields changed before, and shown.
-EM_JS(void, js_bind_and_start, (const char* controls, const char* others, const char* changed), {
-    const page = Module.bindPage(UTF8ToString(controls).split(" "), UTF8ToString(others).split(" "));
+// The bridge bound to the elements of these ids (page_bridge.js), and to
+// the views beside the form; then the page loaded, with the fields changed
+// before, and shown.
+EM_JS(void, js_bind_and_start, (const char* controls, const char* others, const char* views, const char* changed), {
+    const page = Module.bindPage(UTF8ToString(controls).split(" "), UTF8ToString(others).split(" "),
+                                 UTF8ToString(views).split(" "));
     page.start(UTF8ToString(changed));
     page.shown();
 });
@@ -119,7 +121,8 @@ int main()
     const std::unique_ptr<char, decltype(&std::free)> changed(js_page_bound(), &std::free);
     static MainPage page(page_traits(js_can_float() != 0), decimal_separator);
     g_page = &page;
-    js_bind_and_start(joined(MainPage::control_ids()).c_str(), joined(MainPage::page_ids()).c_str(), changed.get());
+    js_bind_and_start(joined(MainPage::control_ids()).c_str(), joined(MainPage::page_ids()).c_str(),
+                      joined(MainPage::view_ids()).c_str(), changed.get());
     js_mark_ready();
     emscripten_set_timeout(&warm_up, 0, const_cast<std::string*>(&decimal_separator));
     js_register_service_worker();

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <type_traits>
 
+#include "installation_link.h"
 #include "page_layout.h"
 #include "page_traits.h"
 #include "quantity_words.h"
+#include "view_record.h"
 #include "window_build.h"
 
 namespace {
@@ -129,7 +131,7 @@ std::optional<FormEvent> form_event(const PageRecord& record)
 }  // namespace
 
 MainPage::MainPage(const tubaro::WindowTraits& traits, std::string decimal_separator)
-    : m_traits(traits), m_form(traits, std::move(decimal_separator))
+    : m_traits(traits), m_form(traits, decimal_separator), m_installation(decimal_separator)
 {
 }
 
@@ -157,8 +159,18 @@ std::vector<std::string_view> MainPage::page_ids()
     return ids;
 }
 
+std::vector<std::string_view> MainPage::view_ids()
+{
+    return {installation_page::kViewId};
+}
+
 std::string MainPage::handle(std::string_view text)
 {
+    if (is_view_record(text)) {
+        if (const auto view = read_view_record(text); view && view->view == installation_page::kViewId)
+            m_installation.handle(*view, m_operations);
+        return m_operations.finish();
+    }
     const auto record = read_page_record(text);
     if (!record)
         return m_operations.finish();
@@ -166,8 +178,12 @@ std::string MainPage::handle(std::string_view text)
         // The date and time of printing, and the address that reopens it.
         m_operations.add("now", "stampa-data");
         m_operations.add("href", "stampa-indirizzo");
+        m_operations.add("now", installation_page::kSheetDateId);
+        m_operations.add("href", installation_page::kSheetAddressId);
         return m_operations.finish();
     }
+    if (record->type == "hashchange" && !address_changed(record->extra))
+        return m_operations.finish();
     if (record->type == "contextmenu") {
         // A long press on an arrow is an arrow held, not a menu.
         m_operations.taken(true);
@@ -178,12 +194,57 @@ std::string MainPage::handle(std::string_view text)
     return m_operations.finish();
 }
 
-void MainPage::answer(const PageRecord& record, const FormEvent& event)
+bool MainPage::address_changed(std::string_view fragment)
 {
+    if (tubaro::names_installation(fragment)) {
+        show_installation(true);
+        // Its own link, as it left it, shows it as it stands.
+        if (fragment == m_installation.fragment())
+            m_installation.write_address(m_operations);
+        else
+            m_installation.open(fragment, m_operations);
+        return false;
+    }
+    if (!m_installation_shown)
+        return true;
+    show_installation(false);
+    if (fragment != m_form_fragment)
+        return true;
+    m_operations.add("address", "", std::string_view(m_form_fragment));
+    m_operations.add("title", "", std::string_view(m_form_title));
+    m_operations.add("href", "stampa-indirizzo");
+    return false;
+}
+
+void MainPage::show_installation(bool shown)
+{
+    m_installation_shown = shown;
+    m_installation.set_shown(shown);
+    m_operations.add("attribute", "pagina", "data-vista",
+                     shown ? std::optional<std::string_view>(installation_page::kViewId) : std::nullopt);
+    const auto current = [](bool on) { return on ? std::optional<std::string_view>("page") : std::nullopt; };
+    m_operations.add("attribute", installation_page::kFormLinkId, "aria-current", current(!shown));
+    m_operations.add("attribute", installation_page::kViewLinkId, "aria-current", current(shown));
+}
+
+void MainPage::answer(const PageRecord& record, const FormEvent& given)
+{
+    FormEvent event = given;
     if (event.kind == Kind::Loaded) {
         as_this_browser_shows_it();
         // The sheet's date, and again just before printing.
         m_operations.add("now", "stampa-data");
+        m_operations.add("now", installation_page::kSheetDateId);
+        // Opened at the installation, the form starts as it would bare;
+        // opened at the form, the installation's example is made once the
+        // form is on screen and answering.
+        if (tubaro::names_installation(event.address)) {
+            show_installation(true);
+            m_installation.open(event.address, m_operations);
+            event.address.clear();
+        } else {
+            m_installation.open_later(m_operations);
+        }
     }
     const tubaro::FormReply reply = m_form.handle(event, record.state);
     m_operations.taken(reply.taken);
@@ -241,15 +302,21 @@ void MainPage::apply(const tubaro::Effect& effect)
                 // The address, the title and the sheet for paper, which from
                 // now on paper shows instead of the form.
                 const tubaro::SizingRecord& record = each.record;
+                m_form_fragment = record.fragment;
+                m_form_title = record.title;
                 m_operations.begin_later("sizing");
-                m_operations.add("address", "", std::string_view(record.fragment));
-                m_operations.add("title", "", std::string_view(record.title));
+                m_operations.add("attribute", installation_page::kFormLinkId, "href", "#" + record.fragment);
+                if (!m_installation_shown) {
+                    m_operations.add("address", "", std::string_view(record.fragment));
+                    m_operations.add("title", "", std::string_view(record.title));
+                }
                 for (tubaro::Quantity quantity : tubaro::kQuantities) {
                     m_operations.add("text", sheet_id(quantity), std::string_view(record.values[quantity]));
                     m_operations.add("text", sheet_id(quantity) + "-modo", record.notes[quantity]);
                 }
                 m_operations.add("text", "stampa-pollici", std::string_view(record.designation));
-                m_operations.add("href", "stampa-indirizzo");
+                if (!m_installation_shown)
+                    m_operations.add("href", "stampa-indirizzo");
                 m_operations.add("attribute", "pagina", "class", "con-foglio");
                 m_operations.end_later();
             }

@@ -6,6 +6,7 @@
 
 #include "effect.h"
 #include "form_presenter.h"
+#include "installation_view.h"
 #include "page_operations.h"
 #include "page_record.h"
 #include "window_traits.h"
@@ -19,6 +20,12 @@
 // form, from the column of the control it names; the sizing in the
 // address, the title and the printed sheet; the form floating in a window
 // of its own to stay on top).
+//
+// The page has a second view, the installation (InstallationView), beside
+// the form, and one address: `#impianto=...` is the installation's, any
+// other the form's. The page opens at the view its address names, a
+// changed address goes to the view it names (a link between the views is
+// such a change), and only the view shown writes the address and title.
 class MainPage {
 public:
     MainPage(const tubaro::WindowTraits& traits, std::string decimal_separator);
@@ -27,6 +34,8 @@ public:
     // own elements the operations name.
     static std::vector<std::string_view> control_ids();
     static std::vector<std::string_view> page_ids();
+    // The views beside the form whose events the bridge carries.
+    static std::vector<std::string_view> view_ids();
 
     // One record of the bridge's; the operations, as it reads them.
     std::string handle(std::string_view record);
@@ -37,8 +46,17 @@ private:
     // The page as built from its HTML, made what this browser shows: Check1
     // where the form cannot float.
     void as_this_browser_shows_it();
+    // Which view the page shows; a changed address, to the view it names.
+    void show_installation(bool shown);
+    bool address_changed(std::string_view fragment);
 
     tubaro::WindowTraits m_traits;
     tubaro::FormPresenter m_form;
     PageOperations m_operations;
+    InstallationView m_installation;
+    bool m_installation_shown = false;
+    // What the form last said of its sizing, for the address and the title
+    // when it is shown again, and its link.
+    std::string m_form_fragment;
+    std::string m_form_title;
 };

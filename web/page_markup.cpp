@@ -14,12 +14,15 @@
 #include <string>
 #include <string_view>
 
-#include "user_texts.h"
+#include "html_text.h"
+#include "installation_link.h"
+#include "installation_markup.h"
 #include "keyboard.h"
 #include "page_layout.h"
 #include "page_traits.h"
 #include "quantity_words.h"
 #include "tubaro_version.h"
+#include "user_texts.h"
 #include "form_principale.h"
 #include "window_build.h"
 #include "window_data.h"
@@ -31,22 +34,12 @@ using tubaro::ControlSpec;
 
 std::string escaped(std::string_view text)
 {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
+    return html_escaped(text);
 }
 
 std::string attribute(std::string_view name, std::string_view value)
 {
-    return " " + std::string(name) + "=\"" + escaped(value) + "\"";
+    return html_attribute(name, value);
 }
 
 // What assistive technology and a pointer's tooltip read of a control.
@@ -116,6 +109,12 @@ std::string controls_in_tab_order()
 
 std::string sheet();
 
+std::string version_line()
+{
+    return std::string(tubaro::kWindowCaption) + " " + std::string(tubaro::kVersionText) + " · " +
+           std::string(tubaro::texts::kVersionLine);
+}
+
 void write_html()
 {
     const std::string html = "<div" + attribute("id", tubaro::kWindowName) + " class=\"form\">\n" +
@@ -123,7 +122,12 @@ void write_html()
                              attribute("data-lento", tubaro::texts::kCodeSlow) +
                              attribute("data-mancante", tubaro::texts::kCodeMissing) +
                              attribute("data-senza-webassembly", tubaro::texts::kNoWebAssembly) + " hidden></div>\n</div>\n";
-    std::fputs((html + sheet()).c_str(), stdout);
+    // The links between the page's views above the form; the
+    // installation's view and its sheet after the form's.
+    std::fputs((installation_page::views_markup(tubaro::kExampleFragment) + html + installation_page::view_markup() +
+                sheet() + installation_page::sheet_markup(tubaro::kWindowCaption, version_line()))
+                   .c_str(),
+               stdout);
 }
 
 // The sheet for paper, below the form and shown only there: the four
@@ -142,8 +146,7 @@ std::string sheet()
     html += "<tr><th>" + escaped(tubaro::texts::kSheetDesignation) + "</th><td id=\"stampa-pollici\"></td><td></td></tr>\n";
     html += "</table>\n<p>" + escaped(tubaro::texts::kSheetPrinted) + " <span id=\"stampa-data\"></span></p>\n";
     html += "<p>" + escaped(tubaro::texts::kSheetReopen) + "<br><span id=\"stampa-indirizzo\"></span></p>\n";
-    html += "<p>" + escaped(tubaro::kWindowCaption) + " " + escaped(tubaro::kVersionText) + " · " +
-            escaped(tubaro::texts::kVersionLine) + "</p>\n</section>\n";
+    html += "<p>" + escaped(version_line()) + "</p>\n</section>\n";
     return html;
 }
 

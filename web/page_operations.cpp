@@ -82,9 +82,9 @@ void PageOperations::begin_later(std::string_view key)
     m_operations += "null";
 }
 
-void PageOperations::end_later()
+void PageOperations::end_later(bool after_frame)
 {
-    m_operations += "]]";
+    m_operations += after_frame ? "],true]" : "]]";
 }
 
 std::string PageOperations::finish()

@@ -12,10 +12,15 @@
 //   ["attribute", id, name, value or null]  ["style", id, property, value]
 //   ["timer", name, ms]  ["untimer", name]  ["float", on]
 //   ["address", fragment]  ["title", text]  ["now", id]  ["href", id]
+//   ["markup", id, html]  ["insert", id, position, html]  ["remove", id]
+//   ["ask", view, type]: the view is told an event of that type, with its
+//   state (view_record.h)
 //   ["later", key, [operation, ...]]: carried out once the event's turn is
 //   over, and only the latest list of a key, so a burst of events (a key
 //   held, an arrow held) writes what does not need to be on screen at once
-//   (the address, the title, the sheet for paper) once.
+//   (the address, the title, the sheet for paper) once;
+//   ["later", key, [operation, ...], true]: the same once the frame after
+//   the event is drawn, so it never holds that frame back.
 class PageOperations {
 public:
     void taken(bool taken) { m_taken = taken; }
@@ -28,7 +33,7 @@ public:
              std::optional<std::string_view> value);
     // The operations added from here to end_later() go into one "later".
     void begin_later(std::string_view key);
-    void end_later();
+    void end_later(bool after_frame = false);
     // The list; the operations start again empty.
     std::string finish();
 

@@ -10,6 +10,7 @@
 
 #include "installation.h"
 #include "installation_words.h"
+#include "section_figures.h"
 #include "section_loss.h"
 
 namespace tubaro {
@@ -40,16 +41,11 @@ std::unique_ptr<Evaluated> evaluated(std::string_view allowance, std::vector<Lin
 // "D | P | Y | PROGRESSIVA | POLLICI | ESITO", "-" where a figure is missing.
 std::string figures(const Evaluated& installation, std::size_t i)
 {
-    const SectionResult& section = installation.result.sections[i];
-    const auto or_dash = [](const std::string& text) { return text.empty() ? std::string("-") : text; };
-    std::string diameter = installation.given[i].diameter;
-    if (section.proposed_diameter)
-        diameter = long_to_text(*section.proposed_diameter);
-    return or_dash(diameter) + " | " +
-           or_dash(section.valid() && section.power.ok() ? currency_to_text(section.power.value(), ",") : "") +
-           " | " + or_dash(section.loss && section.loss->ok() ? long_to_text(section.loss->value()) : "") + " | " +
-           or_dash(section.loss_from_meter ? std::to_string(*section.loss_from_meter) : "") + " | " +
-           or_dash(std::string(section.designation)) + " | " + outcome_text(installation.result, installation.lines, i);
+    const SectionFigures shown = section_figures(installation.result, installation.lines, i, ",");
+    const auto or_dash = [](std::string_view text) { return text.empty() ? std::string("-") : std::string(text); };
+    return or_dash(shown.diameter) + " | " + or_dash(shown.power) + " | " + or_dash(shown.loss) + " | " +
+           or_dash(shown.loss_from_meter) + " | " + or_dash(shown.designation) + " | " +
+           outcome_text(installation.result, installation.lines, i);
 }
 
 struct Row {

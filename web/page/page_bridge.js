@@ -8,15 +8,26 @@
 // controls are written, as length-prefixed UTF-8 fields, into a buffer the
 // code owns (Module._page_buffer), and Module._on_page_event answers with a
 // JSON list: whether the event was taken, then the operations.
-Module.bindPage = (controls, others) => {
+//
+// A view beside the form (`views`, by their root elements' ids) is carried
+// the same way, with its own state: the id and the value of each of its
+// inputs, then of each of its selects, in the document's order, as the DOM
+// holds them; its rows come and go as markup the code writes.
+Module.bindPage = (controls, others, views = []) => {
     const elements = new Map();
     for (const id of [...controls, ...others]) elements.set(id, document.getElementById(id));
+    // An element the code named, bound or made since.
+    const elementOf = id => elements.get(id) || document.getElementById(id);
     const form = elements.get("Form_Principale");
     const timers = new Map();
     let buffer = 0;
     let capacity = 0;
 
-    const field = text => lengthBytesUTF8(text) + ":" + text;
+    // (Most texts are ASCII, whose length in UTF-8 is their length; the
+    // browser's own encoder and pattern test are far quicker than a loop
+    // over the characters here.)
+    const encoder = new TextEncoder();
+    const field = text => (/[^\0-\x7f]/.test(text) ? encoder.encode(text).length : text.length) + ":" + text;
     // The control holding the focus, in whichever document the form is.
     const focused = () => {
         let element = form.ownerDocument.activeElement;
@@ -32,21 +43,42 @@ Module.bindPage = (controls, others) => {
     const tell = (type, control, part, event, extra) => {
         const modifiers = event ? (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
                                   (event.metaKey ? 8 : 0) : 0;
-        const record = [type, control, part, String(event ? event.keyCode | 0 : 0), String(modifiers),
-                        event && event.repeat ? "1" : "0", String(event ? event.detail | 0 : 0), extra || "",
-                        focused()].map(field).join("") + state();
-        const size = lengthBytesUTF8(record) + 1;
-        if (size > capacity) {
-            capacity = Math.max(size, 2 * capacity, 4096);
+        send([type, control, part, String(event ? event.keyCode | 0 : 0), String(modifiers),
+              event && event.repeat ? "1" : "0", String(event ? event.detail | 0 : 0), extra || "",
+              focused()].map(field).join("") + state(), event);
+    };
+    // A view's inputs and selects, found again only once the code has added
+    // or taken away markup (finding them walks the whole view).
+    const viewFields = new Map();
+    const fieldsOf = root => {
+        if (!viewFields.has(root))
+            viewFields.set(root, [...root.getElementsByTagName("input"), ...root.getElementsByTagName("select")]);
+        return viewFields.get(root);
+    };
+    const tellView = (root, type, target, event) => {
+        const active = document.activeElement;
+        let record = ["vista", root.id, type, target, "",
+                      active && root.contains(active) ? active.id : ""].map(field).join("");
+        for (const each of fieldsOf(root)) record += field(each.id) + field(each.value);
+        send(record, event);
+    };
+    const send = (record, event) => {
+        // Room for the record at three bytes a UTF-16 unit, at most.
+        const room = 3 * record.length + 1;
+        if (room > capacity) {
+            capacity = Math.max(room, 2 * capacity, 4096);
             buffer = Module._page_buffer(capacity);
         }
-        stringToUTF8(record, buffer, capacity);
-        const [taken, ...operations] = JSON.parse(UTF8ToString(Module._on_page_event(size - 1)));
+        const {written} = encoder.encodeInto(record, HEAPU8.subarray(buffer, buffer + capacity));
+        const [taken, ...operations] = JSON.parse(UTF8ToString(Module._on_page_event(written)));
+        // (A view told while operations are carried out, "ask", is told
+        // inside them.)
+        const inside = applying;
         applying = true;
         try {
             for (const operation of operations) carry_out(operation);
         } finally {
-            applying = false;
+            applying = inside;
         }
         if (taken && event) event.preventDefault();
     };
@@ -88,25 +120,44 @@ Module.bindPage = (controls, others) => {
             });
     };
 
-    // What can wait until the event's turn is over, the latest of each key.
+    // What can wait until the event's turn is over (or, if the code asks,
+    // until the frame after it is drawn), the latest of each key.
     const later = new Map();
-    const carry_out_later = () => {
+    const waiting = {turn: false, frame: false};
+    const carry_out_later = afterFrame => {
         applying = true;
         try {
-            for (const operations of later.values())
-                for (const operation of operations) if (operation) carry_out(operation);
+            // (No destructuring in a for-of head: emscripten's minifier
+            // mangles it.)
+            for (const key of [...later.keys()]) {
+                const waits = later.get(key);
+                if (waits.afterFrame !== afterFrame) continue;
+                later.delete(key);
+                for (const operation of waits.operations) if (operation) carry_out(operation);
+            }
         } finally {
             applying = false;
         }
-        later.clear();
     };
     const carry_out = ([what, target, value, more]) => {
         if (what === "later") {
-            if (!later.size) setTimeout(carry_out_later, 0);
-            later.set(target, value);
+            later.set(target, {operations: value, afterFrame: !!more});
+            if (more && !waiting.frame) {
+                waiting.frame = true;
+                requestAnimationFrame(() => setTimeout(() => {
+                    waiting.frame = false;
+                    carry_out_later(true);
+                }, 0));
+            } else if (!more && !waiting.turn) {
+                waiting.turn = true;
+                setTimeout(() => {
+                    waiting.turn = false;
+                    carry_out_later(false);
+                }, 0);
+            }
             return;
         }
-        const element = elements.get(target);
+        const element = elementOf(target);
         switch (what) {
         case "value": element.value = value; break;
         case "checked": element.checked = value; break;
@@ -114,11 +165,19 @@ Module.bindPage = (controls, others) => {
         case "disabled": element.disabled = value; break;
         case "focus": element.focus(); break;
         case "select": element.select(); break;
-        case "text": element.textContent = value; break;
+        // What is already so is left alone: writing it again would still
+        // change the page.
+        case "text": if (element.textContent !== value) element.textContent = value; break;
         case "attribute":
             if (more === null) element.removeAttribute(value);
-            else element.setAttribute(value, more);
+            else if (element.getAttribute(value) !== more) element.setAttribute(value, more);
             break;
+        case "markup": element.innerHTML = value; viewFields.clear(); break;
+        case "insert": element.insertAdjacentHTML(value, more); viewFields.clear(); break;
+        case "remove": element.remove(); viewFields.clear(); break;
+        // The code asks to be told, with the view's state: once a frame is
+        // drawn, say.
+        case "ask": tellView(element, value, "", null); break;
         case "style": element.style.setProperty(value, more); break;
         case "timer":
             clearTimeout(timers.get(target));
@@ -173,9 +232,20 @@ Module.bindPage = (controls, others) => {
     // Seen after the controls' own: a pointer that goes down anywhere on the
     // form.
     form.addEventListener("pointerdown", event => { if (!applying) tell("pointerdown", "", "", event); });
-    // A key pressed elsewhere in the page, which the browser handles.
+    const roots = views.map(id => document.getElementById(id)).filter(root => root);
+    for (const root of roots)
+        for (const type of ["input", "click"])
+            root.addEventListener(type, event => { if (!applying) tellView(root, type, event.target.id || "", event); });
+    // A key pressed elsewhere in the page (not in a view, whose keys are its
+    // own), which the browser handles.
     window.addEventListener("keydown", event => {
-        if (!applying && !form.contains(event.target)) tell("keyoutside", "", "", event);
+        if (!applying && !form.contains(event.target) && !roots.some(root => root.contains(event.target)))
+            tell("keyoutside", "", "", event);
+    });
+    // Paper shows what waits too.
+    window.addEventListener("beforeprint", () => {
+        carry_out_later(false);
+        carry_out_later(true);
     });
     for (const type of ["hashchange", "beforeprint", "blur"])
         window.addEventListener(type, () => tell(type, "", "", null, type === "hashchange" ? location.hash.slice(1) : ""));
