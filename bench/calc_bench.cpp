@@ -1,8 +1,8 @@
 // Speed of the calculation and of a key release in the window-less form.
 #include <benchmark/benchmark.h>
 
-#include "module_calcoli.h"
-#include "windowless_form.h"
+#include "calc/module_calcoli.h"
+#include "tests/support/windowless_form.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "checked_output.h"
-#include "installation_tsv.h"
+#include "cli/checked_output.h"
+#include "cli/installation_tsv.h"
 
 namespace {
 

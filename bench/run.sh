@@ -16,6 +16,6 @@ echo "== $(lscpu | awk -F: '/Model name/ {gsub(/^ +/, "", $2); print $2}'), $(np
 "$build/bench/installation_bench" --benchmark_min_time=0.5 2>/dev/null |
   awk '/^BM_/ {printf "%-28s %10s %s\n", "200-section installation", $2, $3}'
 QT_QPA_PLATFORM=offscreen "$build/bench/window_key_bench" 2>/dev/null
-"$root/bench/startup.sh" "$build/app/TubaroGAS" "$build/bench/label_window" "$build/bench/bare_window" \
+"$root/bench/startup.sh" "$build/qt/TubaroGAS" "$build/bench/label_window" "$build/bench/bare_window" \
   "$build/bench/first_paint" 15
 "$root/bench/tsv_million.sh" "$build/cli/tubarogas-calc"

@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "main_window.h"
+#include "qt/main_window.h"
 
 int main(int argc, char* argv[])
 {

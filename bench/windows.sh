@@ -12,7 +12,7 @@ windows="$root/build-windows"
 # All three stripped, as TubaroGAS.exe ships.
 stripped="$windows/bench/stripped"
 mkdir -p "$stripped"
-for each in win/TubaroGAS bench/win/label_window_win32 bench/win/controls_window_win32; do
+for each in win32/TubaroGAS bench/win/label_window_win32 bench/win/controls_window_win32; do
   x86_64-w64-mingw32-strip -o "$stripped/$(basename "$each").exe" "$windows/$each.exe"
 done
 "$root/bench/windows_startup.sh" "$stripped/TubaroGAS.exe" "$stripped/label_window_win32.exe" \

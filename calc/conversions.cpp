@@ -1,12 +1,12 @@
-#include "conversions.h"
+#include "calc/conversions.h"
 
 #include <cmath>
 #include <cstdint>
 #include <string>
 
-#include "error_kind.h"
-#include "plain_decimal.h"
-#include "rounding.h"
+#include "calc/error_kind.h"
+#include "calc/plain_decimal.h"
+#include "calc/rounding.h"
 
 namespace tubaro {
 

@@ -1,10 +1,10 @@
-#include "currency.h"
+#include "calc/currency.h"
 
 #include <limits>
 
-#include "error_kind.h"
-#include "int128.h"
-#include "rounding.h"
+#include "calc/error_kind.h"
+#include "calc/int128.h"
+#include "calc/rounding.h"
 
 namespace tubaro {
 

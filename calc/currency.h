@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "long.h"
+#include "calc/long.h"
 
 namespace tubaro {
 

@@ -1,4 +1,4 @@
-#include "error_kind.h"
+#include "calc/error_kind.h"
 
 namespace tubaro {
 

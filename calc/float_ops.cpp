@@ -1,8 +1,8 @@
-#include "float_ops.h"
+#include "calc/float_ops.h"
 
 #include <cmath>
 
-#include "error_kind.h"
+#include "calc/error_kind.h"
 
 namespace tubaro {
 

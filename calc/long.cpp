@@ -1,8 +1,8 @@
-#include "long.h"
+#include "calc/long.h"
 
 #include <charconv>
 
-#include "error_kind.h"
+#include "calc/error_kind.h"
 
 namespace tubaro {
 

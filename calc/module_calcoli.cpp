@@ -1,7 +1,7 @@
-#include "module_calcoli.h"
+#include "calc/module_calcoli.h"
 
-#include "conversions.h"
-#include "float_ops.h"
+#include "calc/conversions.h"
+#include "calc/float_ops.h"
 
 namespace tubaro {
 

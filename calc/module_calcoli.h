@@ -1,7 +1,7 @@
 #pragma once
 
-#include "currency.h"
-#include "long.h"
+#include "calc/currency.h"
+#include "calc/long.h"
 
 namespace tubaro {
 

@@ -1,12 +1,12 @@
-#include "number_text.h"
+#include "calc/number_text.h"
 
 #include <cstdint>
 #include <limits>
 #include <string>
 
-#include "error_kind.h"
-#include "int128.h"
-#include "plain_decimal.h"
+#include "calc/error_kind.h"
+#include "calc/int128.h"
+#include "calc/plain_decimal.h"
 
 namespace tubaro {
 

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "currency.h"
-#include "long.h"
+#include "calc/currency.h"
+#include "calc/long.h"
 
 namespace tubaro {
 

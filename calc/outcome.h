@@ -4,7 +4,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "error_kind.h"
+#include "calc/error_kind.h"
 
 namespace tubaro {
 

@@ -1,4 +1,4 @@
-#include "plain_decimal.h"
+#include "calc/plain_decimal.h"
 
 #if defined(__EMSCRIPTEN__)
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "rounding.h"
+#include "calc/rounding.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "int128.h"
+#include "calc/int128.h"
 
 namespace tubaro {
 

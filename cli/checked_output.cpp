@@ -1,8 +1,8 @@
-#include "checked_output.h"
+#include "cli/checked_output.h"
 
 #include <cstring>
 
-#include "io_error.h"
+#include "cli/io_error.h"
 
 bool CheckedOutput::write(std::string_view bytes)
 {

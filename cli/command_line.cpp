@@ -1,8 +1,8 @@
-#include "command_line.h"
+#include "cli/command_line.h"
 
-#include "quantity_words.h"
-#include "sizing_case.h"
-#include "utf8_text.h"
+#include "rules/quantity_words.h"
+#include "cli/sizing_case.h"
+#include "rules/utf8_text.h"
 
 namespace {
 

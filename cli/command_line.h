@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "quantity.h"
+#include "rules/quantity.h"
 
 // What tubarogas-calc was asked to do.
 struct CommandLine {

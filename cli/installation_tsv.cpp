@@ -1,12 +1,12 @@
-#include "installation_tsv.h"
+#include "cli/installation_tsv.h"
 
 #include <string>
 #include <vector>
 
-#include "installation.h"
-#include "installation_words.h"
-#include "line_reader.h"
-#include "section_figures.h"
+#include "rules/installation.h"
+#include "rules/installation_words.h"
+#include "cli/line_reader.h"
+#include "rules/section_figures.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <cerrno>
 
-#include "io_error.h"
+#include "cli/io_error.h"
 
 int last_io_error(std::FILE*)
 {

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <io.h>
 
-#include "io_error.h"
+#include "cli/io_error.h"
 
 int last_io_error(std::FILE* stream)
 {

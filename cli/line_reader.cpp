@@ -1,8 +1,8 @@
-#include "line_reader.h"
+#include "cli/line_reader.h"
 
 #include <string>
 
-#include "io_error.h"
+#include "cli/io_error.h"
 
 LinesRead read_lines(std::FILE* input, const std::function<void(std::optional<std::string_view>)>& each_line,
                      const std::function<bool()>& after_chunk)

@@ -6,14 +6,14 @@
 #include <string_view>
 #include <variant>
 
-#include "checked_output.h"
-#include "platform.h"
-#include "command_line.h"
-#include "installation.h"
-#include "installation_tsv.h"
-#include "installation_words.h"
-#include "sizing_case.h"
-#include "tsv_batch.h"
+#include "cli/checked_output.h"
+#include "cli/platform.h"
+#include "cli/command_line.h"
+#include "rules/installation.h"
+#include "cli/installation_tsv.h"
+#include "rules/installation_words.h"
+#include "cli/sizing_case.h"
+#include "cli/tsv_batch.h"
 #include "tubaro_version.h"
 
 namespace {

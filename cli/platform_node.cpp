@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "intl_separator.h"
-#include "platform.h"
+#include "js_support/intl_separator.h"
+#include "cli/platform.h"
 
 // tubarogas-calc for Node.js. The C library here knows no locale but C, so
 // the separator comes from the language of the environment's LC_ALL,

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform.h"
+#include "cli/platform.h"
 
 const std::string_view kRegionalSettingsSource = "da LC_ALL, LC_NUMERIC o LANG";
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "platform.h"
-#include "regional_separator.h"
-#include "wide_text.h"
+#include "cli/platform.h"
+#include "windows_support/regional_separator.h"
+#include "windows_support/wide_text.h"
 
 const std::string_view kRegionalSettingsSource = "dalle impostazioni internazionali di Windows";
 

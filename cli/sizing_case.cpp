@@ -1,7 +1,7 @@
-#include "sizing_case.h"
+#include "cli/sizing_case.h"
 
-#include "pipe_size.h"
-#include "quantity_words.h"
+#include "rules/pipe_size.h"
+#include "rules/quantity_words.h"
 
 using tubaro::Quantity;
 

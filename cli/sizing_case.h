@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "outcome.h"
-#include "quantity.h"
-#include "recalculation.h"
+#include "calc/outcome.h"
+#include "rules/quantity.h"
+#include "rules/recalculation.h"
 
 // One sizing case as the command line gives it: the computed quantity and
 // the four field texts (the mode's own is never read).

@@ -1,11 +1,11 @@
-#include "tsv_batch.h"
+#include "cli/tsv_batch.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "line_reader.h"
-#include "sizing_case.h"
+#include "cli/line_reader.h"
+#include "cli/sizing_case.h"
 
 namespace {
 

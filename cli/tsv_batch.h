@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "checked_output.h"
+#include "cli/checked_output.h"
 
 enum class BatchEnd {
     AllValid,

@@ -18,4 +18,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 
 # Wine, through a runner that tells Wine's own failure to start a program
 # from the program's.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/win/wine_run.sh)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/win32/wine_run.sh)

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "window_data.h"
+#include "form/window_data.h"
 
 namespace tubaro {
 

@@ -7,10 +7,10 @@
 #include <variant>
 #include <vector>
 
-#include "error_kind.h"
-#include "form_event.h"
-#include "sizing_record.h"
-#include "window_data.h"
+#include "calc/error_kind.h"
+#include "form/form_event.h"
+#include "form/sizing_record.h"
+#include "form/window_data.h"
 
 namespace tubaro {
 

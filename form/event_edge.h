@@ -4,8 +4,8 @@
 #include <optional>
 #include <utility>
 
-#include "error_kind.h"
-#include "window_data.h"
+#include "calc/error_kind.h"
+#include "form/window_data.h"
 
 namespace tubaro {
 

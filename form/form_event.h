@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "keys.h"
-#include "window_data.h"
+#include "form/keys.h"
+#include "form/window_data.h"
 
 namespace tubaro {
 

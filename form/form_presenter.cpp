@@ -1,13 +1,13 @@
-#include "form_presenter.h"
+#include "form/form_presenter.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "entry_check.h"
-#include "keyboard.h"
-#include "outcome.h"
-#include "pipe_size.h"
-#include "user_texts.h"
+#include "rules/entry_check.h"
+#include "form/keyboard.h"
+#include "calc/outcome.h"
+#include "rules/pipe_size.h"
+#include "form/user_texts.h"
 
 namespace tubaro {
 

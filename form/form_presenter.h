@@ -5,18 +5,18 @@
 #include <optional>
 #include <string>
 
-#include "controls.h"
-#include "effect.h"
-#include "event_edge.h"
-#include "form_event.h"
-#include "form_principale.h"
-#include "key_release_filter.h"
-#include "sizing_link.h"
-#include "sizing_record.h"
-#include "spin_stepper.h"
-#include "window_data.h"
-#include "window_state.h"
-#include "window_traits.h"
+#include "form/controls.h"
+#include "form/effect.h"
+#include "form/event_edge.h"
+#include "form/form_event.h"
+#include "form/form_principale.h"
+#include "form/key_release_filter.h"
+#include "rules/sizing_link.h"
+#include "form/sizing_record.h"
+#include "form/spin_stepper.h"
+#include "form/window_data.h"
+#include "form/window_state.h"
+#include "form/window_traits.h"
 
 namespace tubaro {
 

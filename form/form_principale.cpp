@@ -1,10 +1,10 @@
-#include "form_principale.h"
+#include "form/form_principale.h"
 
-#include "entry_check.h"
-#include "keyboard.h"
-#include "pipe_size.h"
-#include "recalculation.h"
-#include "user_texts.h"
+#include "rules/entry_check.h"
+#include "form/keyboard.h"
+#include "rules/pipe_size.h"
+#include "rules/recalculation.h"
+#include "form/user_texts.h"
 
 namespace tubaro {
 

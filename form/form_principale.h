@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "controls.h"
-#include "quantity.h"
-#include "window_data.h"
+#include "form/controls.h"
+#include "rules/quantity.h"
+#include "form/window_data.h"
 
 namespace tubaro {
 

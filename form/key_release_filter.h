@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "keys.h"
+#include "form/keys.h"
 
 namespace tubaro {
 

@@ -1,4 +1,4 @@
-#include "keyboard.h"
+#include "form/keyboard.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
-#include "quantity.h"
-#include "window_data.h"
+#include "rules/quantity.h"
+#include "form/window_data.h"
 
 namespace tubaro {
 

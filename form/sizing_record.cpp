@@ -1,9 +1,9 @@
-#include "sizing_record.h"
+#include "form/sizing_record.h"
 
-#include "recalculation.h"
-#include "sizing_link.h"
-#include "user_texts.h"
-#include "window_data.h"
+#include "rules/recalculation.h"
+#include "rules/sizing_link.h"
+#include "form/user_texts.h"
+#include "form/window_data.h"
 
 namespace tubaro {
 

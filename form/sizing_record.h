@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "quantity.h"
-#include "sizing_link.h"
+#include "rules/quantity.h"
+#include "rules/sizing_link.h"
 
 namespace tubaro {
 

@@ -1,8 +1,8 @@
-#include "spin_stepper.h"
+#include "form/spin_stepper.h"
 
-#include "long.h"
-#include "spin_step.h"
-#include "window_data.h"
+#include "calc/long.h"
+#include "rules/spin_step.h"
+#include "form/window_data.h"
 
 namespace tubaro {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "form_principale.h"
-#include "quantity.h"
+#include "form/form_principale.h"
+#include "rules/quantity.h"
 
 namespace tubaro {
 

@@ -1,11 +1,11 @@
-#include "text_fit.h"
+#include "form/text_fit.h"
 
-#include "user_texts.h"
+#include "form/user_texts.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "form_principale.h"
+#include "form/form_principale.h"
 
 namespace tubaro {
 

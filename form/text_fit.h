@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "window_data.h"
+#include "form/window_data.h"
 
 namespace tubaro {
 

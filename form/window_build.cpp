@@ -1,6 +1,6 @@
-#include "window_build.h"
+#include "form/window_build.h"
 
-#include "user_texts.h"
+#include "form/user_texts.h"
 
 namespace tubaro {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "window_data.h"
-#include "window_traits.h"
+#include "form/window_data.h"
+#include "form/window_traits.h"
 
 namespace tubaro {
 

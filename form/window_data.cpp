@@ -1,4 +1,4 @@
-#include "window_data.h"
+#include "form/window_data.h"
 
 #include <array>
 

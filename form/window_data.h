@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "quantity.h"
+#include "rules/quantity.h"
 
 namespace tubaro {
 

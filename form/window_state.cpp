@@ -1,6 +1,6 @@
-#include "window_state.h"
+#include "form/window_state.h"
 
-#include "window_build.h"
+#include "form/window_build.h"
 
 namespace tubaro {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "window_data.h"
-#include "window_traits.h"
+#include "form/window_data.h"
+#include "form/window_traits.h"
 
 namespace tubaro {
 

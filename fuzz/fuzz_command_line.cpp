@@ -12,11 +12,11 @@
 #include <variant>
 #include <vector>
 
-#include "checked_output.h"
-#include "command_line.h"
-#include "error_kind.h"
-#include "text_lines.h"
-#include "tsv_batch.h"
+#include "cli/checked_output.h"
+#include "cli/command_line.h"
+#include "calc/error_kind.h"
+#include "fuzz/text_lines.h"
+#include "cli/tsv_batch.h"
 
 namespace {
 

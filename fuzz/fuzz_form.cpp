@@ -9,11 +9,11 @@
 #include <optional>
 #include <string>
 
-#include "error_kind.h"
-#include "keys.h"
-#include "module_calcoli.h"
-#include "recalculation.h"
-#include "windowless_form.h"
+#include "calc/error_kind.h"
+#include "form/keys.h"
+#include "calc/module_calcoli.h"
+#include "rules/recalculation.h"
+#include "tests/support/windowless_form.h"
 
 namespace {
 

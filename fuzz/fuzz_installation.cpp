@@ -16,15 +16,15 @@
 #include <string_view>
 #include <vector>
 
-#include "checked_output.h"
-#include "installation.h"
-#include "installation_link.h"
-#include "installation_tsv.h"
-#include "installation_words.h"
-#include "line_reader.h"
-#include "section_loss.h"
-#include "text_lines.h"
-#include "utf8_text.h"
+#include "cli/checked_output.h"
+#include "rules/installation.h"
+#include "rules/installation_link.h"
+#include "cli/installation_tsv.h"
+#include "rules/installation_words.h"
+#include "cli/line_reader.h"
+#include "rules/section_loss.h"
+#include "fuzz/text_lines.h"
+#include "rules/utf8_text.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <regex>
 #include <string>
 
-#include "error_kind.h"
-#include "number_text.h"
+#include "calc/error_kind.h"
+#include "calc/number_text.h"
 
 namespace {
 

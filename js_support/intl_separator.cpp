@@ -1,4 +1,4 @@
-#include "intl_separator.h"
+#include "js_support/intl_separator.h"
 
 #include <emscripten.h>
 

@@ -25,5 +25,5 @@ cpack --preset windows >/dev/null
 
 mkdir -p "$root/dist"
 cp "$build"/dist/TubaroGAS-*-win64.zip "$build"/dist/TubaroGAS-*-setup.exe "$root/dist/"
-cp "$build/win/staging/TubaroGAS.exe" "$build/win/staging/tubarogas-calc.exe" "$root/dist/"
+cp "$build/packaging/windows/staging/TubaroGAS.exe" "$build/packaging/windows/staging/tubarogas-calc.exe" "$root/dist/"
 ls -l "$root/dist"

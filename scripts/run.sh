@@ -4,4 +4,4 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" default
 cmake --build "$root/build" --target TubaroGAS
-exec "$root/build/app/TubaroGAS"
+exec "$root/build/qt/TubaroGAS"

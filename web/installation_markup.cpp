@@ -1,9 +1,9 @@
-#include "installation_markup.h"
+#include "web/installation_markup.h"
 
-#include "html_text.h"
-#include "installation.h"
-#include "installation_words.h"
-#include "user_texts.h"
+#include "web/html_text.h"
+#include "rules/installation.h"
+#include "rules/installation_words.h"
+#include "form/user_texts.h"
 
 namespace installation_page {
 

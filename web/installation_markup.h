@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "section_line.h"
+#include "rules/section_line.h"
 
 // The installation's view on the page, as HTML: what page_markup writes
 // into the page at build time (the links between the views, the view with

@@ -1,14 +1,14 @@
-#include "installation_view.h"
+#include "web/installation_view.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <unordered_set>
 
-#include "installation_link.h"
-#include "installation_words.h"
-#include "section_figures.h"
-#include "window_data.h"
+#include "rules/installation_link.h"
+#include "rules/installation_words.h"
+#include "rules/section_figures.h"
+#include "form/window_data.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "installation.h"
-#include "installation_markup.h"
-#include "page_operations.h"
-#include "view_record.h"
+#include "rules/installation.h"
+#include "web/installation_markup.h"
+#include "web/page_operations.h"
+#include "web/view_record.h"
 
 // The installation as a view of the page, beside the form. The page's
 // bridge carries each of its DOM events with every field as the DOM holds

@@ -8,12 +8,12 @@
 
 #include <emscripten/eventloop.h>
 
-#include "entry_check.h"
-#include "main_page.h"
-#include "page_traits.h"
-#include "pipe_size.h"
-#include "recalculation.h"
-#include "window_data.h"
+#include "rules/entry_check.h"
+#include "web/main_page.h"
+#include "web/page_traits.h"
+#include "rules/pipe_size.h"
+#include "rules/recalculation.h"
+#include "form/window_data.h"
 
 // The page's entry point, once page_start.js has brought the code: the form
 // bound to the page's elements with the browser's decimal separator (it

@@ -1,14 +1,14 @@
-#include "main_page.h"
+#include "web/main_page.h"
 
 #include <algorithm>
 #include <type_traits>
 
-#include "installation_link.h"
-#include "page_layout.h"
-#include "page_traits.h"
-#include "quantity_words.h"
-#include "view_record.h"
-#include "window_build.h"
+#include "rules/installation_link.h"
+#include "web/page_layout.h"
+#include "web/page_traits.h"
+#include "rules/quantity_words.h"
+#include "web/view_record.h"
+#include "form/window_build.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "effect.h"
-#include "form_presenter.h"
-#include "installation_view.h"
-#include "page_operations.h"
-#include "page_record.h"
-#include "window_traits.h"
+#include "form/effect.h"
+#include "form/form_presenter.h"
+#include "web/installation_view.h"
+#include "web/page_operations.h"
+#include "web/page_record.h"
+#include "form/window_traits.h"
 
 // The one window as a page. The page's HTML holds the form's elements
 // (page_markup); its bridge (page/page_bridge.js) carries every DOM event of

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "window_data.h"
+#include "form/window_data.h"
 
 // The page's own additions to the window's layout, in twips, and how a place
 // in twips becomes one in percent of the form, which scales as a whole.

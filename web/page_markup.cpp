@@ -14,18 +14,18 @@
 #include <string>
 #include <string_view>
 
-#include "html_text.h"
-#include "installation_link.h"
-#include "installation_markup.h"
-#include "keyboard.h"
-#include "page_layout.h"
-#include "page_traits.h"
-#include "quantity_words.h"
+#include "web/html_text.h"
+#include "rules/installation_link.h"
+#include "web/installation_markup.h"
+#include "form/keyboard.h"
+#include "web/page_layout.h"
+#include "web/page_traits.h"
+#include "rules/quantity_words.h"
 #include "tubaro_version.h"
-#include "user_texts.h"
-#include "form_principale.h"
-#include "window_build.h"
-#include "window_data.h"
+#include "form/user_texts.h"
+#include "form/form_principale.h"
+#include "form/window_build.h"
+#include "form/window_data.h"
 
 namespace {
 

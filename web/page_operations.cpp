@@ -1,4 +1,4 @@
-#include "page_operations.h"
+#include "web/page_operations.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "page_record.h"
+#include "web/page_record.h"
 
 #include <charconv>
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "window_state.h"
+#include "form/window_state.h"
 
 // A DOM event as the page's bridge (page/page_bridge.js) carries it, with
 // the state of the form's controls at that moment: a record of

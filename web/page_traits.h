@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window_traits.h"
+#include "form/window_traits.h"
 
 // What a page is, as a window: it floats above other windows only at the
 // user's own click, and only where the browser can open a floating window

@@ -1,6 +1,6 @@
-#include "view_record.h"
+#include "web/view_record.h"
 
-#include "page_record.h"
+#include "web/page_record.h"
 
 static_assert(kViewRecordMark.size() == 5);
 

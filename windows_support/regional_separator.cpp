@@ -1,8 +1,8 @@
-#include "regional_separator.h"
+#include "windows_support/regional_separator.h"
 
 #include <windows.h>
 
-#include "wide_text.h"
+#include "windows_support/wide_text.h"
 
 std::string windows_decimal_separator()
 {

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "window_data.h"
+#include "form/window_data.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // TubaroGAS's size with one STATIC label, no manifest, nothing else.
 #include <windows.h>
 
-#include "window_data.h"
+#include "form/window_data.h"
 
 namespace {
 

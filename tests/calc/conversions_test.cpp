@@ -1,5 +1,5 @@
-#include "conversions.h"
-#include "number_text.h"
+#include "calc/conversions.h"
+#include "calc/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string>
 #include <variant>
 
-#include "error_kind.h"
-#include "long.h"
+#include "calc/error_kind.h"
+#include "calc/long.h"
 
 namespace tubaro {
 namespace {

@@ -1,4 +1,4 @@
-#include "float_ops.h"
+#include "calc/float_ops.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <variant>
 
-#include "error_kind.h"
+#include "calc/error_kind.h"
 
 namespace tubaro {
 namespace {

@@ -1,4 +1,4 @@
-#include "module_calcoli.h"
+#include "calc/module_calcoli.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "error_kind.h"
+#include "calc/error_kind.h"
 
 namespace tubaro {
 namespace {

@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "calc/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <variant>
 
-#include "error_kind.h"
+#include "calc/error_kind.h"
 
 namespace tubaro {
 namespace {

@@ -1,11 +1,11 @@
-#include "outcome.h"
+#include "calc/outcome.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "long.h"
-#include "number_text.h"
+#include "calc/long.h"
+#include "calc/number_text.h"
 
 namespace tubaro {
 namespace {

@@ -11,7 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "program_under_test.h"
+#include "tests/support/program_under_test.h"
 
 namespace {
 
@@ -54,10 +54,12 @@ TEST_P(HostileRun, EndsWithItsStatusAndMessage)
     EXPECT_EQ(WEXITSTATUS(raw), run.status);
     const std::string errors = slurp(stem + ".err");
     EXPECT_EQ(errors.substr(0, errors.find('\n')), run.first_error_line) << errors;
-    if (run.one_error_line)
+    if (run.one_error_line) {
         EXPECT_EQ(errors, std::string(run.first_error_line) + "\n");
-    if (run.output)
+    }
+    if (run.output) {
         EXPECT_EQ(slurp(stem + ".out"), run.output);
+    }
 }
 
 #define ONE_CASE "diametro --potenza 116 --perdita 100 --lunghezza 30"

@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "error_kind.h"
-#include "golden_recalculations.h"
-#include "program_under_test.h"
-#include "quantity.h"
+#include "calc/error_kind.h"
+#include "tests/support/golden_recalculations.h"
+#include "tests/support/program_under_test.h"
+#include "rules/quantity.h"
 
 namespace {
 

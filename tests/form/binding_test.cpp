@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "quantity_letters.h"
-#include "windowless_form.h"
+#include "tests/support/quantity_letters.h"
+#include "tests/support/windowless_form.h"
 
 namespace tubaro {
 namespace {

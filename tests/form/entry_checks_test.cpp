@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "error_kind.h"
-#include "quantity_letters.h"
-#include "windowless_form.h"
+#include "calc/error_kind.h"
+#include "tests/support/quantity_letters.h"
+#include "tests/support/windowless_form.h"
 
 namespace tubaro {
 namespace {

@@ -1,4 +1,4 @@
-#include "event_edge.h"
+#include "form/event_edge.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include <functional>
 #include <vector>
 
-#include "quantity_letters.h"
-#include "effect_printing.h"
-#include "windowless_form.h"
+#include "tests/support/quantity_letters.h"
+#include "tests/support/effect_printing.h"
+#include "tests/support/windowless_form.h"
 
 namespace tubaro {
 namespace {

@@ -1,8 +1,8 @@
-#include "user_texts.h"
-#include "keyboard.h"
+#include "form/user_texts.h"
+#include "form/keyboard.h"
 
-#include "window_build.h"
-#include "windowless_form.h"
+#include "form/window_build.h"
+#include "tests/support/windowless_form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "pipe_size.h"
+#include "rules/pipe_size.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "error_kind.h"
-#include "windowless_form.h"
+#include "calc/error_kind.h"
+#include "tests/support/windowless_form.h"
 
 namespace tubaro {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "random_use.h"
-#include "windowless_form.h"
+#include "tests/support/random_use.h"
+#include "tests/support/windowless_form.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
-#include "error_kind.h"
-#include "golden_recalculations.h"
-#include "quantity_letters.h"
-#include "recalculation.h"
-#include "windowless_form.h"
+#include "calc/error_kind.h"
+#include "tests/support/golden_recalculations.h"
+#include "tests/support/quantity_letters.h"
+#include "rules/recalculation.h"
+#include "tests/support/windowless_form.h"
 
 namespace tubaro {
 namespace {

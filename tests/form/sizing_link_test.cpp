@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "quantity_letters.h"
-#include "sizing_link.h"
-#include "windowless_form.h"
+#include "tests/support/quantity_letters.h"
+#include "rules/sizing_link.h"
+#include "tests/support/windowless_form.h"
 
 namespace tubaro {
 namespace {

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "spin_step.h"
-#include "quantity_letters.h"
-#include "windowless_form.h"
+#include "rules/spin_step.h"
+#include "tests/support/quantity_letters.h"
+#include "tests/support/windowless_form.h"
 
 namespace tubaro {
 namespace {

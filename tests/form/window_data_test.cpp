@@ -1,7 +1,7 @@
-#include "user_texts.h"
-#include "window_build.h"
-#include "window_data.h"
-#include "text_fit.h"
+#include "form/user_texts.h"
+#include "form/window_build.h"
+#include "form/window_data.h"
+#include "form/text_fit.h"
 
 #include <gtest/gtest.h>
 

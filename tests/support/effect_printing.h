@@ -3,8 +3,8 @@
 #include <ostream>
 #include <type_traits>
 
-#include "effect.h"
-#include "window_data.h"
+#include "form/effect.h"
+#include "form/window_data.h"
 
 namespace tubaro {
 

@@ -10,8 +10,8 @@
 #include <ostream>
 #include <string_view>
 
-#include "error_kind.h"
-#include "quantity.h"
+#include "calc/error_kind.h"
+#include "rules/quantity.h"
 
 namespace golden {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "golden_recalculations.h"
+#include "tests/support/golden_recalculations.h"
 
 int main()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quantity.h"
+#include "rules/quantity.h"
 
 // The quantities by the letters the window's labels and the tables use, so
 // test rows stay short.

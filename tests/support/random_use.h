@@ -17,15 +17,15 @@
 #include <sstream>
 #include <string>
 
-#include "user_texts.h"
-#include "error_kind.h"
-#include "form_principale.h"
-#include "number_text.h"
-#include "pipe_size.h"
-#include "quantity.h"
-#include "recalculation.h"
-#include "spin_step.h"
-#include "window_data.h"
+#include "form/user_texts.h"
+#include "calc/error_kind.h"
+#include "form/form_principale.h"
+#include "calc/number_text.h"
+#include "rules/pipe_size.h"
+#include "rules/quantity.h"
+#include "rules/recalculation.h"
+#include "rules/spin_step.h"
+#include "form/window_data.h"
 
 namespace random_use {
 

@@ -1,4 +1,4 @@
-#include "windowless_form.h"
+#include "tests/support/windowless_form.h"
 
 #include <type_traits>
 #include <utility>

@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "effect.h"
-#include "form_event.h"
-#include "form_presenter.h"
-#include "quantity.h"
-#include "window_state.h"
+#include "form/effect.h"
+#include "form/form_event.h"
+#include "form/form_presenter.h"
+#include "rules/quantity.h"
+#include "form/window_state.h"
 
 namespace tubaro {
 
