@@ -64,8 +64,13 @@ if [ "$mode" = "--windows" ]; then
   "$root/scripts/build-windows.sh"
 
   # The test preset's own Wine prefix, its services started once before
-  # CTest, or they would hold CTest's pipes open.
+  # CTest, or they would hold CTest's pipes open; its server kept running
+  # until the end, not ended each time it falls idle, which a Wine program
+  # starting just then would meet closing ("Connection reset by peer").
   export WINEPREFIX="$root/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+  wineserver -p </dev/null >/dev/null 2>&1
   wine cmd /c exit </dev/null >/dev/null 2>&1
   status=0
   ctest --preset windows || status=$?

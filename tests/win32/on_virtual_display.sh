@@ -13,6 +13,7 @@ wineserver -w
 
 source "$here/../support/virtual_display.sh"
 # Every Wine process gone before the display goes.
-on_exit "wineserver -k 2>/dev/null; wineserver -w"
+# Then a server that stays, as the others' tests had it (scripts/test.sh).
+on_exit "wineserver -k 2>/dev/null; wineserver -w; wineserver -p </dev/null >/dev/null 2>&1"
 start_virtual_display
 "$here/wine_run.sh" "$@"

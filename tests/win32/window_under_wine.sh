@@ -23,7 +23,8 @@ wineserver -w
 source "$here/../support/virtual_display.sh"
 international='HKCU\Control Panel\International'
 on_exit "wine reg add '$international' /v sDecimal /d . /f >/dev/null 2>&1"
-on_exit "wineserver -k 2>/dev/null; wineserver -w"
+# Then a server that stays, as the others' tests had it (scripts/test.sh).
+on_exit "wineserver -k 2>/dev/null; wineserver -w; wineserver -p </dev/null >/dev/null 2>&1"
 start_virtual_display
 
 # The user's decimal separator, as the regional settings of Windows keep it
