@@ -67,7 +67,7 @@ if [ "$mode" = "--windows" ]; then
   # CTest, or they would hold CTest's pipes open; its server kept running
   # until the end, not ended each time it falls idle, which a Wine program
   # starting just then would meet closing ("Connection reset by peer").
-  export WINEPREFIX="$root/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX="$root/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   wineserver -k 2>/dev/null || true
   wineserver -w
   wineserver -p </dev/null >/dev/null 2>&1

@@ -7,8 +7,11 @@
 # Runs the programs under Wine (WINEPREFIX set by the caller).
 # Usage: check_distribution.sh ZIP INSTALLER file_version.exe hold_file.exe VERSION
 set -euo pipefail
-# Wine quiet, and asking for no add-ons, however the caller started it.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine quiet, asking for no add-ons, and not mirroring the Start-menu entry
+# into this machine's own menus (winemenubuilder, which would also outlive
+# the installer holding the test's output open), however the caller started
+# it.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 zip=$1
 installer=$2
 file_version=$3
@@ -44,7 +47,9 @@ done
 programs="$WINEPREFIX/drive_c/Program Files/TubaroGAS"
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tubaro GAS.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\TubaroGAS'
-wine "$installer" /S
+# What the installer and the uninstaller say goes to a file, shown when they
+# fail: a helper Wine starts for them must not hold CTest's output open.
+wine "$installer" /S </dev/null >"$work/installer.log" 2>&1 || fail "the installer: $(cat "$work/installer.log")"
 for file in TubaroGAS.exe tubarogas-calc.exe LEGGIMI.txt Disinstalla.exe; do
   [ -f "$programs/$file" ] || fail "not installed: $file"
 done
@@ -61,7 +66,8 @@ coproc HOLD { wine "$hold_file" "C:\\Program Files\\TubaroGAS\\Disinstalla.exe";
 read -r held <&"${HOLD[0]}"
 held=${held%$'\r'}
 [ "$held" = held ] || fail "the uninstaller could not be held: $held"
-wine "C:\\Program Files\\TubaroGAS\\Disinstalla.exe" /S
+wine "C:\\Program Files\\TubaroGAS\\Disinstalla.exe" /S </dev/null >"$work/uninstaller.log" 2>&1 ||
+  fail "the uninstaller: $(cat "$work/uninstaller.log")"
 all_but_itself() { [ ! -e "$programs/TubaroGAS.exe" ] && [ ! -e "$menu" ] && ! wine reg query "$key" >/dev/null 2>&1; }
 wait_until 60 all_but_itself || fail "the uninstaller left more than its own file: $(ls "$programs")"
 echo >&"${HOLD[1]}"

@@ -6,8 +6,9 @@
 # before the display does.
 # Usage: window_under_wine.sh TubaroGAS.exe window_probe.exe golden_rows.exe tubarogas-calc.exe SCREENSHOT.png
 set -euo pipefail
-# Wine quiet, and asking for no add-ons, however the caller started it.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine quiet, asking for no add-ons and making no menu entries on this
+# machine, however the caller started it.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 program=$1
 probe=$2
 golden=$3

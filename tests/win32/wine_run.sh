@@ -7,7 +7,7 @@
 # once.
 # Usage: wine_run.sh PROGRAM.exe [ARGUMENTS...]
 set -uo pipefail
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # The program's output goes on to ours through tee; what comes back here is
 # its status and how many bytes it wrote.
