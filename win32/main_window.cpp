@@ -100,16 +100,18 @@ std::unique_ptr<MainWindow> MainWindow::open(HINSTANCE instance, std::string dec
 MainWindow::MainWindow(Frame frame, UINT made_at_dpi, std::string decimal_separator)
     : m_window(std::move(frame)), m_form(kTraits, std::move(decimal_separator))
 {
-    make_controls();
-    lay_out(dpi(), dpi() != made_at_dpi);
-    set_window_icon(ICON_SMALL, dpi());
+    // Asked once: the window cannot move to another monitor before it is shown.
+    const UINT resolution = dpi();
+    make_controls(resolution);
+    lay_out(resolution, resolution != made_at_dpi);
+    set_window_icon(ICON_SMALL, resolution);
     // Last, and nothing after it can throw: until now the frame's messages
     // had only the system's handling, so none reached a part-built object,
     // nor one whose constructor threw and left it freed.
     SetWindowLongPtrW(handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
-void MainWindow::make_controls()
+void MainWindow::make_controls(UINT resolution)
 {
     // Created in the order of the rows, so assistive technology meets them
     // top to bottom (the Tab order is the form's), each at its place at the
@@ -117,7 +119,7 @@ void MainWindow::make_controls()
     for (const ControlSpec& row : tubaro::shown_rows(kTraits)) {
         const NativeControl native = native_control(row);
         const std::wstring text = widen(row.text);
-        const tubaro::PixelRect place = tubaro::to_pixels(row, static_cast<int>(dpi()));
+        const tubaro::PixelRect place = tubaro::to_pixels(row, static_cast<int>(resolution));
         const HWND made = CreateWindowExW(native.extended_style, native.class_name, text.c_str(), native.style,
                                           place.left, place.top, place.width, place.height, handle(),
                                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_identifier(row.id))),
@@ -152,7 +154,7 @@ HWND MainWindow::control(ControlId id) const
 
 std::optional<ControlId> MainWindow::control_of(HWND child) const
 {
-    if (!child || !IsChild(handle(), child))
+    if (!child || GetParent(child) != handle())
         return std::nullopt;
     const int row = GetDlgCtrlID(child) - kFirstControlIdentifier;
     if (row < 0 || row >= static_cast<int>(tubaro::kControlCount))
@@ -162,25 +164,40 @@ std::optional<ControlId> MainWindow::control_of(HWND child) const
 
 tubaro::WindowState MainWindow::state() const
 {
+    // Every control read in one walk of the window's children: finding each
+    // by its identifier would ask Wine's server for the list once a control.
     tubaro::WindowState state;
-    for (const ControlSpec& row : tubaro::kWindowControls) {
-        const HWND each = control(row.id);
-        tubaro::ControlState& shown = state[row.id];
-        if (row.kind == ControlKind::TextBox) {
-            const int length = GetWindowTextLengthW(each);
-            std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-            text.resize(static_cast<std::size_t>(GetWindowTextW(each, text.data(), length + 1)));
-            shown.text = narrow(text);
-        } else if (row.kind == ControlKind::OptionButton || row.kind == ControlKind::CheckBox) {
-            shown.value = static_cast<int>(SendMessageW(each, BM_GETCHECK, 0, 0));
-        }
-        // As the window's data means it, whether or not the window is on
-        // screen yet.
-        shown.visible = (GetWindowLongW(each, GWL_STYLE) & WS_VISIBLE) != 0;
-        shown.enabled = IsWindowEnabled(each) != FALSE;
-    }
+    struct Walk {
+        const MainWindow* window;
+        tubaro::WindowState* state;
+    } walk{this, &state};
+    EnumChildWindows(
+        handle(),
+        [](HWND each, LPARAM context) -> BOOL {
+            const Walk& reading = *reinterpret_cast<const Walk*>(context);
+            if (const auto id = reading.window->control_of(each))
+                reading.window->read(each, tubaro::control_spec(*id).kind, (*reading.state)[*id]);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&walk));
     state.focused = control_of(GetFocus());
     return state;
+}
+
+void MainWindow::read(HWND each, ControlKind kind, tubaro::ControlState& shown) const
+{
+    if (kind == ControlKind::TextBox) {
+        const int length = GetWindowTextLengthW(each);
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(GetWindowTextW(each, text.data(), length + 1)));
+        shown.text = narrow(text);
+    } else if (kind == ControlKind::OptionButton || kind == ControlKind::CheckBox) {
+        shown.value = static_cast<int>(SendMessageW(each, BM_GETCHECK, 0, 0));
+    }
+    // As the window's data means it, whether or not the window is on screen
+    // yet.
+    shown.visible = (GetWindowLongW(each, GWL_STYLE) & WS_VISIBLE) != 0;
+    shown.enabled = IsWindowEnabled(each) != FALSE;
 }
 
 bool MainWindow::tell(FormEvent event)

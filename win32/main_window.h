@@ -74,7 +74,7 @@ private:
     tubaro::WindowState state() const;
     void apply(const tubaro::Effect& effect);
 
-    void make_controls();
+    void make_controls(UINT resolution);
     // What a user needs only after the first paint.
     void finish_start();
     // The window's outer size for its client area at a resolution.
@@ -88,6 +88,8 @@ private:
 
     HWND control(tubaro::ControlId id) const;
     std::optional<tubaro::ControlId> control_of(HWND child) const;
+    // One control as the toolkit shows it.
+    void read(HWND control, tubaro::ControlKind kind, tubaro::ControlState& shown) const;
     UINT dpi() const { return GetDpiForWindow(handle()); }
 
     // First, so that a constructor that throws destroys it last. Its
