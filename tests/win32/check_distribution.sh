@@ -62,7 +62,10 @@ wine reg query "$key" /v DisplayVersion 2>/dev/null | grep -q "$version" || fail
 # deletes the uninstaller's own file last, which Disinstalla.exe may still
 # hold: held here until the copy has removed everything else, it goes all
 # the same once let go. What the copy removes is waited for, all of it.
+# (Its number and its input kept: bash forgets a coprocess's once it ends.)
 coproc HOLD { wine "$hold_file" "C:\\Program Files\\TubaroGAS\\Disinstalla.exe"; }
+holder=$HOLD_PID
+exec {let_go}>&"${HOLD[1]}"
 read -r held <&"${HOLD[0]}"
 held=${held%$'\r'}
 [ "$held" = held ] || fail "the uninstaller could not be held: $held"
@@ -70,8 +73,9 @@ wine "C:\\Program Files\\TubaroGAS\\Disinstalla.exe" /S </dev/null >"$work/unins
   fail "the uninstaller: $(cat "$work/uninstaller.log")"
 all_but_itself() { [ ! -e "$programs/TubaroGAS.exe" ] && [ ! -e "$menu" ] && ! wine reg query "$key" >/dev/null 2>&1; }
 wait_until 60 all_but_itself || fail "the uninstaller left more than its own file: $(ls "$programs")"
-echo >&"${HOLD[1]}"
-wait "$HOLD_PID"
+echo >&"$let_go"
+exec {let_go}>&-
+wait "$holder"
 uninstalled() { [ ! -e "$programs" ] && [ ! -e "$menu" ] && ! wine reg query "$key" >/dev/null 2>&1; }
 if ! wait_until 60 uninstalled; then
   [ ! -e "$programs" ] || fail "still installed: $(ls "$programs")"

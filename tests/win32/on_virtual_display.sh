@@ -13,7 +13,11 @@ wineserver -w
 
 source "$here/../support/virtual_display.sh"
 # Every Wine process gone before the display goes.
-# Then a server that stays, as the others' tests had it (scripts/test.sh).
-on_exit "wineserver -k 2>/dev/null; wineserver -w; wineserver -p </dev/null >/dev/null 2>&1"
+# Then a server that stays, with its services, as scripts/test.sh left them
+# for the others' tests: started here, with no output of any test's, or the
+# next Wine program would start them holding its test's output open, which
+# CTest waits on until they end.
+on_exit "wineserver -k 2>/dev/null; wineserver -w; wineserver -p </dev/null >/dev/null 2>&1;
+         env -u DISPLAY wine cmd /c exit </dev/null >/dev/null 2>&1"
 start_virtual_display
 "$here/wine_run.sh" "$@"
