@@ -402,8 +402,11 @@ bool FormPresenter::navigation_key(ControlId control, Key key, bool repeat)
         if (!repeat)
             m_edge.run(control, [this] { m_logic.information_click(); });
         return true;
-    case ControlKind::Label:
-    case ControlKind::CheckBox: return false;
+    case ControlKind::CheckBox:
+        // Its arrows do nothing, in every window: one toolkit's own would
+        // move the focus as Tab does, the others' nothing at all.
+        return up_or_left || down_or_right;
+    case ControlKind::Label: return false;
     }
     return false;
 }

@@ -180,6 +180,8 @@ TEST(NavigationKeys, MeaningInEachControl)
         {C::Text1, K::Up, false, false, Quantity::Diameter, "117", version},
         {C::Text_P, K::Space, false, false, Quantity::Diameter, "117", version},
         {C::Check1, K::Space, false, false, Quantity::Diameter, "117", version},  // the toolkit's own
+        {C::Check1, K::Down, false, true, Quantity::Diameter, "117", version},  // nothing, in every window
+        {C::Check1, K::Left, false, true, Quantity::Diameter, "117", version},
         {C::UpDown_P, K::Other, false, false, Quantity::Diameter, "117", version},
     };
     for (const Row& row : rows) {
