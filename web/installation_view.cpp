@@ -16,6 +16,8 @@ namespace {
 // frame after the page's start is drawn.
 constexpr std::string_view kSettled = "settled";
 constexpr std::string_view kFresh = "fresh";
+// A start no section can be named (a name never begins with "#").
+constexpr std::string_view kNoStartName = "#";
 
 using installation_page::RowShown;
 using tubaro::SectionField;
@@ -90,24 +92,55 @@ InstallationView::State InstallationView::state_of(const ViewRecord& record)
         else
             row.texts[*field] = each.value;
     }
+    resolve_starts(state);
+    return state;
+}
+
+void InstallationView::resolve_starts(State& state)
+{
     // Each start as the name its row has now; a lost one, as the name it
     // keeps.
-    for (Row& row : state.rows) {
+    std::unordered_map<int, std::size_t> rows;  // row number to index
+    for (std::size_t i = 0; i < state.rows.size(); ++i)
+        rows.emplace(state.rows[i].number, i);
+    for (std::size_t i = 0; i < state.rows.size(); ++i) {
+        Row& row = state.rows[i];
         if (row.start.starts_with(installation_page::kLostStart)) {
             row.texts[SectionField::From] = row.start.substr(installation_page::kLostStart.size());
             continue;
         }
         const auto start = row_part(row.start);
         const auto found = start ? rows.find(start->first) : rows.end();
-        if (found != rows.end())
-            row.texts[SectionField::From] = state.rows[found->second].texts[SectionField::Name];
+        if (found == rows.end())
+            continue;
+        // The library finds a start by its name. A start row left without
+        // a name, or given one a row above it already has, would put this
+        // row on the meter or on that other row: until the start row has a
+        // name of its own again, this row keeps the name its start last
+        // had, so the library calls it no valid start and the address
+        // still says where it hung.
+        const std::string& name = state.rows[found->second].texts[SectionField::Name];
+        const auto above = state.rows.begin() + static_cast<std::ptrdiff_t>(i);
+        const auto named = [&](std::string_view text) {
+            return std::find_if(state.rows.begin(), above, [&](const Row& each) {
+                return each.texts[SectionField::Name] == text;
+            });
+        };
+        if (!name.empty() && named(name) - state.rows.begin() == static_cast<std::ptrdiff_t>(found->second)) {
+            m_start_names[row.number] = name;
+            row.texts[SectionField::From] = name;
+            continue;
+        }
+        const auto kept = m_start_names.find(row.number);
+        const bool usable = kept != m_start_names.end() && named(kept->second) == above;
+        row.texts[SectionField::From] = usable ? kept->second : std::string(kNoStartName);
     }
-    return state;
 }
 
 void InstallationView::open(std::string_view fragment, PageOperations& out)
 {
     m_opened = true;
+    m_start_names.clear();
     const bool given = tubaro::names_installation(fragment);
     const tubaro::InstallationLink link =
         tubaro::read_installation_fragment(given ? fragment : tubaro::kExampleFragment, m_separator);
@@ -194,10 +227,10 @@ void InstallationView::handle(const ViewRecord& record, PageOperations& out)
             if (at == state.rows.size())
                 return;
             row.start = installation_page::row_id(part->first);
-            row.texts[SectionField::From] = state.rows[at].texts[SectionField::Name];
             ++at;
         }
         state.rows.insert(state.rows.begin() + static_cast<std::ptrdiff_t>(at), std::move(row));
+        resolve_starts(state);
         show_all(state, Redraw::One, at, out);
         const std::string name = installation_page::field_id(number + 1, SectionField::Name);
         out.add("focus", name);
@@ -211,6 +244,7 @@ void InstallationView::handle(const ViewRecord& record, PageOperations& out)
         out.add("text", installation_page::kNoteId, "");
         out.add("remove", installation_page::row_id(part->first));
         m_written.erase(part->first);
+        m_start_names.erase(part->first);
         state.rows.erase(state.rows.begin() + static_cast<std::ptrdiff_t>(at));
         show_all(state, Redraw::None, 0, out);
         // The focus where the row was: the next, or else the one above, or

@@ -83,7 +83,10 @@ private:
     };
     struct Choices;
 
-    static State state_of(const ViewRecord& record);
+    // The rows as the page shows them.
+    State state_of(const ViewRecord& record);
+    // Each row's start as the name the library is to read.
+    void resolve_starts(State& state);
     // The rows' texts as the library reads them, pointing into `state`.
     static std::vector<tubaro::SectionLine> lines_of(const State& state);
     // Everything shown, from the rows as they now stand; `written` is the
@@ -102,5 +105,7 @@ private:
     std::string m_fragment;
     std::string m_title;
     std::unordered_map<int, Written> m_written;  // by row number
+    // The name each row's start last had, by row number.
+    std::unordered_map<int, std::string> m_start_names;
     std::string m_allowance_fault;
 };

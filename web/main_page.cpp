@@ -34,6 +34,9 @@ tubaro::KeyChord key_chord(const PageRecord& record)
 }
 
 constexpr std::string_view kTimerNames[] = {"nota", "freccia"};
+// The form's address, title and sheet's link, written once a burst of
+// events is over.
+constexpr std::string_view kSizingAddress = "sizing-address";
 
 std::string_view timer_name(tubaro::Timer timer)
 {
@@ -219,6 +222,12 @@ bool MainPage::address_changed(std::string_view fragment)
 void MainPage::show_installation(bool shown)
 {
     m_installation_shown = shown;
+    // The form's address, if it still waits to be written, is the form's
+    // no more.
+    if (shown) {
+        m_operations.begin_later(kSizingAddress);
+        m_operations.end_later();
+    }
     m_installation.set_shown(shown);
     m_operations.add("attribute", "pagina", "data-vista",
                      shown ? std::optional<std::string_view>(installation_page::kViewId) : std::nullopt);
@@ -306,19 +315,20 @@ void MainPage::apply(const tubaro::Effect& effect)
                 m_form_title = record.title;
                 m_operations.begin_later("sizing");
                 m_operations.add("attribute", installation_page::kFormLinkId, "href", "#" + record.fragment);
-                if (!m_installation_shown) {
-                    m_operations.add("address", "", std::string_view(record.fragment));
-                    m_operations.add("title", "", std::string_view(record.title));
-                }
                 for (tubaro::Quantity quantity : tubaro::kQuantities) {
                     m_operations.add("text", sheet_id(quantity), std::string_view(record.values[quantity]));
                     m_operations.add("text", sheet_id(quantity) + "-modo", record.notes[quantity]);
                 }
                 m_operations.add("text", "stampa-pollici", std::string_view(record.designation));
-                if (!m_installation_shown)
-                    m_operations.add("href", "stampa-indirizzo");
                 m_operations.add("attribute", "pagina", "class", "con-foglio");
                 m_operations.end_later();
+                if (!m_installation_shown) {
+                    m_operations.begin_later(kSizingAddress);
+                    m_operations.add("address", "", std::string_view(record.fragment));
+                    m_operations.add("title", "", std::string_view(record.title));
+                    m_operations.add("href", "stampa-indirizzo");
+                    m_operations.end_later();
+                }
             }
         },
         effect);

@@ -288,6 +288,19 @@ try:
     check([row[:2] for row in view(driver)["rows"]][:2] == [["Montante", "contatore"], ["Tratto 5", "Montante"]]
           and driver.execute_script("return document.activeElement.id") == row_of("Tratto 5") + "-nome",
           "a section from the riser: %r" % view(driver)["rows"])
+    # The riser's name cleared to be retyped: what hangs from it has lost its
+    # start (not moved to the meter), and the address still says where it
+    # hung; named again, they follow it.
+    riser, boiler = row_of("Montante"), row_of("Caldaia")
+    retype(riser + "-nome", Keys.DELETE)
+    invalid_start = driver.execute_script("return document.getElementById(arguments[0] + '-da').getAttribute('aria-invalid')",
+                                          boiler)
+    check(invalid_start == "true" and as_command_line(view(driver)["rows"][2])[5:] == ["", "", "", "", "tratto non valido"]
+          and wait_until(lambda: ";Caldaia,Montante,6,," in view(driver)["address"]),
+          "the riser unnamed: %r, %r" % (view(driver)["rows"][2], view(driver)["address"]))
+    keys("Colonna")
+    check(wait_until(lambda: view(driver)["address"].startswith("#impianto=Colonna,,10,26,;Tratto%205,Colonna,,,;Caldaia,Colonna,6,,24")),
+          "the riser named again: %r" % view(driver)["address"])
 
     # Accessibility, light and dark, of both views: axe-core finds nothing.
     with open(axe_js) as source:

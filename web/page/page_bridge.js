@@ -192,7 +192,12 @@ Module.bindPage = (controls, others, views = []) => {
             // An address that stands as it is is left alone: replacing it
             // is a navigation within the page, whose cost the binding,
             // which writes the start sizing's bare address, would pay.
-            const address = new URL(value ? "#" + value : location.pathname + location.search, location.href).href;
+            // (The page's own address with its fragment replaced: a path
+            // read as a relative address would be another page's, or none,
+            // when it begins with "//".)
+            const url = new URL(location.href);
+            url.hash = value;
+            const address = url.href;
             if (address !== location.href) history.replaceState(history.state, "", address);
             break;
         }
@@ -215,14 +220,21 @@ Module.bindPage = (controls, others, views = []) => {
         for (const type of types)
             element.addEventListener(type, event => { if (!applying) tell(type, control, part, event); });
     };
-    const arrow = ["pointerdown", "pointerup", "pointerleave", "pointercancel", "click", "contextmenu"];
+    // An arrow goes down under the main button or a finger, as a desktop
+    // toolkit's button does; the other buttons open menus.
+    const listenToArrow = (element, control, part) => {
+        for (const type of ["pointerdown", "pointerup", "pointerleave", "pointercancel", "click", "contextmenu"])
+            element.addEventListener(type, event => {
+                if (!applying && (type !== "pointerdown" || event.button === 0)) tell(type, control, part, event);
+            });
+    };
     for (const id of controls) {
         const element = elements.get(id);
         if (element.tagName === "LABEL") continue;
         if (element.classList.contains("spin")) {
             listen(element, ["keydown", "focusin", "focusout"], id, "");
-            listen(element.querySelector("button.up"), arrow, id, "up");
-            listen(element.querySelector("button.down"), arrow, id, "down");
+            listenToArrow(element.querySelector("button.up"), id, "up");
+            listenToArrow(element.querySelector("button.down"), id, "down");
         } else if (element.type === "text") {
             listen(element, ["keydown", "keyup", "input", "focusin", "focusout", "click"], id, "");
         } else {
