@@ -29,6 +29,13 @@ import sys
 import threading
 import time
 
+# Asked for help, it helps; given no folder to serve, it says how to call it.
+if sys.argv[1:2] in (["-h"], ["--help"]):
+    print(__doc__)
+    sys.exit(0)
+if len(sys.argv) < 2 or not os.path.isdir(sys.argv[1]):
+    print(__doc__, file=sys.stderr)
+    sys.exit(2)
 folder = sys.argv[1]
 flags = sys.argv[2:]
 port = int(flags.pop(0)) if flags and not flags[0].startswith("--") else 8080
