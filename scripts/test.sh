@@ -68,9 +68,11 @@ if [ "$mode" = "--windows" ]; then
   # until the end, not ended each time it falls idle, which a Wine program
   # starting just then would meet closing ("Connection reset by peer").
   export WINEPREFIX="$root/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  # (The server needs its prefix's folder, which a fresh tree has not.)
   wineserver -k 2>/dev/null || true
   wineserver -w
-  wineserver -p </dev/null >/dev/null 2>&1
+  mkdir -p "$WINEPREFIX"
+  wineserver -p </dev/null >/dev/null
   wine cmd /c exit </dev/null >/dev/null 2>&1
   status=0
   ctest --preset windows || status=$?
