@@ -1,30 +1,22 @@
 #include "win32/focus_frame.h"
 
-#include <commctrl.h>
+#include "win32/control_procedure.h"
 
-FocusFrame::FocusFrame(HWND control) : m_control(control)
-{
-    SetWindowSubclass(m_control, subclass_procedure, 0, 0);
-}
+namespace {
 
-FocusFrame::~FocusFrame()
-{
-    RemoveWindowSubclass(m_control, subclass_procedure, 0);
-}
-
-LRESULT CALLBACK FocusFrame::subclass_procedure(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR)
+LRESULT CALLBACK focus_frame_procedure(HWND control, UINT message, WPARAM w, LPARAM l)
 {
     switch (message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_UPDATEUISTATE: {
         // The whole control, not only the part the control itself redraws.
-        const LRESULT result = DefSubclassProc(control, message, w, l);
+        const LRESULT result = pass_on(control, message, w, l);
         InvalidateRect(control, nullptr, TRUE);
         return result;
     }
     case WM_PAINT: {
-        const LRESULT result = DefSubclassProc(control, message, w, l);
+        const LRESULT result = pass_on(control, message, w, l);
         const bool focus_hidden = (SendMessageW(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
         if (GetFocus() == control && !focus_hidden) {
             RECT frame;
@@ -38,5 +30,12 @@ LRESULT CALLBACK FocusFrame::subclass_procedure(HWND control, UINT message, WPAR
     default:
         break;
     }
-    return DefSubclassProc(control, message, w, l);
+    return pass_on(control, message, w, l);
+}
+
+}  // namespace
+
+void draw_focus_frame(HWND control)
+{
+    route_through(control, focus_frame_procedure);
 }

@@ -7,15 +7,5 @@
 // check box without a caption draws its own around the empty caption. Shown
 // while the control has the focus and the window shows focus (once the
 // keyboard is in use), as the platform's own rectangles are.
-class FocusFrame {
-public:
-    explicit FocusFrame(HWND control);
-    ~FocusFrame();
-    FocusFrame(const FocusFrame&) = delete;
-    FocusFrame& operator=(const FocusFrame&) = delete;
-
-private:
-    static LRESULT CALLBACK subclass_procedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-
-    HWND m_control;
-};
+// Set once on each such control, for as long as the control lives.
+void draw_focus_frame(HWND control);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "win32/control_ids.h"
+#include "win32/control_procedure.h"
 #include "win32/resource_ids.h"
 #include "form/text_fit.h"
 #include "win32/virtual_keys.h"
@@ -127,7 +128,7 @@ void MainWindow::make_controls(UINT resolution)
         switch (row.kind) {
         case ControlKind::TextBox:
             SendMessageW(made, EM_SETLIMITTEXT, 0, 0);  // no limit but memory
-            SetWindowSubclass(made, edit_procedure, 0, reinterpret_cast<DWORD_PTR>(this));
+            route_through(made, edit_procedure);
             break;
         case ControlKind::SpinControl:
             // A wide range with the position in its middle, which never
@@ -135,12 +136,12 @@ void MainWindow::make_controls(UINT resolution)
             // reports its direction whatever the field holds.
             SendMessageW(made, UDM_SETRANGE32, static_cast<WPARAM>(-1'000'000), 1'000'000);
             SendMessageW(made, UDM_SETPOS32, 0, 0);
-            m_focus_frames.push_back(std::make_unique<FocusFrame>(made));
+            draw_focus_frame(made);
             break;
         case ControlKind::OptionButton:
         case ControlKind::CheckBox:
             SendMessageW(made, BM_SETCHECK, row.has(tubaro::kSetAtStart) ? BST_CHECKED : BST_UNCHECKED, 0);
-            m_focus_frames.push_back(std::make_unique<FocusFrame>(made));
+            draw_focus_frame(made);
             break;
         case ControlKind::Label: break;
         }
@@ -444,18 +445,23 @@ LRESULT MainWindow::handle(HWND window, UINT message, WPARAM w, LPARAM l)
     return DefWindowProcW(window, message, w, l);
 }
 
-LRESULT CALLBACK MainWindow::edit_procedure(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data)
+LRESULT CALLBACK MainWindow::edit_procedure(HWND edit, UINT message, WPARAM w, LPARAM l)
 {
-    auto& self = *reinterpret_cast<MainWindow*>(data);
+    // The window's object once it is whole, and until it is being
+    // destroyed: its frame's user data is set last and cleared first.
+    auto* const whole = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(GetParent(edit), GWLP_USERDATA));
+    if (!whole || whole->m_applying || !whole->handle())
+        return pass_on(edit, message, w, l);
+    MainWindow& self = *whole;
     const auto id = self.control_of(edit);
-    if (!id || self.m_applying || !self.handle())
-        return DefSubclassProc(edit, message, w, l);
+    if (!id)
+        return pass_on(edit, message, w, l);
     switch (message) {
     case WM_KEYUP:
     case WM_SYSKEYUP: {
         // After the edit has handled the key, so any change it made comes
         // before the release.
-        const LRESULT result = DefSubclassProc(edit, message, w, l);
+        const LRESULT result = pass_on(edit, message, w, l);
         FormEvent up = event_of(Kind::KeyUp, id);
         up.key = key_chord(w);
         self.tell(up);
@@ -478,7 +484,7 @@ LRESULT CALLBACK MainWindow::edit_procedure(HWND edit, UINT message, WPARAM w, L
         break;
     }
     case WM_LBUTTONUP: {
-        const LRESULT result = DefSubclassProc(edit, message, w, l);
+        const LRESULT result = pass_on(edit, message, w, l);
         RECT client;
         GetClientRect(edit, &client);
         const POINT at{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
@@ -490,7 +496,7 @@ LRESULT CALLBACK MainWindow::edit_procedure(HWND edit, UINT message, WPARAM w, L
     default:
         break;
     }
-    return DefSubclassProc(edit, message, w, l);
+    return pass_on(edit, message, w, l);
 }
 
 bool MainWindow::take_keyboard(const MSG& message)

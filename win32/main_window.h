@@ -66,7 +66,7 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
     // An edit's own messages: its keys' releases, the focus, the mouse.
-    static LRESULT CALLBACK edit_procedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK edit_procedure(HWND, UINT, WPARAM, LPARAM);
 
     // One event handed to the form, its answer applied; true when the form
     // took the event.
@@ -98,7 +98,6 @@ private:
     // before anything else goes.
     Frame m_window;
     // Around the spin controls, the option buttons and the check box.
-    std::vector<std::unique_ptr<FocusFrame>> m_focus_frames;
     WindowFont m_font;
     ErrorNote m_note;
     DescriptionTips m_tips;
