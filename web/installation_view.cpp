@@ -59,13 +59,52 @@ std::string_view outcome_class(const tubaro::SectionResult& section)
 
 }  // namespace
 
-std::vector<tubaro::SectionLine> InstallationView::lines_of(const State& state)
+std::vector<tubaro::SectionLine> InstallationView::lines_of(const State& state, Reader reader)
 {
     std::vector<tubaro::SectionLine> lines(state.rows.size());
-    for (std::size_t i = 0; i < state.rows.size(); ++i)
+    for (std::size_t i = 0; i < state.rows.size(); ++i) {
         for (SectionField field : tubaro::kSectionFields)
             lines[i].texts[field] = state.rows[i].texts[field];
+        if (reader == Reader::Library && state.rows[i].start_unknown)
+            lines[i].texts[SectionField::From] = kNoStartName;
+    }
     return lines;
+}
+
+InstallationView::Evaluated InstallationView::evaluated(State& state)
+{
+    // The library finds a start by its name, as the first valid section of
+    // that name above. Where that is not the row chosen (left without a
+    // name, named as a row above it, or itself no valid section), the row
+    // is told a start no section has, and says it has lost its start; the
+    // address keeps the name its start last had, if it had one. A row that
+    // loses its start so may leave one below it without its own: again,
+    // until none does.
+    std::unordered_map<int, std::size_t> rows;  // row number to index
+    for (std::size_t i = 0; i < state.rows.size(); ++i)
+        rows.emplace(state.rows[i].number, i);
+    for (;;) {
+        Evaluated done{lines_of(state, Reader::Library), {}};
+        done.result = tubaro::evaluate(state.allowance, done.lines, m_separator);
+        bool again = false;
+        for (std::size_t i = 0; i < state.rows.size(); ++i) {
+            Row& row = state.rows[i];
+            const auto start = row_part(row.start);
+            const auto chosen = start ? rows.find(start->first) : rows.end();
+            if (row.start_unknown || chosen == rows.end())
+                continue;
+            if (done.result.sections[i].from == chosen->second) {
+                m_start_names[row.number] = row.texts[SectionField::From];
+                continue;
+            }
+            row.start_unknown = true;
+            const auto kept = m_start_names.find(row.number);
+            row.texts[SectionField::From] = kept != m_start_names.end() ? kept->second : std::string();
+            again = true;
+        }
+        if (!again)
+            return done;
+    }
 }
 
 InstallationView::InstallationView(std::string decimal_separator) : m_separator(std::move(decimal_separator)) {}
@@ -113,27 +152,7 @@ void InstallationView::resolve_starts(State& state)
         const auto found = start ? rows.find(start->first) : rows.end();
         if (found == rows.end())
             continue;
-        // The library finds a start by its name. A start row left without
-        // a name, or given one a row above it already has, would put this
-        // row on the meter or on that other row: until the start row has a
-        // name of its own again, this row keeps the name its start last
-        // had, so the library calls it no valid start and the address
-        // still says where it hung.
-        const std::string& name = state.rows[found->second].texts[SectionField::Name];
-        const auto above = state.rows.begin() + static_cast<std::ptrdiff_t>(i);
-        const auto named = [&](std::string_view text) {
-            return std::find_if(state.rows.begin(), above, [&](const Row& each) {
-                return each.texts[SectionField::Name] == text;
-            });
-        };
-        if (!name.empty() && named(name) - state.rows.begin() == static_cast<std::ptrdiff_t>(found->second)) {
-            m_start_names[row.number] = name;
-            row.texts[SectionField::From] = name;
-            continue;
-        }
-        const auto kept = m_start_names.find(row.number);
-        const bool usable = kept != m_start_names.end() && named(kept->second) == above;
-        row.texts[SectionField::From] = usable ? kept->second : std::string(kNoStartName);
+        row.texts[SectionField::From] = state.rows[found->second].texts[SectionField::Name];
     }
 }
 
@@ -146,17 +165,16 @@ void InstallationView::open(std::string_view fragment, PageOperations& out)
         tubaro::read_installation_fragment(given ? fragment : tubaro::kExampleFragment, m_separator);
     State state;
     state.allowance = link.allowance.value_or(std::string(tubaro::kDefaultAllowance));
-    for (std::size_t i = 0; i < link.sections.size(); ++i) {
-        Row row{static_cast<int>(i) + 1, link.sections[i], {}};
-        // A start is the first row above of that name, or a name no row
-        // above has, kept as a lost start.
-        if (const std::string& from = row.texts[SectionField::From]; !from.empty()) {
-            const auto start = std::find_if(state.rows.begin(), state.rows.end(),
-                                            [&](const Row& above) { return above.texts[SectionField::Name] == from; });
-            row.start = start != state.rows.end() ? installation_page::row_id(start->number)
-                                                  : std::string(installation_page::kLostStart) + from;
-        }
-        state.rows.push_back(std::move(row));
+    for (std::size_t i = 0; i < link.sections.size(); ++i)
+        state.rows.push_back({static_cast<int>(i) + 1, link.sections[i], {}});
+    // A start is the section the library finds by that name, or, where it
+    // finds none, a name kept as a lost start.
+    const tubaro::InstallationResult result = tubaro::evaluate(state.allowance, lines_of(state), m_separator);
+    for (std::size_t i = 0; i < state.rows.size(); ++i) {
+        Row& row = state.rows[i];
+        if (const std::string& from = row.texts[SectionField::From]; !from.empty())
+            row.start = result.sections[i].from ? installation_page::row_id(state.rows[*result.sections[i].from].number)
+                                                : std::string(installation_page::kLostStart) + from;
     }
     out.add("value", installation_page::kAllowanceId, std::string_view(state.allowance));
     out.add("text", installation_page::kNoteId, tubaro::link_note(link).value_or(""));
@@ -326,10 +344,11 @@ InstallationView::RowMade InstallationView::row_shown(const State& state, std::s
     return made;
 }
 
-void InstallationView::show_all(const State& state, Redraw redraw, std::size_t written, PageOperations& out)
+void InstallationView::show_all(State& state, Redraw redraw, std::size_t written, PageOperations& out)
 {
-    const std::vector<tubaro::SectionLine> lines = lines_of(state);
-    const tubaro::InstallationResult result = tubaro::evaluate(state.allowance, lines, m_separator);
+    const Evaluated done = evaluated(state);
+    const std::vector<tubaro::SectionLine>& lines = done.lines;
+    const tubaro::InstallationResult& result = done.result;
 
     if (redraw == Redraw::All)
         m_written.clear();
@@ -417,10 +436,12 @@ void InstallationView::write_changes(int number, const Written* was, const Writt
         out.add("attribute", installation_page::row_id(number), "class", std::string_view(now.row_class));
 }
 
-void InstallationView::settled(const State& state, PageOperations& out)
+void InstallationView::settled(State& state, PageOperations& out)
 {
+    const tubaro::InstallationResult result = evaluated(state).result;
+    // Each start as the address writes it: the sheet shows no start that
+    // only the library is told.
     const std::vector<tubaro::SectionLine> lines = lines_of(state);
-    const tubaro::InstallationResult result = tubaro::evaluate(state.allowance, lines, m_separator);
     m_fragment = tubaro::installation_fragment(state.allowance, lines, m_separator);
     m_title = std::string(tubaro::kWindowCaption) + " · " + tubaro::installation_title(result);
     // The sheet for paper: every section with its figures, then each

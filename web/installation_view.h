@@ -54,6 +54,15 @@ private:
         int number = 0;
         tubaro::PerSectionField<std::string> texts{};  // Da: the name of the row chosen
         std::string start;                             // the choice's value
+        // The library is told a start no section has: by name it would find
+        // another, or none, where the row chosen is not a valid section of
+        // its own name.
+        bool start_unknown = false;
+    };
+    // The rows as the library reads them, and what it answers.
+    struct Evaluated {
+        std::vector<tubaro::SectionLine> lines;
+        tubaro::InstallationResult result;
     };
     struct State {
         std::string allowance;
@@ -85,19 +94,23 @@ private:
 
     // The rows as the page shows them.
     State state_of(const ViewRecord& record);
-    // Each row's start as the name the library is to read.
-    void resolve_starts(State& state);
-    // The rows' texts as the library reads them, pointing into `state`.
-    static std::vector<tubaro::SectionLine> lines_of(const State& state);
+    // Each row's start as the name of the row chosen, or of a lost one.
+    static void resolve_starts(State& state);
+    // The rows' texts, pointing into `state`: as the address writes them,
+    // or as the library is to read them.
+    enum class Reader { Address, Library };
+    static std::vector<tubaro::SectionLine> lines_of(const State& state, Reader reader = Reader::Address);
+    // The installation evaluated, each row's start as it was chosen.
+    Evaluated evaluated(State& state);
     // Everything shown, from the rows as they now stand; `written` is the
     // row Redraw::One writes.
-    void show_all(const State& state, Redraw redraw, std::size_t written, PageOperations& out);
+    void show_all(State& state, Redraw redraw, std::size_t written, PageOperations& out);
     RowMade row_shown(const State& state, std::size_t i, const tubaro::InstallationResult& result,
                       const std::vector<tubaro::SectionLine>& lines, const Choices& choices) const;
     void write_changes(int number, const Written* was, const Written& now, PageOperations& out);
     // What waits until the frame after a change is drawn: the address
     // (while shown), the title, the link to this view and the sheet.
-    void settled(const State& state, PageOperations& out);
+    void settled(State& state, PageOperations& out);
 
     std::string m_separator;
     bool m_shown = false;

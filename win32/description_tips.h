@@ -12,6 +12,8 @@ public:
     ~DescriptionTips();
     void create();
     void add(HWND control, std::wstring_view description);
+    // A message the loop takes: the mouse's, for the tips to show and hide.
+    void relay(const MSG& message);
     void set_font(HFONT font);
 
 private:

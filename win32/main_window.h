@@ -49,7 +49,11 @@ public:
     // the start waits for the first paint (DeferredStart).
     void show(int show_command);
     // Every message the loop takes, before it is dispatched.
-    void before_dispatch(const MSG& message) { m_start.before_dispatch(message); }
+    void before_dispatch(const MSG& message)
+    {
+        m_start.before_dispatch(message);
+        m_tips.relay(message);
+    }
 
     // Every key pressed on a control, which the message loop offers here
     // before dispatching it: told to the form. True when the form took it.

@@ -221,7 +221,7 @@ Module.bindPage = (controls, others, views = []) => {
             element.addEventListener(type, event => { if (!applying) tell(type, control, part, event); });
     };
     // An arrow goes down under the main button or a finger, as a desktop
-    // toolkit's button does; the other buttons open menus.
+    // toolkit's button does, not under the others.
     const listenToArrow = (element, control, part) => {
         for (const type of ["pointerdown", "pointerup", "pointerleave", "pointercancel", "click", "contextmenu"])
             element.addEventListener(type, event => {
