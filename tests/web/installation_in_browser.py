@@ -301,6 +301,14 @@ try:
     keys("Colonna")
     check(wait_until(lambda: view(driver)["address"].startswith("#impianto=Colonna,,10,26,;Tratto%205,Colonna,,,;Caldaia,Colonna,6,,24")),
           "the riser named again: %r" % view(driver)["address"])
+    # Two sections named A, the first not valid: C hung from the second is
+    # found as the command line finds it.
+    check(opened(driver, "#impianto=A,,,26,;A,,10,26,;C,,5,,10&ammessa=100"), "two sections named A")
+    driver.find_element(By.ID, row_of("C") + "-da").send_keys(Keys.DOWN, Keys.DOWN)
+    check(wait_until(lambda: view(driver)["address"] == "#impianto=A,,,26,;A,,10,26,;C,A,5,,10&ammessa=100"),
+          "C from the second A: %r" % view(driver)["address"])
+    same_as_command_line(driver, "C from the second A", house=[("A", "", "", "26", ""), ("A", "", "10", "26", ""),
+                                                                ("C", "A", "5", "", "10")], invalid=[0])
 
     # Accessibility, light and dark, of both views: axe-core finds nothing.
     with open(axe_js) as source:
