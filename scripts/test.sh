@@ -73,7 +73,8 @@ if [ "$mode" = "--windows" ]; then
   wineserver -w
   mkdir -p "$WINEPREFIX"
   wineserver -p </dev/null >/dev/null
-  wine cmd /c exit </dev/null >/dev/null 2>&1
+  wine cmd /c exit </dev/null >/dev/null 2>&1 ||
+    { echo "scripts/test.sh: Wine did not start its services in $WINEPREFIX" >&2; exit 1; }
   status=0
   ctest --preset windows || status=$?
   wineserver -k || true
