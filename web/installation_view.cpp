@@ -59,6 +59,14 @@ std::string_view outcome_class(const tubaro::SectionResult& section)
 
 }  // namespace
 
+std::unordered_map<int, std::size_t> InstallationView::row_indexes(const State& state)
+{
+    std::unordered_map<int, std::size_t> rows;
+    for (std::size_t i = 0; i < state.rows.size(); ++i)
+        rows.emplace(state.rows[i].number, i);
+    return rows;
+}
+
 std::vector<tubaro::SectionLine> InstallationView::lines_of(const State& state, Reader reader)
 {
     std::vector<tubaro::SectionLine> lines(state.rows.size());
@@ -80,9 +88,7 @@ InstallationView::Evaluated InstallationView::evaluated(State& state)
     // address keeps the name its start last had, if it had one. A row that
     // loses its start so may leave one below it without its own: again,
     // until none does.
-    std::unordered_map<int, std::size_t> rows;  // row number to index
-    for (std::size_t i = 0; i < state.rows.size(); ++i)
-        rows.emplace(state.rows[i].number, i);
+    const std::unordered_map<int, std::size_t> rows = row_indexes(state);
     for (;;) {
         Evaluated done{lines_of(state, Reader::Library), {}};
         done.result = tubaro::evaluate(state.allowance, done.lines, m_separator);
@@ -139,9 +145,7 @@ void InstallationView::resolve_starts(State& state)
 {
     // Each start as the name its row has now; a lost one, as the name it
     // keeps.
-    std::unordered_map<int, std::size_t> rows;  // row number to index
-    for (std::size_t i = 0; i < state.rows.size(); ++i)
-        rows.emplace(state.rows[i].number, i);
+    const std::unordered_map<int, std::size_t> rows = row_indexes(state);
     for (std::size_t i = 0; i < state.rows.size(); ++i) {
         Row& row = state.rows[i];
         if (row.start.starts_with(installation_page::kLostStart)) {

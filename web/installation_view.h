@@ -96,6 +96,8 @@ private:
     State state_of(const ViewRecord& record);
     // Each row's start as the name of the row chosen, or of a lost one.
     static void resolve_starts(State& state);
+    // Each row's place in `state`, by its number.
+    static std::unordered_map<int, std::size_t> row_indexes(const State& state);
     // The rows' texts, pointing into `state`: as the address writes them,
     // or as the library is to read them.
     enum class Reader { Address, Library };

@@ -7,11 +7,7 @@
 # Runs the programs under Wine (WINEPREFIX set by the caller).
 # Usage: check_distribution.sh ZIP INSTALLER file_version.exe hold_file.exe VERSION
 set -euo pipefail
-# Wine quiet, asking for no add-ons, and not mirroring the Start-menu entry
-# into this machine's own menus (winemenubuilder, which would also outlive
-# the installer holding the test's output open), however the caller started
-# it.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "${BASH_SOURCE[0]}")/quiet_wine.sh"
 zip=$1
 installer=$2
 file_version=$3

@@ -3,7 +3,7 @@
 # Wine session of its own, for tests that make windows in their own process.
 # Usage: on_virtual_display.sh PROGRAM.exe [ARGUMENTS...]
 set -euo pipefail
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "${BASH_SOURCE[0]}")/quiet_wine.sh"
 here=$(cd "$(dirname "$0")" && pwd)
 
 # Wine's desktop, once started without a display (by the tests before),

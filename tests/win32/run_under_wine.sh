@@ -4,9 +4,7 @@
 # its Linux path is given as Wine's Z: path, and arguments pass in UTF-8.
 # Usage: run_under_wine.sh PROGRAM.exe [ARGUMENTS...]
 set -euo pipefail
-# Wine quiet, asking for no add-ons and making no menu entries on this
-# machine, however the caller started it.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "${BASH_SOURCE[0]}")/quiet_wine.sh"
 program=$1
 shift
 arguments=()

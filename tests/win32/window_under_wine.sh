@@ -6,9 +6,7 @@
 # before the display does.
 # Usage: window_under_wine.sh TubaroGAS.exe window_probe.exe golden_rows.exe tubarogas-calc.exe SCREENSHOT.png
 set -euo pipefail
-# Wine quiet, asking for no add-ons and making no menu entries on this
-# machine, however the caller started it.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "${BASH_SOURCE[0]}")/quiet_wine.sh"
 program=$1
 probe=$2
 golden=$3

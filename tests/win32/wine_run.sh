@@ -7,7 +7,7 @@
 # once.
 # Usage: wine_run.sh PROGRAM.exe [ARGUMENTS...]
 set -uo pipefail
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "${BASH_SOURCE[0]}")/quiet_wine.sh"
 
 # The program's output goes on to ours through tee; what comes back here is
 # its status and how many bytes it wrote.
